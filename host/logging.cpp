@@ -1,0 +1,9 @@
+#include "host/logging.h"
+
+namespace kelvra {
+
+Q_LOGGING_CATEGORY(lcDiagnostics, "kelvra.diagnostics", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcErrors, "kelvra.errors", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcHost, "kelvra.host", QtInfoMsg)
+
+} // namespace kelvra

@@ -1,0 +1,7 @@
+#include "host/pluginsmanager.h"
+
+namespace kelvra {
+
+PluginsManager::~PluginsManager() = default;
+
+} // namespace kelvra

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building (and, with --test, testing)
+# needs, and only those. Does nothing when they are all present.
+#   scripts/install-deps.sh           build and run
+#   scripts/install-deps.sh --test    build, run and test
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qtbase5-dev qttools5-dev qttools5-dev-tools   # Qt Widgets, QtTest, Linguist tools
+    libqt5svg5                                    # the bundled SVG icons
+    libsqlite3-dev
+    libqwt-qt5-dev                                # the plotter dock's plot
+)
+if [[ "${1:-}" == "--test" ]]; then
+    packages+=(
+        clang llvm libclang-rt-14-dev  # the sanitizer build and the fuzz target
+        python3-numpy                  # interoperability of stored chunks with numpy
+        xvfb xauth                     # screenshots of the programs
+    )
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+        || missing+=("$package")
+done
+if (( ${#missing[@]} )); then
+    echo "Installing: ${missing[*]}"
+    SUDO=""
+    [[ $(id -u) -eq 0 ]] || SUDO="sudo"
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

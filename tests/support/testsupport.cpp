@@ -1,0 +1,54 @@
+#include "testsupport.h"
+
+#include "host/errors.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+namespace kelvra::test {
+namespace {
+bool g_modal_handled = false;
+}
+
+ErrorRecorder::ErrorRecorder()
+{
+    m_previous = set_error_handler([this](const std::exception &error) {
+        messages << error_text(error);
+    });
+}
+
+ErrorRecorder::~ErrorRecorder()
+{
+    set_error_handler(std::move(m_previous));
+}
+
+void on_next_modal(std::function<void(QWidget *)> fn, int timeout_ms)
+{
+    g_modal_handled = false;
+    auto *timer = new QTimer(qApp);
+    auto *clock = new QElapsedTimer;
+    clock->start();
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, fn, timeout_ms] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            g_modal_handled = true;
+            fn(modal);
+        } else if (clock->elapsed() > timeout_ms) {
+            timer->stop();
+        } else {
+            return;
+        }
+        delete clock;
+        timer->deleteLater();
+    });
+    timer->start();
+}
+
+bool modal_was_handled()
+{
+    return g_modal_handled;
+}
+
+} // namespace kelvra::test

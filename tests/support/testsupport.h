@@ -1,0 +1,40 @@
+#pragma once
+
+// Helpers shared by the tests: a recording error handler and a driver for
+// modal dialogs (message boxes, file choosers) that would otherwise block.
+
+#include "host/errorhandler.h"
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+namespace kelvra::test {
+
+// Installs a handler that records the messages of reported errors, and
+// restores the previous handler when it goes out of scope.
+class ErrorRecorder
+{
+public:
+    ErrorRecorder();
+    ~ErrorRecorder();
+    ErrorRecorder(const ErrorRecorder &) = delete;
+    ErrorRecorder &operator=(const ErrorRecorder &) = delete;
+
+    QStringList messages;
+
+private:
+    ErrorHandler m_previous;
+};
+
+// Arranges for fn to run on the next modal widget that opens, from inside
+// its event loop; fn must close it (accept or reject). When none opens
+// within the timeout, the test fails.
+void on_next_modal(std::function<void(QWidget *)> fn, int timeout_ms = 5000);
+
+// Whether on_next_modal's last arrangement found a modal widget.
+bool modal_was_handled();
+
+} // namespace kelvra::test

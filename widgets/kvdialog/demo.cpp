@@ -1,0 +1,6 @@
+#include "widgets/kvdialog.h"
+
+int main()
+{
+    return kelvra::kvdialog::main();
+}
