@@ -1,7 +1,10 @@
 #include "host/pluginsmanager.h"
 
+#include "host/plugininterface.h"
+
 namespace kelvra {
 
 PluginsManager::~PluginsManager() = default;
+PluginFactory::~PluginFactory() = default;
 
 } // namespace kelvra

@@ -10,11 +10,15 @@
 
 namespace kelvra {
 
+class PluginFactory;
+
 struct PluginRecord
 {
     QString name;                      // the plug-in's name from its metadata
-    QString category;                  // for example "PluginMenuBar"
-    QObject *plugin_object = nullptr;  // the object the plug-in supplies
+    QString category;                  // "PluginMenuBar" or "DockPlugin"
+    QString path;                      // the plug-in file
+    PluginFactory *factory = nullptr;  // the plug-in's root object
+    QObject *plugin_object = nullptr;  // the object the plug-in supplies, once created
 };
 
 class KELVRAHOST_EXPORT PluginsManager

@@ -9,21 +9,30 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <memory>
+#include <vector>
+
 namespace kelvra {
 namespace {
 
 const QString kCatalogueDir = QStringLiteral(":/kelvra/i18n");
 
-QTranslator &own_translator()
+// Each library ships its own catalogue, <catalogue>_<language>.qm.
+QStringList catalogues()
 {
-    static QTranslator translator;
-    return translator;
+    return QDir(kCatalogueDir).entryList({QStringLiteral("*_*.qm")}, QDir::Files, QDir::Name);
 }
 
-QTranslator &qt_translator()
+QString language_of(const QString &catalogue)
 {
-    static QTranslator translator;
-    return translator;
+    return catalogue.section(QLatin1Char('_'), -1).chopped(3); // drop ".qm"
+}
+
+// The translators installed now; they live until the next load_translations().
+std::vector<std::unique_ptr<QTranslator>> &installed()
+{
+    static std::vector<std::unique_ptr<QTranslator>> translators;
+    return translators;
 }
 
 } // namespace
@@ -41,10 +50,11 @@ QString _(const QString &source)
 QStringList available_languages()
 {
     QStringList languages{QStringLiteral("en")};
-    const QStringList catalogues =
-        QDir(kCatalogueDir).entryList({QStringLiteral("kelvra_*.qm")}, QDir::Files, QDir::Name);
-    for (const QString &file : catalogues)
-        languages << file.mid(7, file.size() - 10); // "kelvra_" ... ".qm"
+    for (const QString &catalogue : catalogues()) {
+        const QString language = language_of(catalogue);
+        if (!languages.contains(language))
+            languages << language;
+    }
     return languages;
 }
 
@@ -63,21 +73,28 @@ QString load_lang_conf()
 QString load_translations()
 {
     const QString language = load_lang_conf();
-    QCoreApplication::removeTranslator(&own_translator());
-    QCoreApplication::removeTranslator(&qt_translator());
+    for (const auto &translator : installed())
+        QCoreApplication::removeTranslator(translator.get());
+    installed().clear();
     if (language == QLatin1String("en"))
         return language;
 
-    if (own_translator().load(QStringLiteral("kelvra_") + language, kCatalogueDir))
-        QCoreApplication::installTranslator(&own_translator());
-    else
-        qCWarning(lcHost) << "no catalogue for the interface language" << language;
-
+    const auto install = [](const QString &file, const QString &folder) {
+        auto translator = std::make_unique<QTranslator>();
+        if (!translator->load(file, folder))
+            return false;
+        QCoreApplication::installTranslator(translator.get());
+        installed().push_back(std::move(translator));
+        return true;
+    };
+    for (const QString &catalogue : catalogues()) {
+        if (language_of(catalogue) == language && !install(catalogue, kCatalogueDir))
+            qCWarning(lcHost) << "cannot read the catalogue" << catalogue;
+    }
     // Qt's own texts (standard buttons, file choosers) when Debian's
     // qttranslations are installed; their absence is not an error.
-    if (qt_translator().load(QStringLiteral("qtbase_") + language,
-                             QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qt_translator());
+    install(QStringLiteral("qtbase_") + language,
+            QLibraryInfo::location(QLibraryInfo::TranslationsPath));
     return language;
 }
 
