@@ -1,0 +1,6 @@
+#pragma once
+
+// The form dialogs with which the user asks the host to change objects and
+// properties, and the application dialogs.
+
+#include "widgets/dialogs/geometrytypes.h"
