@@ -1,0 +1,48 @@
+#include "host/views/plotwidget.h"
+
+#include "host/errorhandler.h"
+#include "host/translation.h"
+#include "host/views/propertyplot.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QMenu>
+#include <QToolButton>
+
+#include <qwt_plot_grid.h>
+
+namespace kelvra {
+
+PlotWidget::PlotWidget(QWidget *parent, QToolButton *options_button)
+    : QWidget(parent)
+    , base(new PropertyPlot(this))
+    , options_button(options_button)
+{
+    act_grid = new QAction(_("Show grid"), this);
+    act_grid->setCheckable(true);
+    act_grid->setChecked(true);
+    connect_guarded(act_grid, &QAction::toggled, this, [this] {
+        base->grid->setVisible(act_grid->isChecked());
+        base->replot();
+    });
+    act_zoom_to_fit = new QAction(_("Zoom to fit"), this);
+    connect_guarded(act_zoom_to_fit, &QAction::triggered, this, [this] { base->zoom_to_fit(); });
+
+    base->setContextMenuPolicy(Qt::ActionsContextMenu);
+    base->addActions({act_grid, act_zoom_to_fit});
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (options_button) {
+        if (!options_button->menu())
+            options_button->setMenu(new QMenu(options_button));
+        options_button->menu()->addActions({act_grid, act_zoom_to_fit});
+        auto *header = new QHBoxLayout;
+        header->addStretch();
+        header->addWidget(options_button);
+        layout->addLayout(header);
+    }
+    layout->addWidget(base);
+}
+
+} // namespace kelvra
