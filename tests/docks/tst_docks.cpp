@@ -4,9 +4,11 @@
 #include "dockfakes.h"
 #include "testsupport.h"
 
+#include "host/config.h"
 #include "host/dataobject.h"
 #include "host/errors.h"
 #include "host/plugininterface.h"
+#include "host/translation.h"
 #include "host/views/mapviewer.h"
 #include "host/views/maptransform.h"
 #include "host/views/plotwidget.h"
@@ -139,6 +141,7 @@ private Q_SLOTS:
     void export_canvas();
     void export_failure_reported();
     void property_plot();
+    void german_titles();
 };
 
 void TestDocks::viewer_registration()
@@ -569,6 +572,19 @@ void TestDocks::property_plot()
     plot.show_property(PlotObject(std::nullopt, {1, 2}));
     QCOMPARE(plot.curve->dataSize(), size_t(0));
     QCOMPARE(plot.title().text(), QStringLiteral("well: no property to plot"));
+}
+
+void TestDocks::german_titles()
+{
+    CONF.set(QStringLiteral("main"), QStringLiteral("interface_language"), QStringLiteral("de"));
+    QCOMPARE(load_translations(), QStringLiteral("de"));
+    FakeMainWindow main;
+    QCOMPARE(Viewer(&main).get_plugin_title(), QStringLiteral("Betrachter"));
+    QCOMPARE(Plotter(&main).get_plugin_title(), QStringLiteral("Diagramm"));
+    QCOMPARE(TabViewer().tabText(0), QStringLiteral("Betrachter 1"));
+
+    CONF.set(QStringLiteral("main"), QStringLiteral("interface_language"), QStringLiteral("en"));
+    QCOMPARE(load_translations(), QStringLiteral("en"));
 }
 
 QTEST_MAIN(TestDocks)

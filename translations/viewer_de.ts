@@ -1,0 +1,97 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name></name>
+    <message id="Viewer">
+        <location filename="../plugins/viewer/viewer.cpp" line="+67"/>
+        <source></source>
+        <translation>Betrachter</translation>
+    </message>
+    <message id="Viewers dockWidget">
+        <location filename="../plugins/viewer/viewer.h" line="+19"/>
+        <source></source>
+        <translation>Andockfenster der Betrachter</translation>
+    </message>
+    <message id="Plotter">
+        <location filename="../plugins/plotter/plotter.cpp" line="+25"/>
+        <source></source>
+        <translation>Diagramm</translation>
+    </message>
+    <message id="Plotter dockWidget">
+        <location filename="../plugins/plotter/plotter.h" line="+16"/>
+        <source></source>
+        <translation>Andockfenster des Diagramms</translation>
+    </message>
+    <message id="Hide all objects">
+        <location filename="../host/views/mapviewer.cpp" line="+49"/>
+        <source></source>
+        <translation>Alle Objekte ausblenden</translation>
+    </message>
+    <message id="%1 has %2 X and %3 Y coordinates">
+        <location line="+8"/>
+        <source></source>
+        <translation>%1 hat %2 X- und %3 Y-Koordinaten</translation>
+    </message>
+    <message id="Viewer background colour">
+        <location line="+57"/>
+        <source></source>
+        <translation>Hintergrundfarbe des Betrachters</translation>
+    </message>
+    <message id="The Y/X ratio must be a positive number, not %1">
+        <location line="+23"/>
+        <source></source>
+        <translation>Das Verhältnis Y/X muss eine positive Zahl sein, nicht %1</translation>
+    </message>
+    <message id="Cannot write the canvas to %1: %2">
+        <location line="+21"/>
+        <source></source>
+        <translation>Die Zeichenfläche kann nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+    <message id="No objects shown">
+        <location line="+41"/>
+        <source></source>
+        <translation>Keine Objekte angezeigt</translation>
+    </message>
+    <message id="Show grid">
+        <location filename="../host/views/plotwidget.cpp" line="+21"/>
+        <source></source>
+        <translation>Gitter anzeigen</translation>
+    </message>
+    <message id="Zoom to fit">
+        <location line="+7"/>
+        <source></source>
+        <translation>Auf alles zoomen</translation>
+    </message>
+    <message id="Vertex">
+        <location filename="../host/views/propertyplot.cpp" line="+22"/>
+        <source></source>
+        <translation>Knoten</translation>
+    </message>
+    <message id="%1: no property to plot">
+        <location line="+21"/>
+        <source></source>
+        <translation>%1: keine Eigenschaft zum Darstellen</translation>
+    </message>
+    <message id="Value">
+        <location line="+22"/>
+        <source></source>
+        <translation>Wert</translation>
+    </message>
+    <message id="Open a new viewer tab">
+        <location filename="../host/views/tabviewer.cpp" line="+23"/>
+        <source></source>
+        <translation>Neuen Betrachter-Reiter öffnen</translation>
+    </message>
+    <message id="Viewer %1">
+        <location line="+18"/>
+        <source></source>
+        <translation>Betrachter %1</translation>
+    </message>
+    <message id="Options">
+        <location filename="../host/easypluginwidget.cpp" line="+20"/>
+        <source></source>
+        <translation>Optionen</translation>
+    </message>
+</context>
+</TS>
