@@ -239,6 +239,15 @@ void TestHostServices::property_map_keeps_insertion_order()
     QVERIFY(map.contains(QStringLiteral("A")));
     QVERIFY(!map.contains(QStringLiteral("a")));
     QVERIFY_EXCEPTION_THROWN(map.value(QStringLiteral("B")), LookupError);
+
+    map.rename(QStringLiteral("A"), QStringLiteral("B"));
+    QCOMPARE(map.keys(), (QStringList{"Z", "B", "M"}));
+    QVERIFY_EXCEPTION_THROWN(map.rename(QStringLiteral("B"), QStringLiteral("M")), ValueError);
+    QVERIFY_EXCEPTION_THROWN(map.rename(QStringLiteral("A"), QStringLiteral("C")), LookupError);
+    map.remove(QStringLiteral("Z"));
+    QVERIFY_EXCEPTION_THROWN(map.remove(QStringLiteral("Z")), LookupError);
+    QCOMPARE(map.keys(), (QStringList{"B", "M"}));
+    QCOMPARE(map.value(QStringLiteral("B")), (PropertyMap::Values{1}));
 }
 
 void TestHostServices::myprint_writes_one_line()
