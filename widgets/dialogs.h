@@ -4,3 +4,5 @@
 // properties, and the application dialogs.
 
 #include "widgets/dialogs/geometrytypes.h"
+#include "widgets/dialogs/configdialog.h"
+#include "widgets/dialogs/configpage.h"

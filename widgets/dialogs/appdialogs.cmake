@@ -1,3 +1,7 @@
 # Preferences, viewer and bug report dialogs.
-set(APP_DIALOG_SOURCES)
-set(APP_DIALOG_HEADERS)
+set(APP_DIALOG_SOURCES
+    configdialog.cpp
+    configpage.cpp)
+set(APP_DIALOG_HEADERS
+    configdialog.h
+    configpage.h)
