@@ -8,3 +8,4 @@
 #include "widgets/dialogs/canvasexportdialog.h"
 #include "widgets/dialogs/configdialog.h"
 #include "widgets/dialogs/configpage.h"
+#include "widgets/dialogs/reportbugdialog.h"
