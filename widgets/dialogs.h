@@ -4,6 +4,11 @@
 // properties, and the application dialogs.
 
 #include "widgets/dialogs/geometrytypes.h"
+#include "widgets/dialogs/aspectratiodialog.h"
+#include "widgets/dialogs/canvasexportdialog.h"
+#include "widgets/dialogs/configdialog.h"
+#include "widgets/dialogs/configpage.h"
+#include "widgets/dialogs/reportbugdialog.h"
 
 // Object, file, property, geometry-edit and script dialogs.
 #include "widgets/dialogs/copyobjectdialog.h"
