@@ -63,7 +63,7 @@ FakeMenuBar *FakeHost::add_plugin(const QString &name, Fail fail)
     PluginRecord record;
     record.name = name;
     record.category = QStringLiteral("PluginMenuBar");
-    record.plugin_object = bar;
+    record.plugin_object = fail == Fail::NoMenuBar ? nullptr : bar;
     manager.records << record;
     return bar;
 }

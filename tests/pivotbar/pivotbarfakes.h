@@ -43,8 +43,8 @@ private:
     QStringList m_names;
 };
 
-// Where a fake plug-in fails.
-enum class Fail { Nowhere, InSetTreebase, InSetup, BaseSetup };
+// Where a fake plug-in fails; NoMenuBar: its record carries no object.
+enum class Fail { Nowhere, InSetTreebase, InSetup, BaseSetup, NoMenuBar };
 
 class FakeMenuBar : public PluginMenuBar
 {

@@ -168,6 +168,8 @@ void TestPivotBar::plugin_error_ends_construction_data()
                                  << QStringList{"A set_treebase", "A setup", "B set_treebase", "B setup"};
     QTest::newRow("set_treebase fails") << Fail::InSetTreebase << "no tree for B"
                                         << QStringList{"A set_treebase", "A setup", "B set_treebase"};
+    QTest::newRow("record without menu bar") << Fail::NoMenuBar << "the plug-in B supplies no menu bar"
+                                             << QStringList{"A set_treebase", "A setup"};
 }
 
 void TestPivotBar::plugin_error_ends_construction()
