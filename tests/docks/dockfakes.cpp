@@ -8,7 +8,7 @@
 
 namespace kelvra::test {
 
-FakeMainWindow::FakeMainWindow(bool with_explorer)
+DockHostWindow::DockHostWindow(bool with_explorer)
 {
     act_plot_aspect = new QAction(QStringLiteral("aspect"), this);
     act_bkgd_color = new QAction(QStringLiteral("background"), this);
@@ -21,9 +21,9 @@ FakeMainWindow::FakeMainWindow(bool with_explorer)
     }
 }
 
-void FakeMainWindow::add_dockwidget(EasyPluginWidget *plugin)
+void DockHostWindow::add_dockwidget(EasyPluginWidget *plugin)
 {
-    docked << plugin;
+    FakeMainWindow::add_dockwidget(plugin);
     plugin->create_dockwidget();
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
-// Fake host objects for the dock tests: a main window that records what it
-// docks, and a data explorer tree that records the calls it receives.
+// Fake host objects for the dock tests: a main window that docks what it
+// records, and a data explorer tree that records the calls it receives.
 
+#include "fakehost.h"
 #include "host/dataexplorer.h"
-#include "host/mainwindow.h"
 
 #include <QList>
 #include <QLoggingCategory>
@@ -25,17 +25,16 @@ public:
     QList<DisplayState> updates;
 };
 
-class FakeMainWindow : public MainWindow
+// A main window with the viewer actions, which docks what it records.
+class DockHostWindow : public FakeMainWindow
 {
     Q_OBJECT
 public:
     // with_explorer: whether the window has a data explorer.
-    explicit FakeMainWindow(bool with_explorer = true);
+    explicit DockHostWindow(bool with_explorer = true);
 
-    // Records the plug-in and docks it.
     void add_dockwidget(EasyPluginWidget *plugin) override;
 
-    QList<EasyPluginWidget *> docked;
     FakeExplorerTree *explorer_tree = nullptr;
 };
 

@@ -60,7 +60,7 @@ struct ViewerDock
     }
     MapViewer *viewer(int index) const { return qobject_cast<MapViewer *>(dock->tabs->viewer_at(index)); }
 
-    FakeMainWindow main;
+    DockHostWindow main;
     Viewer *dock;
 };
 
@@ -267,7 +267,7 @@ void TestDocks::hide_all_unchecks_once()
 
 void TestDocks::plotter_registration()
 {
-    FakeMainWindow main;
+    DockHostWindow main;
     auto *dock = new Plotter(&main);
     QVERIFY(dock->options_button);
     QCOMPARE(dock->plot->options_button, dock->options_button);
@@ -298,7 +298,7 @@ void TestDocks::closing_plugin()
 {
     QFETCH(bool, plotter);
     QFETCH(bool, cancelable);
-    FakeMainWindow main;
+    DockHostWindow main;
     EasyPluginWidget *dock = plotter ? static_cast<EasyPluginWidget *>(new Plotter(&main))
                                      : new Viewer(&main);
     dock->register_plugin();
@@ -327,7 +327,7 @@ void TestDocks::real_plugins_load()
     QWidget stranger;
     QCOMPARE(found->factory->create_plugin(&stranger), nullptr);
 
-    FakeMainWindow main;
+    DockHostWindow main;
     auto *dock = qobject_cast<EasyPluginWidget *>(found->factory->create_plugin(&main));
     QVERIFY(dock);
     QCOMPARE(dock->main, &main);
@@ -574,7 +574,7 @@ void TestDocks::german_titles()
 {
     CONF.set(QStringLiteral("main"), QStringLiteral("interface_language"), QStringLiteral("de"));
     QCOMPARE(load_translations(), QStringLiteral("de"));
-    FakeMainWindow main;
+    DockHostWindow main;
     QCOMPARE(Viewer(&main).get_plugin_title(), QStringLiteral("Betrachter"));
     QCOMPARE(Plotter(&main).get_plugin_title(), QStringLiteral("Diagramm"));
     QCOMPARE(TabViewer().tabText(0), QStringLiteral("Betrachter 1"));
