@@ -15,13 +15,6 @@
 
 namespace kelvra::test {
 
-class FakeMainWindow : public MainWindow
-{
-    Q_OBJECT
-public:
-    void add_dockwidget(EasyPluginWidget *) override {}
-};
-
 class FakePluginsManager : public PluginsManager
 {
 public:
@@ -31,11 +24,12 @@ public:
     mutable QStringList asked; // the categories asked for, in order
 };
 
-class FakeObjectData : public ObjectData
+// An object store that only knows names.
+class NamedObjectData : public ObjectData
 {
     Q_OBJECT
 public:
-    explicit FakeObjectData(const QStringList &names) : m_names(names) {}
+    explicit NamedObjectData(const QStringList &names) : m_names(names) {}
     QStringList object_names() const override { return m_names; }
     DataObject *object(const QString &) const override { return nullptr; }
 
@@ -81,7 +75,7 @@ struct FakeHost
 
     FakeMainWindow main;
     FakeTree tree;
-    FakeObjectData database{{QStringLiteral("horizon"), QStringLiteral("fault")}};
+    NamedObjectData database{{QStringLiteral("horizon"), QStringLiteral("fault")}};
     FakePluginsManager manager;
     QStringList log;
     QList<QPointer<FakeMenuBar>> bars;

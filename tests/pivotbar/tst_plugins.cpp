@@ -139,7 +139,7 @@ void TestPivotBar::sample_plugin_lists_objects()
 
     FakeMainWindow main;
     FakeTree tree;
-    FakeObjectData database(objects.value_or(QStringList{}));
+    NamedObjectData database(objects.value_or(QStringList{}));
     main.treebase = &tree;
     main.plugins_manager = &manager;
     tree.main = &main;
