@@ -99,8 +99,9 @@ void MapViewer::set_aspect()
         {QStringLiteral("aspect_method"), aspect_method_text(m_method)},
         {QStringLiteral("aspect_ratio"), m_ratio},
     };
-    // The dialog runs its own event loop; a guarded pointer survives the
-    // viewer being destroyed meanwhile.
+    // The dialog is the viewer's child and runs its own event loop: should
+    // the viewer be destroyed meanwhile, the guarded pointer is null and the
+    // dialog is not deleted twice.
     QPointer<AspectRatioDialog> dialog = new AspectRatioDialog(this, state);
     connect(dialog, &AspectRatioDialog::sigApply, this, [this](const QString &method, double ratio) {
         guarded([&] { apply_aspect(method, ratio); });
