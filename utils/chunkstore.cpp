@@ -80,6 +80,54 @@ private:
     bool m_active = true;
 };
 
+std::int64_t pragma_value(sqlite3 *db, const char *pragma)
+{
+    const Statement statement = prepare(db, QString::fromLatin1(pragma));
+    sqlite::check(db, sqlite3_step(statement.get()));
+    return sqlite3_column_int64(statement.get(), 0);
+}
+
+// Raises SQLite's page cache to hold one whole chunk while it lives, and
+// restores the previous size. Then a chunk's pages stay in memory from the
+// insert of its zero blob to the writes that fill it, and each page is
+// written to the file once instead of being written, read back and
+// written again.
+class ChunkCache
+{
+public:
+    ChunkCache(sqlite3 *db, std::int64_t chunkBytes) : m_db(db)
+    {
+        m_previous = pragma_value(db, "PRAGMA cache_size");
+        const std::int64_t previousKiB = m_previous < 0 ? -m_previous
+                                                        : m_previous * pragma_value(db, "PRAGMA page_size") / 1024;
+        const std::int64_t neededKiB = chunkBytes / 1024 + kCacheMarginKiB;
+        if (neededKiB > previousKiB)
+            set(-neededKiB);
+        else
+            m_previous = 0;
+    }
+    ~ChunkCache()
+    {
+        if (m_previous)
+            set(m_previous);
+    }
+    ChunkCache(const ChunkCache &) = delete;
+    ChunkCache &operator=(const ChunkCache &) = delete;
+
+private:
+    // Room for the tree pages an insert touches besides the chunk's own.
+    static constexpr std::int64_t kCacheMarginKiB = 4096;
+
+    void set(std::int64_t size)
+    {
+        sqlite3_exec(m_db, QByteArray("PRAGMA cache_size = " + QByteArray::number(qlonglong(size))).constData(),
+                     nullptr, nullptr, nullptr);
+    }
+
+    sqlite3 *m_db;
+    std::int64_t m_previous = 0; // 0: nothing to restore
+};
+
 // An incremental blob I/O handle on the arr column, moved from row to row.
 class Blob
 {
@@ -224,6 +272,7 @@ std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
         connection.exec(QStringLiteral("BEGIN"));
     Savepoint savepoint(connection, "kelvra_store_chunks");
     {
+        const ChunkCache cache(db, pieces.front().nbytes());
         const Statement remove = prepare(db, QStringLiteral("DELETE FROM %1 WHERE object_name = ? AND prop_name = ?")
                                                  .arg(quoted(table)));
         bind_names(db, remove.get(), object, prop);
