@@ -2,7 +2,14 @@
 
 #include "host/errors.h"
 #include "host/sqlite_array.h"
+#include "utils/basedefs.h"
 #include "utils/chunkcut.h"
+
+namespace {
+// Taken before <sqlite3.h>, whose macro of the same name is the number of
+// the length limit among SQLite's limits.
+constexpr std::int64_t kStoredChunkLimit = kelvra::SQLITE_LIMIT_LENGTH;
+} // namespace
 
 #include <sqlite3.h>
 
@@ -298,6 +305,12 @@ std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
     }
     savepoint.release();
     return std::int64_t(pieces.size());
+}
+
+std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
+                          const QString &object, const QString &prop, const NdArray &array)
+{
+    return store_chunks(connection, table, object, prop, array, kStoredChunkLimit);
 }
 
 NdArray load_chunks(sqlite::Connection &connection, const QString &table,

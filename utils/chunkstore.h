@@ -24,7 +24,6 @@
 
 #include "host/ndarray.h"
 #include "host/sqlite.h"
-#include "utils/basedefs.h"
 #include "utils/chunkcut_export.h"
 
 #include <QString>
@@ -51,8 +50,11 @@ CHUNKCUT_EXPORT std::int64_t chunk_data_limit(std::int64_t lengthLimit, const Nd
 // On an error the table is left as it was.
 CHUNKCUT_EXPORT std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
                                           const QString &object, const QString &prop,
-                                          const NdArray &array,
-                                          std::int64_t limit = SQLITE_LIMIT_LENGTH);
+                                          const NdArray &array, std::int64_t limit);
+// The same with SQLITE_LIMIT_LENGTH of utils/basedefs.h as the limit.
+CHUNKCUT_EXPORT std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
+                                          const QString &object, const QString &prop,
+                                          const NdArray &array);
 
 // The array stored as the chunks of the object's property: the chunks
 // concatenated in chunk number order. LookupError when none is stored;
