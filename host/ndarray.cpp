@@ -11,6 +11,11 @@
 #include <limits>
 #include <new>
 
+#ifdef __linux__
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
+
 namespace kelvra {
 
 static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "array data is little-endian and used in place");
@@ -44,6 +49,7 @@ DTypeInfo info(DType dtype)
     throw ValueError(QStringLiteral("unknown element type %1").arg(int(dtype)));
 }
 
+constexpr std::int64_t kHugePagesFrom = 4 << 20; // bytes from which storage asks for huge pages
 constexpr std::int64_t kSummaryThreshold = 1000; // elements shown in full up to this count
 constexpr std::int64_t kSummaryEdge = 3;         // entries shown at each end of a long axis
 
@@ -117,6 +123,26 @@ QString element_text(DType dtype, const std::byte *at)
     return {};
 }
 
+// Zeroed storage of `bytes` bytes. Large blocks come straight from the
+// system as zero pages, touched only when first written; they ask for
+// transparent huge pages (as numpy does), which makes filling them several
+// times faster on first touch and saves TLB misses afterwards.
+std::shared_ptr<std::byte> allocate(std::int64_t bytes)
+{
+    void *memory = std::calloc(std::size_t(std::max<std::int64_t>(bytes, 1)), 1);
+    if (!memory)
+        throw std::bad_alloc();
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    if (bytes >= kHugePagesFrom) {
+        const auto page = std::uintptr_t(sysconf(_SC_PAGESIZE));
+        const std::uintptr_t begin = (std::uintptr_t(memory) + page - 1) / page * page;
+        const std::uintptr_t end = (std::uintptr_t(memory) + std::uintptr_t(bytes)) / page * page;
+        madvise(reinterpret_cast<void *>(begin), end - begin, MADV_HUGEPAGE); // advice only
+    }
+#endif
+    return std::shared_ptr<std::byte>(static_cast<std::byte *>(memory), [](std::byte *p) { std::free(p); });
+}
+
 } // namespace
 
 const std::vector<DType> &all_dtypes()
@@ -156,11 +182,7 @@ NdArray::NdArray(DType dtype, std::vector<std::int64_t> shape)
         capacity *= std::max<std::int64_t>(extent, 1);
         m_size *= extent;
     }
-    // calloc leaves large blocks to the system's zero pages, touched on first write.
-    void *memory = std::calloc(std::size_t(std::max<std::int64_t>(nbytes(), 1)), 1);
-    if (!memory)
-        throw std::bad_alloc();
-    m_storage.reset(static_cast<std::byte *>(memory), [](std::byte *p) { std::free(p); });
+    m_storage = allocate(nbytes());
 }
 
 std::int64_t NdArray::rows() const

@@ -2,8 +2,6 @@
 
 #include "host/errors.h"
 
-#include <QRegularExpression>
-
 #include <sqlite3.h>
 
 #include <map>
@@ -36,9 +34,12 @@ Registry &registry()
 QString type_key(const QString &declared)
 {
     QString key = declared.trimmed();
-    const int end = key.indexOf(QRegularExpression(QStringLiteral("[ (]")));
-    if (end >= 0)
-        key.truncate(end);
+    for (int i = 0; i < key.size(); ++i) {
+        if (key[i] == QLatin1Char(' ') || key[i] == QLatin1Char('(')) {
+            key.truncate(i);
+            break;
+        }
+    }
     return key.toUpper();
 }
 
@@ -293,6 +294,8 @@ Cursor &Cursor::executemany(const QString &sql, const std::vector<Row> &rows)
 std::vector<Row> Cursor::fetchall()
 {
     std::vector<Row> rows;
+    if (m_has_row)
+        open_db();
     while (m_has_row) {
         rows.push_back(current_row());
         step();

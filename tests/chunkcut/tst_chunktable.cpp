@@ -391,6 +391,8 @@ void TestChunkTable::loadRefuses()
     store_chunks(db, table, QStringLiteral("o"), QStringLiteral("gap"), pattern(DType::Int32, {100}), 300);
     db.exec(QStringLiteral("DELETE FROM props WHERE prop_name = 'gap' AND chunkID = 2"));
     QCOMPARE(message(QStringLiteral("gap")), QStringLiteral("chunk 2 of object 'o', property 'gap' is missing"));
+    db.exec(QStringLiteral("UPDATE props SET chunkID = 0 WHERE prop_name = 'gap' AND chunkID = 3"));
+    QCOMPARE(message(QStringLiteral("gap")), QStringLiteral("unexpected chunk number 0 of object 'o', property 'gap'"));
     store_chunks(db, table, QStringLiteral("o"), QStringLiteral("bad"), pattern(DType::Int32, {100}), 300);
     db.exec(QStringLiteral("UPDATE props SET arr = x'934e554d505901' WHERE prop_name = 'bad' AND chunkID = 3"));
     QCOMPARE(message(QStringLiteral("bad")), QStringLiteral("chunk 3 of object 'o', property 'bad': "
