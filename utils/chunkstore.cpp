@@ -111,14 +111,13 @@ public:
         const std::int64_t previousKiB = m_previous < 0 ? -m_previous
                                                         : m_previous * pragma_value(db, "PRAGMA page_size") / 1024;
         const std::int64_t neededKiB = chunkBytes / 1024 + kCacheMarginKiB;
-        if (neededKiB > previousKiB)
+        m_raised = neededKiB > previousKiB;
+        if (m_raised)
             set(-neededKiB);
-        else
-            m_previous = 0;
     }
     ~ChunkCache()
     {
-        if (m_previous)
+        if (m_raised)
             set(m_previous);
     }
     ChunkCache(const ChunkCache &) = delete;
@@ -135,7 +134,8 @@ private:
     }
 
     sqlite3 *m_db;
-    std::int64_t m_previous = 0; // 0: nothing to restore
+    std::int64_t m_previous = 0;
+    bool m_raised = false;
 };
 
 // An incremental blob I/O handle on the arr column, moved from row to row.
