@@ -38,3 +38,28 @@ function(kelvra_add_demo name source)
     target_link_libraries(${name} PRIVATE ${ARGN})
     install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endfunction()
+
+# Plug-ins live in <libdir>/kelvra/plugins, in the build tree as after
+# installation, so that a program in bin/ finds them at the same relative
+# path in both (see host/qtpluginsmanager.h).
+set(KELVRA_PLUGIN_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/kelvra/plugins)
+set(KELVRA_PLUGIN_BUILD_DIR ${PROJECT_BINARY_DIR}/${KELVRA_PLUGIN_INSTALL_DIR})
+file(RELATIVE_PATH KELVRA_PLUGIN_RELATIVE_DIR
+    /${CMAKE_INSTALL_BINDIR} /${KELVRA_PLUGIN_INSTALL_DIR})
+
+# kelvra_add_plugin(<target> SOURCES <files...> JSON <metadata file>
+#     [LINK <targets...>])
+#
+# Builds one Qt plug-in (a MODULE library with Q_PLUGIN_METADATA naming the
+# JSON file) into the plug-in folder of the build tree, where the plugins
+# manager finds it, and installs it into the installed plug-in folder.
+function(kelvra_add_plugin target)
+    cmake_parse_arguments(ARG "" "JSON" "SOURCES;LINK" ${ARGN})
+    add_library(${target} MODULE ${ARG_SOURCES} ${ARG_JSON})
+    target_link_libraries(${target} PRIVATE Kelvra::kelvrahost ${ARG_LINK})
+    file(RELATIVE_PATH _to_libdir /${KELVRA_PLUGIN_INSTALL_DIR} /${CMAKE_INSTALL_LIBDIR})
+    set_target_properties(${target} PROPERTIES
+        LIBRARY_OUTPUT_DIRECTORY ${KELVRA_PLUGIN_BUILD_DIR}
+        INSTALL_RPATH "$ORIGIN/${_to_libdir}")
+    install(TARGETS ${target} LIBRARY DESTINATION ${KELVRA_PLUGIN_INSTALL_DIR})
+endfunction()

@@ -29,9 +29,17 @@ public:
     const Values &value(const QString &name) const;
     // Replaces the values of an existing property in place, or appends a new one.
     void insert(const QString &name, Values values);
+    // Removes a property; throws LookupError when there is none.
+    void remove(const QString &name);
+    // Gives a property a new name in its place; throws LookupError when there
+    // is none and ValueError when the new name is taken by another property.
+    void rename(const QString &name, const QString &new_name);
 
 private:
-    std::vector<std::pair<QString, Values>> m_entries;
+    using Entries = std::vector<std::pair<QString, Values>>;
+    Entries::const_iterator find(const QString &name) const;
+
+    Entries m_entries;
 };
 
 } // namespace kelvra

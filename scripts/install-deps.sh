@@ -16,6 +16,7 @@ if [[ "${1:-}" == "--test" ]]; then
     packages+=(
         clang llvm libclang-rt-14-dev  # the sanitizer build and the fuzz target
         python3-numpy                  # interoperability of stored chunks with numpy
+        locales                        # a German C locale for the number-parsing tests
         xvfb xauth                     # screenshots of the programs
     )
 fi

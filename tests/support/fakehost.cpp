@@ -18,4 +18,21 @@ DataObject *FakeTree::grab_object(const QStringList &geom)
     return answer;
 }
 
+QStringList FakeObjectData::object_names() const
+{
+    QStringList names;
+    for (const DataObject *object : objects)
+        names << object->name();
+    return names;
+}
+
+DataObject *FakeObjectData::object(const QString &name) const
+{
+    for (DataObject *object : objects) {
+        if (object->name() == name)
+            return object;
+    }
+    return nullptr;
+}
+
 } // namespace kelvra::test

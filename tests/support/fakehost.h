@@ -4,6 +4,7 @@
 // lists it is asked for and answers with a chosen object.
 
 #include "host/dataobject.h"
+#include "host/mainwindow.h"
 #include "host/objecttree.h"
 
 #include <QList>
@@ -40,6 +41,31 @@ public:
 
     DataObject *answer = nullptr;  // what grab_object returns
     QList<QStringList> requests;   // the geometry lists asked for, in order
+};
+
+// An object store holding the objects given to it.
+class FakeObjectData : public ObjectData
+{
+    Q_OBJECT
+public:
+    using ObjectData::ObjectData;
+
+    QStringList object_names() const override;
+    DataObject *object(const QString &name) const override;
+
+    QList<DataObject *> objects;
+};
+
+// A main window that records the plug-ins docked into it.
+class FakeMainWindow : public MainWindow
+{
+    Q_OBJECT
+public:
+    using MainWindow::MainWindow;
+
+    void add_dockwidget(EasyPluginWidget *plugin) override { docked << plugin; }
+
+    QList<EasyPluginWidget *> docked;
 };
 
 } // namespace kelvra::test

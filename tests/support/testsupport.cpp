@@ -3,6 +3,7 @@
 #include "host/errors.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QTimer>
 
@@ -35,6 +36,13 @@ void on_next_modal(std::function<void(QWidget *)> fn, int timeout_ms)
             timer->stop();
             g_modal_handled = true;
             fn(modal);
+            // A handler that failed half-way must not leave the test blocked.
+            if (auto *dialog = qobject_cast<QDialog *>(modal); dialog && dialog->isVisible()) {
+                qWarning("on_next_modal: the handler left %s open; rejecting it",
+                         modal->metaObject()->className());
+                g_modal_handled = false;
+                dialog->reject();
+            }
         } else if (clock->elapsed() > timeout_ms) {
             timer->stop();
         } else {

@@ -265,6 +265,8 @@ int main()
     load_translations();
     set_error_handler(message_box_error_handler());
     EasyDialog dialog(nullptr, false, false, true);
+    // The form ends with the standard button row, as every dialog's does.
+    dialog.layout->addWidget(dialog.create_action());
     dialog.show();
     return app.exec();
 }

@@ -1,0 +1,64 @@
+#pragma once
+
+// The reference host's object store and every change a dialog can request.
+// Each operation checks the whole request first and throws (LookupError,
+// ValueError) before changing anything, so a refused request leaves the
+// data exactly as they were.
+
+#include "app/core/geoobject.h"
+
+#include "host/objecttree.h"
+
+#include <QList>
+
+#include <memory>
+
+namespace kelvra::app {
+
+class ObjectStore : public ObjectData
+{
+    Q_OBJECT
+public:
+    using ObjectData::ObjectData;
+
+    QStringList object_names() const override;
+    GeoObject *object(const QString &name) const override;
+    QList<GeoObject *> objects() const { return m_objects; }
+
+    // The object of that name; throws LookupError when there is none.
+    GeoObject *get(const QString &name) const;
+
+    // Takes the object; refuses an empty or taken name.
+    void add(std::unique_ptr<GeoObject> object);
+    // Replaces every object with the given ones (a project that was opened).
+    void replace_all(std::vector<std::unique_ptr<GeoObject>> objects);
+
+    void remove_object(const QString &name);
+    void rename_object(const QString &name, const QString &new_name);
+    void copy_object(const QString &name, const QString &new_name);
+    // Z becomes -Z.
+    void flip_depth(const QString &name);
+    void translate(const QString &name, double dx, double dy, double dz);
+
+    // A new property of zeros.
+    void create_property(const QString &object, const QString &property);
+    // Copies values between two objects of the same geometry type and vertex count.
+    void copy_property(const QString &from_object, const QString &from_property,
+                       const QString &to_object, const QString &to_property);
+    void rename_property(const QString &object, const QString &property, const QString &new_name);
+    void remove_property(const QString &object, const QString &property);
+
+Q_SIGNALS:
+    // Objects were added, removed or renamed.
+    void objects_changed();
+    // The values or properties of one object changed.
+    void object_changed(const QString &name);
+
+private:
+    void check_new_name(const QString &name) const;
+    GeoObject *get_with_property(const QString &object, const QString &property) const;
+
+    QList<GeoObject *> m_objects; // children of the store, in insertion order
+};
+
+} // namespace kelvra::app

@@ -1,0 +1,133 @@
+#include "app/ui/objecttreewidget.h"
+
+#include "app/core/objectstore.h"
+#include "host/translation.h"
+#include "widgets/dialogs/geometrytypes.h"
+
+#include <QHeaderView>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace kelvra::app {
+namespace {
+constexpr int kNameRole = Qt::UserRole;
+}
+
+ObjectTreeWidget::ObjectTreeWidget(ObjectStore *store, QWidget *parent)
+    : ObjectTree(parent)
+    , m_store(store)
+    , m_view(new QTreeWidget)
+{
+    object_data = store;
+    m_view->setHeaderLabel(_("Objects"));
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+
+    connect(m_store, &ObjectStore::objects_changed, this, &ObjectTreeWidget::rebuild);
+    connect(m_view, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem *item) {
+        if (!m_updating && item->data(0, kNameRole).isValid())
+            Q_EMIT checks_changed(checked_names());
+    });
+    connect(m_view, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {
+        Q_EMIT selection_changed(item ? item->data(0, kNameRole).toString() : QString());
+    });
+    connect(m_view, &QTreeWidget::customContextMenuRequested, this, [this](const QPoint &position) {
+        QTreeWidgetItem *item = m_view->itemAt(position);
+        if (!item || !item->data(0, kNameRole).isValid())
+            return;
+        m_view->setCurrentItem(item);
+        Q_EMIT object_menu_requested(item->data(0, kNameRole).toString(),
+                                     m_view->viewport()->mapToGlobal(position));
+    });
+    rebuild();
+}
+
+QList<QTreeWidgetItem *> ObjectTreeWidget::object_items() const
+{
+    QList<QTreeWidgetItem *> items;
+    for (int group = 0; group < m_view->topLevelItemCount(); ++group) {
+        QTreeWidgetItem *type = m_view->topLevelItem(group);
+        for (int child = 0; child < type->childCount(); ++child)
+            items << type->child(child);
+    }
+    return items;
+}
+
+void ObjectTreeWidget::rebuild()
+{
+    // Keep the check marks and the selection of the objects that remain.
+    const QStringList checked = checked_names();
+    const GeoObject *selected = selected_object();
+    const QString selected_name = selected ? selected->name() : QString();
+
+    m_updating = true;
+    m_view->clear();
+    for (const QString &type : all_geometry_types()) {
+        QTreeWidgetItem *group = nullptr;
+        for (const GeoObject *object : m_store->objects()) {
+            if (object->geometry_type() != type)
+                continue;
+            if (!group) {
+                group = new QTreeWidgetItem(m_view, {type});
+                group->setFlags(Qt::ItemIsEnabled);
+                group->setExpanded(true);
+            }
+            auto *item = new QTreeWidgetItem(group, {object->name()});
+            item->setData(0, kNameRole, object->name());
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+            item->setCheckState(0, checked.contains(object->name()) ? Qt::Checked : Qt::Unchecked);
+        }
+    }
+    m_updating = false;
+    select(selected_name);
+    // Objects that went away are no longer shown.
+    if (checked_names() != checked)
+        Q_EMIT checks_changed(checked_names());
+}
+
+DataObject *ObjectTreeWidget::grab_object(const QStringList &geom)
+{
+    GeoObject *object = selected_object();
+    if (!object || !geom.contains(object->geometry_type()))
+        return nullptr;
+    return object;
+}
+
+GeoObject *ObjectTreeWidget::selected_object() const
+{
+    const QTreeWidgetItem *item = m_view->currentItem();
+    return item ? m_store->object(item->data(0, kNameRole).toString()) : nullptr;
+}
+
+void ObjectTreeWidget::select(const QString &name)
+{
+    for (QTreeWidgetItem *item : object_items()) {
+        if (item->data(0, kNameRole).toString() == name) {
+            m_view->setCurrentItem(item);
+            return;
+        }
+    }
+    m_view->setCurrentItem(nullptr);
+}
+
+QStringList ObjectTreeWidget::checked_names() const
+{
+    QStringList names;
+    for (const QTreeWidgetItem *item : object_items()) {
+        if (item->checkState(0) == Qt::Checked)
+            names << item->data(0, kNameRole).toString();
+    }
+    return names;
+}
+
+void ObjectTreeWidget::set_checked(const QStringList &names)
+{
+    m_updating = true;
+    for (QTreeWidgetItem *item : object_items())
+        item->setCheckState(0, names.contains(item->data(0, kNameRole).toString()) ? Qt::Checked : Qt::Unchecked);
+    m_updating = false;
+}
+
+} // namespace kelvra::app

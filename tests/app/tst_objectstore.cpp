@@ -1,0 +1,191 @@
+// The reference host's object store: every request either completes or is
+// refused with the data left exactly as they were.
+
+#include "app/core/objectstore.h"
+
+#include "host/errors.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <functional>
+
+using namespace kelvra;
+using namespace kelvra::app;
+
+namespace {
+
+std::unique_ptr<GeoObject> make(const QString &name, const QString &type, int vertices,
+                                QStringList extra = {}, std::optional<QString> current = std::nullopt)
+{
+    PropertyMap prop;
+    PropertyMap::Values x, y, z;
+    for (int i = 0; i < vertices; ++i) {
+        x << i;
+        y << 10 * i;
+        z << 100 + i;
+    }
+    prop.insert(QStringLiteral("X"), x);
+    prop.insert(QStringLiteral("Y"), y);
+    prop.insert(QStringLiteral("Z"), z);
+    for (const QString &property : extra)
+        prop.insert(property, PropertyMap::Values(vertices, 7.0));
+    return std::make_unique<GeoObject>(name, type, prop, current);
+}
+
+// A comparable picture of the whole store.
+QString snapshot(const ObjectStore &store)
+{
+    QString text;
+    QDebug debug(&text);
+    for (const GeoObject *object : store.objects()) {
+        debug << object->name() << object->geometry_type() << object->current_property().value_or("-");
+        for (const QString &key : object->prop().keys())
+            debug << key << object->prop().value(key);
+    }
+    return text;
+}
+
+using Request = std::function<void(ObjectStore &)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Request)
+
+class TestObjectStore : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void object_requests();
+    void geometry_edits_are_exact();
+    void property_requests();
+    void refused_requests_change_nothing_data();
+    void refused_requests_change_nothing();
+    void objects_must_be_consistent();
+
+private:
+    std::unique_ptr<ObjectStore> m_store;
+};
+
+void TestObjectStore::init()
+{
+    m_store = std::make_unique<ObjectStore>();
+    m_store->add(make(QStringLiteral("well"), QStringLiteral("Point"), 3, {"vint", "poro"}, QStringLiteral("poro")));
+    m_store->add(make(QStringLiteral("horizon"), QStringLiteral("Tsurface"), 4, {"age"}));
+    m_store->add(make(QStringLiteral("twin"), QStringLiteral("Point"), 3));
+    m_store->add(make(QStringLiteral("short"), QStringLiteral("Point"), 2));
+}
+
+void TestObjectStore::object_requests()
+{
+    QSignalSpy changed(m_store.get(), &ObjectStore::objects_changed);
+    QPointer<GeoObject> twin = m_store->get(QStringLiteral("twin"));
+    m_store->remove_object(QStringLiteral("twin"));
+    QVERIFY(twin.isNull()); // a dialog holding it sees it gone
+    m_store->rename_object(QStringLiteral("well"), QStringLiteral("well A"));
+    m_store->copy_object(QStringLiteral("well A"), QStringLiteral("well B"));
+    QCOMPARE(m_store->object_names(), (QStringList{"well A", "horizon", "short", "well B"}));
+    QCOMPARE(changed.count(), 3);
+
+    // The copy is independent of its original.
+    m_store->flip_depth(QStringLiteral("well B"));
+    QCOMPARE(m_store->get(QStringLiteral("well A"))->prop().value("Z"), (PropertyMap::Values{100, 101, 102}));
+    QCOMPARE(m_store->get(QStringLiteral("well B"))->current_property(), std::optional<QString>("poro"));
+}
+
+void TestObjectStore::geometry_edits_are_exact()
+{
+    QSignalSpy changed(m_store.get(), &ObjectStore::object_changed);
+    m_store->translate(QStringLiteral("well"), 0.5, -2, 1e3);
+    const GeoObject *well = m_store->get(QStringLiteral("well"));
+    QCOMPARE(well->prop().value("X"), (PropertyMap::Values{0.5, 1.5, 2.5}));
+    QCOMPARE(well->prop().value("Y"), (PropertyMap::Values{-2, 8, 18}));
+    QCOMPARE(well->prop().value("Z"), (PropertyMap::Values{1100, 1101, 1102}));
+    m_store->flip_depth(QStringLiteral("well"));
+    QCOMPARE(well->prop().value("Z"), (PropertyMap::Values{-1100, -1101, -1102}));
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(changed.at(0).at(0).toString(), QStringLiteral("well"));
+}
+
+void TestObjectStore::property_requests()
+{
+    m_store->create_property(QStringLiteral("horizon"), QStringLiteral("depth2"));
+    QCOMPARE(m_store->get("horizon")->prop().value("depth2"), PropertyMap::Values(4, 0.0));
+
+    m_store->copy_property(QStringLiteral("well"), QStringLiteral("vint"), QStringLiteral("twin"), QStringLiteral("v"));
+    QCOMPARE(m_store->get("twin")->prop().value("v"), PropertyMap::Values(3, 7.0));
+
+    m_store->rename_property(QStringLiteral("well"), QStringLiteral("poro"), QStringLiteral("phi"));
+    const GeoObject *well = m_store->get(QStringLiteral("well"));
+    QCOMPARE(well->prop().keys(), (QStringList{"X", "Y", "Z", "vint", "phi"}));
+    QCOMPARE(well->current_property(), std::optional<QString>("phi"));
+
+    m_store->remove_property(QStringLiteral("well"), QStringLiteral("phi"));
+    QCOMPARE(well->prop().keys(), (QStringList{"X", "Y", "Z", "vint"}));
+    QVERIFY(!well->current_property());
+}
+
+void TestObjectStore::refused_requests_change_nothing_data()
+{
+    QTest::addColumn<Request>("request");
+    QTest::newRow("remove unknown") << Request([](ObjectStore &s) { s.remove_object("nope"); });
+    QTest::newRow("rename to taken") << Request([](ObjectStore &s) { s.rename_object("well", "twin"); });
+    QTest::newRow("rename to empty") << Request([](ObjectStore &s) { s.rename_object("well", ""); });
+    QTest::newRow("copy to taken") << Request([](ObjectStore &s) { s.copy_object("well", "horizon"); });
+    QTest::newRow("copy unknown") << Request([](ObjectStore &s) { s.copy_object("nope", "x"); });
+    QTest::newRow("flip unknown") << Request([](ObjectStore &s) { s.flip_depth(""); });
+    QTest::newRow("translate unknown") << Request([](ObjectStore &s) { s.translate("nope", 1, 1, 1); });
+    QTest::newRow("create taken") << Request([](ObjectStore &s) { s.create_property("well", "vint"); });
+    QTest::newRow("create empty") << Request([](ObjectStore &s) { s.create_property("well", " "); });
+    QTest::newRow("copy missing property") << Request([](ObjectStore &s) { s.copy_property("well", "nope", "twin", "q"); });
+    QTest::newRow("copy vertex mismatch") << Request([](ObjectStore &s) { s.copy_property("well", "vint", "short", "q"); });
+    QTest::newRow("copy geometry mismatch") << Request([](ObjectStore &s) { s.copy_property("well", "vint", "horizon", "q"); });
+    QTest::newRow("copy onto existing") << Request([](ObjectStore &s) { s.copy_property("well", "vint", "well", "poro"); });
+    QTest::newRow("rename coordinate") << Request([](ObjectStore &s) { s.rename_property("well", "X", "east"); });
+    QTest::newRow("rename to taken property") << Request([](ObjectStore &s) { s.rename_property("well", "vint", "poro"); });
+    QTest::newRow("rename missing property") << Request([](ObjectStore &s) { s.rename_property("well", "B", "C"); });
+    QTest::newRow("remove coordinate") << Request([](ObjectStore &s) { s.remove_property("well", "Z"); });
+    QTest::newRow("remove missing property") << Request([](ObjectStore &s) { s.remove_property("well", ""); });
+    QTest::newRow("add taken") << Request([](ObjectStore &s) { s.add(make("well", "Line", 2)); });
+}
+
+void TestObjectStore::refused_requests_change_nothing()
+{
+    QFETCH(Request, request);
+    const QString before = snapshot(*m_store);
+    QSignalSpy objects(m_store.get(), &ObjectStore::objects_changed);
+    QSignalSpy values(m_store.get(), &ObjectStore::object_changed);
+    bool refused = false;
+    try {
+        request(*m_store);
+    } catch (const LookupError &) {
+        refused = true;
+    } catch (const ValueError &) {
+        refused = true;
+    }
+    QVERIFY(refused);
+    QCOMPARE(snapshot(*m_store), before);
+    QCOMPARE(objects.count() + values.count(), 0);
+}
+
+void TestObjectStore::objects_must_be_consistent()
+{
+    PropertyMap missing_z;
+    missing_z.insert(QStringLiteral("X"), {1});
+    missing_z.insert(QStringLiteral("Y"), {1});
+    QVERIFY_EXCEPTION_THROWN(GeoObject(QStringLiteral("a"), QStringLiteral("Point"), missing_z), ValueError);
+
+    PropertyMap ragged = missing_z;
+    ragged.insert(QStringLiteral("Z"), {1});
+    ragged.insert(QStringLiteral("A"), {1, 2});
+    QVERIFY_EXCEPTION_THROWN(GeoObject(QStringLiteral("a"), QStringLiteral("Point"), ragged), ValueError);
+
+    // A current property that the object does not have is dropped.
+    ragged.insert(QStringLiteral("A"), {1});
+    const GeoObject object(QStringLiteral("a"), QStringLiteral("Point"), ragged, QStringLiteral("B"));
+    QVERIFY(!object.current_property());
+}
+
+QTEST_MAIN(TestObjectStore)
+#include "tst_objectstore.moc"

@@ -1,0 +1,6 @@
+#include "widgets/dialogs/dialogsmain.h"
+
+int main()
+{
+    return kelvra::dialogs::main();
+}

@@ -1,0 +1,6 @@
+#include "widgets/pivotbar.h"
+
+int main()
+{
+    return kelvra::pivotbar::main();
+}
