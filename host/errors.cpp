@@ -26,6 +26,10 @@ AssertionError::AssertionError(const QString &what)
     : std::logic_error(what.toStdString()) {}
 AssertionError::~AssertionError() = default;
 
+SqliteError::SqliteError(const QString &what, int code)
+    : std::runtime_error(what.toStdString()), m_code(code) {}
+SqliteError::~SqliteError() = default;
+
 QString error_text(const std::exception &error)
 {
     return QString::fromUtf8(error.what());

@@ -51,6 +51,19 @@ public:
     ~AssertionError() override;
 };
 
+// An error reported by SQLite: SQLite's own message and its (extended)
+// result code, SQLITE_ERROR (1) when the layer above found the fault.
+class KELVRAHOST_EXPORT SqliteError : public std::runtime_error
+{
+public:
+    explicit SqliteError(const QString &what, int code = 1);
+    ~SqliteError() override;
+    int code() const { return m_code; }
+
+private:
+    int m_code;
+};
+
 // The message of an exception as text (what() is UTF-8).
 KELVRAHOST_EXPORT QString error_text(const std::exception &error);
 

@@ -5,5 +5,6 @@ namespace kelvra {
 Q_LOGGING_CATEGORY(lcDiagnostics, "kelvra.diagnostics", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcErrors, "kelvra.errors", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcHost, "kelvra.host", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcChunkcut, "kelvra.chunkcut", QtInfoMsg)
 
 } // namespace kelvra

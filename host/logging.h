@@ -12,6 +12,8 @@ namespace kelvra {
 KELVRAHOST_EXPORT const QLoggingCategory &lcDiagnostics(); // kelvra.diagnostics
 KELVRAHOST_EXPORT const QLoggingCategory &lcErrors();      // kelvra.errors
 KELVRAHOST_EXPORT const QLoggingCategory &lcHost();        // kelvra.host
+// The application logger of array storage (chunk splits), information level.
+KELVRAHOST_EXPORT const QLoggingCategory &lcChunkcut();     // kelvra.chunkcut
 
 // Writes one diagnostic line: the label directly followed by the value.
 template <typename T>

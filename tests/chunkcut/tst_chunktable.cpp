@@ -1,0 +1,467 @@
+// The SQLite layer, the chunk table's store and load, the demonstration
+// program, and the exchange of chunk tables with numpy.
+
+#include "patterns.h"
+
+#include "host/errors.h"
+#include "host/sqlite.h"
+#include "host/sqlite_array.h"
+#include "utils/chunkcut.h"
+#include "utils/chunkstore.h"
+#include "utils/chunktable.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sqlite3.h>
+
+#include <functional>
+#include <optional>
+
+using namespace kelvra;
+using kelvra::test::pattern;
+using sqlite::Row;
+using sqlite::Value;
+
+Q_DECLARE_METATYPE(kelvra::DType)
+Q_DECLARE_METATYPE(std::vector<std::int64_t>)
+
+namespace {
+
+using Shape = std::vector<std::int64_t>;
+const QString kCreate = QStringLiteral("CREATE TABLE test (object_name TEXT, prop_name TEXT, chunkID INTEGER, "
+                                       "arr ARRAY, PRIMARY KEY (object_name, prop_name, chunkID))");
+
+void register_arrays()
+{
+    sqlite::register_adapter([](const NdArray &array) { return adapt_array(array); });
+    sqlite::register_converter(QStringLiteral("array"), [](const char *data, std::size_t size) {
+        return Value(convert_array(data, size));
+    });
+}
+
+std::int64_t count(sqlite::Connection &db, const QString &sql)
+{
+    const std::vector<Row> rows = db.cursor().execute(sql).fetchall();
+    return std::get<std::int64_t>(rows.at(0).at(0));
+}
+
+// Runs a program, returning its exit status, standard output and error.
+struct Run
+{
+    int status;
+    QString out;
+    QString err;
+};
+
+Run run(const QString &program, const QStringList &arguments, const QString &folder = {})
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000))
+        return {-1, {}, QStringLiteral("did not finish")};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+bool python_has_numpy()
+{
+    return run(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QStringLiteral("import numpy")}).status == 0;
+}
+
+} // namespace
+
+class TestChunkTable : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void valuesRoundTrip();
+    void conversionOff();
+    void errorsCarrySqliteMessages();
+    void implicitTransaction();
+    void closedConnection();
+    void rebuildChecksOrder();
+    void demoRunsTwice();
+    void storeAndLoad_data();
+    void storeAndLoad();
+    void storeReplaces();
+    void lengthLimitLeavesRoomForHeader_data();
+    void lengthLimitLeavesRoomForHeader();
+    void failedStoreKeepsTable();
+    void loadRefuses();
+    void numpyReadsOurChunks();
+    void weReadNumpysChunks();
+
+private:
+    QTemporaryDir m_folder;
+    QString path(const char *name) const { return m_folder.filePath(QString::fromLatin1(name)); }
+};
+
+void TestChunkTable::initTestCase()
+{
+    QVERIFY(m_folder.isValid());
+    register_arrays();
+}
+
+void TestChunkTable::valuesRoundTrip()
+{
+    sqlite::Connection db(path("values.db"));
+    auto cursor = db.cursor();
+    cursor.execute(QStringLiteral("CREATE TABLE t (n, i INTEGER, r REAL, s TEXT, b BLOB, a ARRAY(3), c Array)"));
+    const NdArray array = pattern(DType::Complex64, {2, 2});
+    const Row row{std::monostate(), -(std::int64_t(1) << 40), 2.5, QStringLiteral("Tiefe ä €"),
+                  QByteArray("\0x", 2), array, array.row_range(1, 2)};
+    cursor.executemany(QStringLiteral("INSERT INTO t VALUES (?, ?, ?, ?, ?, ?, ?)"), {row, row});
+    const std::vector<Row> rows = cursor.execute(QStringLiteral("SELECT * FROM t")).fetchall();
+    QCOMPARE(rows.size(), std::size_t(2));
+    QVERIFY(rows[1] == row);
+}
+
+void TestChunkTable::conversionOff()
+{
+    sqlite::Connection db(path("plain.db"), sqlite::Conversion::None);
+    auto cursor = db.cursor();
+    cursor.execute(QStringLiteral("CREATE TABLE t (a ARRAY)"));
+    const NdArray array = pattern(DType::Int16, {3});
+    cursor.execute(QStringLiteral("INSERT INTO t VALUES (?)"), {array});
+    const Value value = cursor.execute(QStringLiteral("SELECT a FROM t")).fetchall().at(0).at(0);
+    QCOMPARE(std::get<QByteArray>(value), adapt_array(array));
+}
+
+void TestChunkTable::errorsCarrySqliteMessages()
+{
+    sqlite::Connection db(path("errors.db"));
+    auto cursor = db.cursor();
+    auto message = [&](const std::function<void()> &work) -> QString {
+        try {
+            work();
+        } catch (const SqliteError &error) {
+            return error_text(error);
+        }
+        return QStringLiteral("no error");
+    };
+    QCOMPARE(message([&] { cursor.execute(QStringLiteral("SELECT * FROM nope")); }),
+             QStringLiteral("no such table: nope"));
+    cursor.execute(kCreate);
+    QCOMPARE(message([&] { cursor.execute(kCreate); }), QStringLiteral("table test already exists"));
+    const Row row{QStringLiteral("o"), QStringLiteral("p"), std::int64_t(1), pattern(DType::Int8, {2})};
+    QCOMPARE(message([&] { cursor.executemany(QStringLiteral("INSERT INTO test VALUES (?,?,?,?)"), {row, row}); }),
+             QStringLiteral("UNIQUE constraint failed: test.object_name, test.prop_name, test.chunkID"));
+    QCOMPARE(message([&] { cursor.execute(QStringLiteral("INSERT INTO test VALUES (?,?,?,?)"), {row}); }),
+             QStringLiteral("UNIQUE constraint failed: test.object_name, test.prop_name, test.chunkID"));
+    QCOMPARE(message([&] { cursor.execute(QStringLiteral("SELECT ?"), {}); }),
+             QStringLiteral("Incorrect number of bindings supplied. The current statement uses 1, "
+                            "and there are 0 supplied."));
+    QCOMPARE(message([&] { cursor.executemany(QStringLiteral("SELECT 1"), {}); }),
+             QStringLiteral("executemany() can only execute DML statements."));
+    QCOMPARE(message([&] { cursor.execute(QStringLiteral("SELECT 1; SELECT 2")); }),
+             QStringLiteral("You can only execute one statement at a time."));
+    // A malformed blob in an ARRAY column fails the fetch with the decoder's error.
+    cursor.execute(QStringLiteral("CREATE TABLE bad (arr ARRAY)"));
+    cursor.execute(QStringLiteral("INSERT INTO bad VALUES (x'00')"));
+    cursor.execute(QStringLiteral("SELECT arr FROM bad"));
+    QVERIFY_EXCEPTION_THROWN(cursor.fetchall(), ValueError);
+
+    sqlite3_limit(db.handle(), SQLITE_LIMIT_LENGTH, 100);
+    QCOMPARE(message([&] { cursor.execute(QStringLiteral("SELECT ?"), {QByteArray(101, 'x')}); }),
+             QStringLiteral("string or blob too big"));
+}
+
+// Inserts run in a transaction the layer opens; without commit they are
+// rolled back when the connection goes. CREATE TABLE is stored at once.
+void TestChunkTable::implicitTransaction()
+{
+    const QString file = path("transaction.db");
+    const Row row{QStringLiteral("o"), QStringLiteral("p"), std::int64_t(1), pattern(DType::Float32, {4})};
+    {
+        sqlite::Connection db(file);
+        db.cursor().execute(kCreate);
+        QVERIFY(!db.in_transaction());
+        db.cursor().execute(QStringLiteral("INSERT INTO test VALUES (?,?,?,?)"), {row});
+        QVERIFY(db.in_transaction());
+        QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM test")), 1);
+    }
+    {
+        sqlite::Connection db(file);
+        QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM test")), 0);
+        db.cursor().executemany(QStringLiteral("INSERT INTO test VALUES (?,?,?,?)"), {row});
+        db.commit();
+        QVERIFY(!db.in_transaction());
+    }
+    sqlite::Connection db(file);
+    QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM test")), 1);
+}
+
+void TestChunkTable::closedConnection()
+{
+    std::optional<sqlite::Cursor> cursor;
+    {
+        sqlite::Connection db(path("closed.db"));
+        cursor.emplace(db.cursor());
+        cursor->execute(QStringLiteral("SELECT 1 UNION ALL SELECT 2"));
+    }
+    QVERIFY_EXCEPTION_THROWN(cursor->fetchall(), SqliteError);
+    QVERIFY_EXCEPTION_THROWN(cursor->execute(QStringLiteral("SELECT 1")), SqliteError);
+}
+
+void TestChunkTable::rebuildChecksOrder()
+{
+    const NdArray a = pattern(DType::Float32, {12});
+    const Row first{std::int64_t(1), a.row_range(0, 6)};
+    const Row second{std::int64_t(2), a.row_range(6, 12)};
+    QCOMPARE(chunktable::rebuild({first, second}), a);
+    for (const std::vector<Row> &rows : {std::vector<Row>{second, first}, std::vector<Row>{second},
+                                         std::vector<Row>{Row{std::int64_t(0), a}}}) {
+        try {
+            chunktable::rebuild(rows);
+            QFAIL("accepted");
+        } catch (const AssertionError &error) {
+            QCOMPARE(error_text(error), QStringLiteral("Chunk order is wrong"));
+        }
+    }
+    QVERIFY_EXCEPTION_THROWN(chunktable::rebuild({Row{std::int64_t(1), QByteArray("x")}}), ValueError);
+}
+
+// In a fresh folder the demonstration prints its findings and leaves an
+// empty table; a second run stops at the table's creation.
+void TestChunkTable::demoRunsTwice()
+{
+    QTemporaryDir folder;
+    const Run first = run(QStringLiteral(KELVRA_CHUNKCUT_DEMO), {}, folder.path());
+    QCOMPARE(first.status, 0);
+    QCOMPARE(first.out, QStringLiteral("array byte limit = 30\n"
+                                       "fetch data type = list\n"
+                                       "fetch data length = 2\n"
+                                       "retrieved array shape = (12,)\n"
+                                       "retrieved array dtype = float32\n"
+                                       "retrieved array = [0.0, 1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0, 9.0, 10.0, 11.0]\n"));
+    for (const char *line : {"input array size = 12", "input array bytes = 48", "output arrays size = [6, 6]",
+                             "output arrays bytes = [24, 24]"})
+        QVERIFY2(first.err.contains(QLatin1String(line)), qPrintable(first.err));
+    {
+        sqlite::Connection db(folder.filePath(QStringLiteral("test.db")));
+        QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM test")), 0);
+    }
+
+    const Run second = run(QStringLiteral(KELVRA_CHUNKCUT_DEMO), {}, folder.path());
+    QVERIFY(second.status != 0);
+    QCOMPARE(second.out, QStringLiteral("array byte limit = 30\n"));
+    QVERIFY2(second.err.contains(QLatin1String("table test already exists")), qPrintable(second.err));
+}
+
+void TestChunkTable::storeAndLoad_data()
+{
+    QTest::addColumn<DType>("dtype");
+    QTest::addColumn<Shape>("shape");
+    QTest::addColumn<qint64>("limit"); // 0: the default
+    QTest::addColumn<qint64>("chunks");
+    // A row limit of 1000 bytes leaves 1000 - 128 (header) - 8 (names) - 64
+    // (record) = 800 data bytes: 4000 bytes make 5 chunks.
+    for (const DType dtype : all_dtypes())
+        QTest::newRow(qPrintable(dtype_name(dtype))) << dtype << Shape{4000 / dtype_size(dtype)} << qint64(1000)
+                                                     << qint64(5);
+    QTest::newRow("3-d") << DType::Float64 << Shape{30, 2, 3} << qint64(1000) << qint64(2);
+    QTest::newRow("fits in one chunk") << DType::Float32 << Shape{12} << qint64(1000) << qint64(1);
+    QTest::newRow("empty") << DType::Int32 << Shape{0, 5} << qint64(1000) << qint64(1);
+    QTest::newRow("default limit") << DType::Float32 << Shape{1000, 10} << qint64(0) << qint64(1);
+}
+
+void TestChunkTable::storeAndLoad()
+{
+    QFETCH(DType, dtype);
+    QFETCH(Shape, shape);
+    QFETCH(qint64, limit);
+    QFETCH(qint64, chunks);
+    sqlite::Connection db(path("store.db"));
+    create_chunk_table(db, QStringLiteral("props"));
+    const NdArray array = pattern(dtype, shape);
+    const QString table = QStringLiteral("props");
+    QCOMPARE(limit ? store_chunks(db, table, QStringLiteral("well"), QStringLiteral("vint"), array, limit)
+                   : store_chunks(db, table, QStringLiteral("well"), QStringLiteral("vint"), array),
+             chunks);
+    db.commit();
+    QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM props WHERE object_name = 'well' AND prop_name = 'vint' "
+                                      "AND chunkID BETWEEN 1 AND %1").arg(chunks)), chunks);
+    QCOMPARE(load_chunks(db, QStringLiteral("props"), QStringLiteral("well"), QStringLiteral("vint")), array);
+    // The rows read back through the layer's converter too.
+    const std::vector<Row> rows = db.cursor().execute(
+        QStringLiteral("SELECT chunkID, arr FROM props WHERE object_name = 'well' AND prop_name = 'vint' "
+                       "ORDER BY chunkID")).fetchall();
+    QCOMPARE(chunktable::rebuild(rows), array);
+}
+
+void TestChunkTable::storeReplaces()
+{
+    sqlite::Connection db(path("replace.db"));
+    const QString table = QStringLiteral("with \"quotes\"");
+    create_chunk_table(db, table);
+    QCOMPARE(store_chunks(db, table, QStringLiteral("o"), QStringLiteral("p"), pattern(DType::Int64, {100}), 400), 4);
+    QCOMPARE(store_chunks(db, table, QStringLiteral("o"), QStringLiteral("q"), pattern(DType::Int8, {5}), 400), 1);
+    const NdArray smaller = pattern(DType::Float32, {100});
+    QCOMPARE(store_chunks(db, table, QStringLiteral("o"), QStringLiteral("p"), smaller, 400), 2);
+    QCOMPARE(load_chunks(db, table, QStringLiteral("o"), QStringLiteral("p")), smaller);
+    QCOMPARE(load_chunks(db, table, QStringLiteral("o"), QStringLiteral("q")), pattern(DType::Int8, {5}));
+}
+
+// With the real limit, storage code must not make a chunk whose blob (data
+// plus .npy header) is over SQLite's length limit: a connection with a
+// lowered limit stands in for the 1e9 bytes.
+void TestChunkTable::lengthLimitLeavesRoomForHeader_data()
+{
+    QTest::addColumn<int>("lengthLimit");
+    QTest::addColumn<Shape>("shape");
+    QTest::addColumn<bool>("naiveFails"); // whether cutting at the length limit makes a blob too big
+    QTest::newRow("4096, rows of 8 bytes") << 4096 << Shape{20000} << true;
+    QTest::newRow("4096, rows of 392 bytes") << 4096 << Shape{2000, 49} << false;
+    QTest::newRow("1000, rows of 8 bytes") << 1000 << Shape{3000} << true;
+    QTest::newRow("65536, 3-d") << 65536 << Shape{500, 20, 7} << false;
+}
+
+void TestChunkTable::lengthLimitLeavesRoomForHeader()
+{
+    QFETCH(int, lengthLimit);
+    QFETCH(Shape, shape);
+    QFETCH(bool, naiveFails);
+    sqlite::Connection db(path("limit.db"));
+    sqlite3_limit(db.handle(), SQLITE_LIMIT_LENGTH, lengthLimit);
+    create_chunk_table(db, QStringLiteral("props"));
+    const NdArray array = pattern(DType::Float64, shape);
+
+    // Cutting at the length limit itself leaves no room for the header.
+    auto cursor = db.cursor();
+    std::vector<Row> rows;
+    for (const NdArray &piece : chunkcut(array, lengthLimit))
+        rows.push_back({QStringLiteral("o"), QStringLiteral("p"), std::int64_t(rows.size() + 1), piece});
+    bool failed = false;
+    try {
+        cursor.executemany(QStringLiteral("INSERT INTO props VALUES (?,?,?,?)"), rows);
+    } catch (const SqliteError &error) {
+        QCOMPARE(error_text(error), QStringLiteral("string or blob too big"));
+        failed = true;
+    }
+    QCOMPARE(failed, naiveFails);
+    db.rollback();
+
+    store_chunks(db, QStringLiteral("props"), QStringLiteral("o"), QStringLiteral("p"), array);
+    QVERIFY(count(db, QStringLiteral("SELECT max(length(arr)) FROM props")) <= lengthLimit);
+    QCOMPARE(load_chunks(db, QStringLiteral("props"), QStringLiteral("o"), QStringLiteral("p")), array);
+    db.rollback();
+}
+
+void TestChunkTable::failedStoreKeepsTable()
+{
+    sqlite::Connection db(path("failed.db"));
+    create_chunk_table(db, QStringLiteral("props"));
+    const NdArray before = pattern(DType::Int32, {100});
+    store_chunks(db, QStringLiteral("props"), QStringLiteral("o"), QStringLiteral("p"), before, 400);
+    db.exec(QStringLiteral("CREATE TRIGGER no_room BEFORE INSERT ON props WHEN NEW.chunkID = 3 "
+                           "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    try {
+        store_chunks(db, QStringLiteral("props"), QStringLiteral("o"), QStringLiteral("p"),
+                     pattern(DType::Int32, {300}), 400);
+        QFAIL("stored");
+    } catch (const SqliteError &error) {
+        QCOMPARE(error_text(error), QStringLiteral("disk full"));
+    }
+    QCOMPARE(load_chunks(db, QStringLiteral("props"), QStringLiteral("o"), QStringLiteral("p")), before);
+    // A row larger than the limit is refused before anything changes.
+    QVERIFY_EXCEPTION_THROWN(store_chunks(db, QStringLiteral("props"), QStringLiteral("o"), QStringLiteral("p"),
+                                          pattern(DType::Int32, {2, 100}), 400), ValueError);
+    QCOMPARE(load_chunks(db, QStringLiteral("props"), QStringLiteral("o"), QStringLiteral("p")), before);
+}
+
+void TestChunkTable::loadRefuses()
+{
+    sqlite::Connection db(path("refuse.db"));
+    create_chunk_table(db, QStringLiteral("props"));
+    const QString table = QStringLiteral("props");
+    auto message = [&](const QString &prop) -> QString {
+        try {
+            load_chunks(db, table, QStringLiteral("o"), prop);
+        } catch (const std::exception &error) {
+            return error_text(error);
+        }
+        return QStringLiteral("loaded");
+    };
+    QCOMPARE(message(QStringLiteral("none")), QStringLiteral("no chunks of object 'o', property 'none' in table props"));
+    store_chunks(db, table, QStringLiteral("o"), QStringLiteral("gap"), pattern(DType::Int32, {100}), 300);
+    db.exec(QStringLiteral("DELETE FROM props WHERE prop_name = 'gap' AND chunkID = 2"));
+    QCOMPARE(message(QStringLiteral("gap")), QStringLiteral("chunk 2 of object 'o', property 'gap' is missing"));
+    db.exec(QStringLiteral("UPDATE props SET chunkID = 0 WHERE prop_name = 'gap' AND chunkID = 3"));
+    QCOMPARE(message(QStringLiteral("gap")), QStringLiteral("unexpected chunk number 0 of object 'o', property 'gap'"));
+    store_chunks(db, table, QStringLiteral("o"), QStringLiteral("bad"), pattern(DType::Int32, {100}), 300);
+    db.exec(QStringLiteral("UPDATE props SET arr = x'934e554d505901' WHERE prop_name = 'bad' AND chunkID = 3"));
+    QCOMPARE(message(QStringLiteral("bad")), QStringLiteral("chunk 3 of object 'o', property 'bad': "
+                                                            "invalid .npy blob: 7 bytes are too short for an .npy header"));
+    store_chunks(db, table, QStringLiteral("o"), QStringLiteral("mixed"), pattern(DType::Int32, {100}), 300);
+    sqlite3_stmt *statement = nullptr;
+    sqlite3_prepare_v2(db.handle(), "UPDATE props SET arr = ? WHERE prop_name = 'mixed' AND chunkID = 2", -1,
+                       &statement, nullptr);
+    const QByteArray other = adapt_array(pattern(DType::Int64, {10}));
+    sqlite3_bind_blob(statement, 1, other.constData(), other.size(), SQLITE_STATIC);
+    QCOMPARE(sqlite3_step(statement), SQLITE_DONE);
+    sqlite3_finalize(statement);
+    QCOMPARE(message(QStringLiteral("mixed")),
+             QStringLiteral("chunk 2 of object 'o', property 'mixed' does not match chunk 1 in element type or extents"));
+}
+
+void TestChunkTable::numpyReadsOurChunks()
+{
+    if (!python_has_numpy())
+        QSKIP("/usr/bin/python3 has no numpy");
+    const QString file = path("ours.db");
+    {
+        sqlite::Connection db(file);
+        create_chunk_table(db, QStringLiteral("props"));
+        for (const DType dtype : all_dtypes()) {
+            const NdArray array = pattern(dtype, {50, 3});
+            store_chunks(db, QStringLiteral("props"), QStringLiteral("ours"),
+                         dtype_name(dtype) + QStringLiteral("-50x3"), array, 600);
+        }
+        store_chunks(db, QStringLiteral("props"), QStringLiteral("ours"), QStringLiteral("float64-0x4"),
+                     pattern(DType::Float64, {0, 4}), 600);
+        store_chunks(db, QStringLiteral("props"), QStringLiteral("ours"), QStringLiteral("int16-4x3x5"),
+                     pattern(DType::Int16, {4, 3, 5}), 300);
+        // The layer's own path: adapter on insert, as the demonstration does.
+        std::vector<Row> rows;
+        for (const NdArray &piece : chunkcut(pattern(DType::Float32, {12}), 30))
+            rows.push_back({QStringLiteral("layer"), QStringLiteral("float32-12"), std::int64_t(rows.size() + 1), piece});
+        db.cursor().executemany(QStringLiteral("INSERT INTO props VALUES (?,?,?,?)"), rows);
+        db.commit();
+    }
+    const Run check = run(QStringLiteral("/usr/bin/python3"), {QStringLiteral(KELVRA_NPYTOOL), QStringLiteral("check"), file});
+    QVERIFY2(check.status == 0, qPrintable(check.out + check.err));
+    QCOMPARE(check.out.count(QLatin1String(": ok")), int(all_dtypes().size()) + 3);
+}
+
+void TestChunkTable::weReadNumpysChunks()
+{
+    if (!python_has_numpy())
+        QSKIP("/usr/bin/python3 has no numpy");
+    const QString file = path("numpy.db");
+    const Run write = run(QStringLiteral("/usr/bin/python3"), {QStringLiteral(KELVRA_NPYTOOL), QStringLiteral("write"), file});
+    QVERIFY2(write.status == 0, qPrintable(write.err));
+
+    sqlite::Connection db(file);
+    const std::vector<Row> names = db.cursor().execute(
+        QStringLiteral("SELECT DISTINCT prop_name FROM props ORDER BY prop_name")).fetchall();
+    QCOMPARE(names.size(), all_dtypes().size() + 6);
+    for (const Row &name : names) {
+        // "float32-20x3x2-fortran": element type, extents, how numpy stored it.
+        const QString prop = std::get<QString>(name.at(0));
+        const QStringList parts = prop.split(QLatin1Char('-'));
+        const NdArray expected = pattern(kelvra::test::dtype_named(parts[0]), kelvra::test::shape_named(parts[1]));
+        QVERIFY2(load_chunks(db, QStringLiteral("props"), QStringLiteral("numpy"), prop) == expected, qPrintable(prop));
+        const std::vector<Row> rows = db.cursor().execute(
+            QStringLiteral("SELECT chunkID, arr FROM props WHERE object_name = ? AND prop_name = ? ORDER BY chunkID"),
+            {QStringLiteral("numpy"), prop}).fetchall();
+        QVERIFY2(chunktable::rebuild(rows) == expected, qPrintable(prop));
+    }
+}
+
+QTEST_APPLESS_MAIN(TestChunkTable)
+#include "tst_chunktable.moc"

@@ -1,0 +1,66 @@
+#pragma once
+
+// The chunk table: a property array stored as rows of consecutive chunks,
+// keyed by object name, property name and chunk number.
+//
+//     object_name TEXT, prop_name TEXT, chunkID INTEGER, arr ARRAY,
+//     PRIMARY KEY (object_name, prop_name, chunkID)
+//
+// Chunk numbers of one property run 1, 2, 3 ... without gaps; each arr is a
+// .npy blob (see host/sqlite_array.h), so Python tools read chunks with
+// np.load. A host saves an object's vertex and property arrays with
+// store_chunks and reads them back with load_chunks:
+//
+//     sqlite::Connection db(path);
+//     create_chunk_table(db, "props");
+//     store_chunks(db, "props", "mypoint", "vint", vint);
+//     db.commit();
+//     NdArray back = load_chunks(db, "props", "mypoint", "vint");
+//
+// Both work straight between the array and SQLite's pages: storing writes
+// the header and each chunk's rows into the row's blob without building the
+// blob in memory, and loading reads every chunk into its place in the one
+// result array.
+
+#include "host/ndarray.h"
+#include "host/sqlite.h"
+#include "utils/chunkcut_export.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace kelvra {
+
+// Creates the chunk table when the database has no table of that name.
+CHUNKCUT_EXPORT void create_chunk_table(sqlite::Connection &connection, const QString &table);
+
+// The data bytes that one chunk of the array may hold so that its whole row
+// (names, chunk number, .npy header and data) stays within lengthLimit
+// bytes, SQLite's largest string, blob or row. ValueError when the limit
+// leaves no room for data.
+CHUNKCUT_EXPORT std::int64_t chunk_data_limit(std::int64_t lengthLimit, const NdArray &array,
+                                              const QString &object, const QString &prop);
+
+// Stores the array (at least one axis) as the chunks of the object's
+// property, replacing the chunks stored for it before, and returns the
+// number of chunks. No row exceeds `limit` bytes nor the connection's own
+// length limit, whichever is lower. The rows are written in the connection's
+// transaction (opened when none is open): they last once the caller commits.
+// On an error the table is left as it was.
+CHUNKCUT_EXPORT std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
+                                          const QString &object, const QString &prop,
+                                          const NdArray &array, std::int64_t limit);
+// The same with SQLITE_LIMIT_LENGTH of utils/basedefs.h as the limit.
+CHUNKCUT_EXPORT std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
+                                          const QString &object, const QString &prop,
+                                          const NdArray &array);
+
+// The array stored as the chunks of the object's property: the chunks
+// concatenated in chunk number order. LookupError when none is stored;
+// ValueError for a missing chunk number, a malformed blob, or chunks that
+// disagree in element type or in the extents after the first.
+CHUNKCUT_EXPORT NdArray load_chunks(sqlite::Connection &connection, const QString &table,
+                                    const QString &object, const QString &prop);
+
+} // namespace kelvra
