@@ -1,0 +1,84 @@
+#include "app/core/sampleproject.h"
+
+#include <QtMath>
+
+namespace kelvra::app {
+namespace {
+
+struct Columns
+{
+    PropertyMap::Values x, y, z;
+};
+
+std::unique_ptr<GeoObject> object(const QString &name, const QString &type, const Columns &xyz,
+                                  std::vector<std::pair<QString, PropertyMap::Values>> extra,
+                                  std::optional<QString> current)
+{
+    PropertyMap prop;
+    prop.insert(QStringLiteral("X"), xyz.x);
+    prop.insert(QStringLiteral("Y"), xyz.y);
+    prop.insert(QStringLiteral("Z"), xyz.z);
+    for (auto &[key, values] : extra)
+        prop.insert(key, std::move(values));
+    return std::make_unique<GeoObject>(name, type, std::move(prop), std::move(current));
+}
+
+// A vertical well: one vertex every 25 m down to 1000 m.
+std::unique_ptr<GeoObject> well(const QString &name, double x, double y, double velocity_top)
+{
+    Columns xyz;
+    PropertyMap::Values vint, porosity;
+    for (int i = 0; i <= 40; ++i) {
+        const double depth = 25.0 * i;
+        xyz.x << x;
+        xyz.y << y;
+        xyz.z << depth;
+        vint << velocity_top + 1.2 * depth + 80.0 * qSin(depth / 90.0);
+        porosity << 0.30 - 0.00018 * depth + 0.02 * qCos(depth / 60.0);
+    }
+    return object(name, QStringLiteral("Point"), xyz,
+                  {{QStringLiteral("vint"), vint}, {QStringLiteral("porosity"), porosity}},
+                  QStringLiteral("vint"));
+}
+
+} // namespace
+
+std::vector<std::unique_ptr<GeoObject>> sample_objects()
+{
+    std::vector<std::unique_ptr<GeoObject>> objects;
+    objects.push_back(well(QStringLiteral("well A"), 1200, 800, 1800));
+    objects.push_back(well(QStringLiteral("well B"), 3100, 2400, 1900));
+
+    // A horizon: a gently folded surface on a 21 x 21 grid.
+    Columns grid;
+    PropertyMap::Values amplitude;
+    for (int row = 0; row <= 20; ++row) {
+        for (int column = 0; column <= 20; ++column) {
+            const double x = 200.0 * column, y = 150.0 * row;
+            grid.x << x;
+            grid.y << y;
+            grid.z << 600 + 40 * qSin(x / 700.0) + 25 * qCos(y / 500.0);
+            amplitude << qSin(x / 300.0) * qCos(y / 400.0);
+        }
+    }
+    objects.push_back(object(QStringLiteral("top reservoir"), QStringLiteral("Tsurface"), grid,
+                             {{QStringLiteral("amplitude"), amplitude}}, QStringLiteral("amplitude")));
+
+    // A fault trace and a survey outline.
+    Columns fault;
+    PropertyMap::Values throw_m;
+    for (int i = 0; i <= 30; ++i) {
+        fault.x << 500 + 100.0 * i;
+        fault.y << 300 + 70.0 * i + 60 * qSin(i / 4.0);
+        fault.z << 650;
+        throw_m << 12 + 6 * qSin(i / 5.0);
+    }
+    objects.push_back(object(QStringLiteral("fault F1"), QStringLiteral("Line"), fault,
+                             {{QStringLiteral("throw"), throw_m}}, QStringLiteral("throw")));
+    objects.push_back(object(QStringLiteral("survey outline"), QStringLiteral("Survey"),
+                             {{0, 4000, 4000, 0, 0}, {0, 0, 3000, 3000, 0}, {0, 0, 0, 0, 0}}, {},
+                             std::nullopt));
+    return objects;
+}
+
+} // namespace kelvra::app

@@ -1,0 +1,30 @@
+// Writes the sample project that ships with the program:
+//   kelvra-makesample FILE
+#include "app/core/objectfile.h"
+#include "app/core/sampleproject.h"
+
+#include "host/errors.h"
+
+#include <QCoreApplication>
+
+#include <iostream>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 2) {
+        std::cerr << "usage: kelvra-makesample FILE\n";
+        return 2;
+    }
+    try {
+        QList<kelvra::app::GeoObject *> objects;
+        std::vector<std::unique_ptr<kelvra::app::GeoObject>> owned = kelvra::app::sample_objects();
+        for (const auto &object : owned)
+            objects << object.get();
+        kelvra::app::save_objects(QString::fromLocal8Bit(argv[1]), objects);
+    } catch (const std::exception &error) {
+        std::cerr << "kelvra-makesample: " << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,272 @@
+#include "app/ui/hostwindow.h"
+
+#include "app/core/objectfile.h"
+#include "app/core/objectstore.h"
+#include "app/ui/dataexplorer.h"
+#include "app/ui/objecttreewidget.h"
+#include "app/ui/preferencepages.h"
+#include "app/ui/requests.h"
+
+#include "host/easypluginwidget.h"
+#include "host/errorhandler.h"
+#include "host/errors.h"
+#include "host/icon_manager.h"
+#include "host/plugininterface.h"
+#include "host/qtpluginsmanager.h"
+#include "host/translation.h"
+#include "host/views/mapviewer.h"
+#include "host/views/propertyplot.h"
+#include "widgets/dialogs.h"
+#include "widgets/pivotbar.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+
+namespace kelvra::app {
+namespace {
+
+using Kind = Requests::Kind;
+
+struct MenuEntry
+{
+    const char *text;
+    Kind kind;
+};
+
+const MenuEntry kObjectEntries[] = {
+    {QT_TRID_NOOP("Remove object..."), Kind::RemoveObject},
+    {QT_TRID_NOOP("Rename object..."), Kind::RenameObject},
+    {QT_TRID_NOOP("Copy object..."), Kind::CopyObject},
+    {QT_TRID_NOOP("Flip depth..."), Kind::FlipDepth},
+    {QT_TRID_NOOP("Translate..."), Kind::Translate},
+};
+
+const MenuEntry kPropertyEntries[] = {
+    {QT_TRID_NOOP("Create property..."), Kind::CreateProperty},
+    {QT_TRID_NOOP("Copy property..."), Kind::CopyProperty},
+    {QT_TRID_NOOP("Rename property..."), Kind::RenameProperty},
+    {QT_TRID_NOOP("Remove property..."), Kind::RemoveProperty},
+    {QT_TRID_NOOP("Property operator..."), Kind::PropertyOperator},
+};
+
+const QString kProjectFilter = QStringLiteral("DB files (*.db);;All files (*)");
+
+} // namespace
+
+HostWindow::HostWindow(const QStringList &plugin_folders, QWidget *parent)
+    : MainWindow(parent)
+    , store(new ObjectStore(this))
+    , objects(new ObjectTreeWidget(store))
+    , explorer(new ExplorerPanel(objects))
+    , requests(new Requests(store, objects, this))
+    , m_plugins(plugin_folders.isEmpty() ? std::make_unique<QtPluginsManager>()
+                                         : std::make_unique<QtPluginsManager>(plugin_folders))
+{
+    setWindowTitle(QStringLiteral("Kelvra"));
+    setObjectName(QStringLiteral("HostWindow"));
+    objects->main = this;
+    treebase = objects;
+    data_explorer = explorer;
+    plugins_manager = m_plugins.get();
+
+    auto *explorer_dock = new QDockWidget(_("Data explorer"), this);
+    explorer_dock->setObjectName(QStringLiteral("data_explorer_dock"));
+    explorer_dock->setWidget(explorer);
+    addDockWidget(Qt::LeftDockWidgetArea, explorer_dock);
+
+    act_plot_aspect = new QAction(_("Aspect ratio..."), this);
+    act_bkgd_color = new QAction(_("Background colour..."), this);
+    canvas_export_action = new QAction(_("Export canvas..."), this);
+    create_menus();
+
+    pivotbar = new PivotBar(this);
+    pivotbar->setObjectName(QStringLiteral("pivotbar"));
+    addToolBar(pivotbar);
+    load_dock_plugins();
+
+    connect(objects, &ObjectTreeWidget::checks_changed, this, &HostWindow::show_checked);
+    connect(objects, &ObjectTreeWidget::object_menu_requested, this, &HostWindow::show_object_menu);
+    connect(objects, &ObjectTreeWidget::selection_changed, this, &HostWindow::plot_selection);
+    connect(store, &ObjectStore::object_changed, this, [this](const QString &name) {
+        redraw(name);
+        plot_selection();
+    });
+    connect(store, &ObjectStore::objects_changed, this, [this] {
+        forget_missing_objects();
+        plot_selection();
+    });
+    resize(1200, 760);
+}
+
+HostWindow::~HostWindow() = default;
+
+void HostWindow::create_menus()
+{
+    QMenu *file = menuBar()->addMenu(_("&File"));
+    file->addAction(_("Open project..."), this, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, _("Open project"), {}, kProjectFilter);
+        if (!path.isEmpty())
+            guarded([&] { open_project(path); });
+    });
+    file->addAction(_("Save project as..."), this, [this] {
+        const QString path = QFileDialog::getSaveFileName(this, _("Save project"), {}, kProjectFilter);
+        if (!path.isEmpty())
+            guarded([&] { save_project(path); });
+    });
+    file->addSeparator();
+    file->addAction(_("Load object..."), this, [this] { requests->open(Kind::LoadObject); });
+    file->addAction(_("Save object..."), this, [this] { requests->open(Kind::SaveObject); });
+    file->addSeparator();
+    file->addAction(ima::icon(QStringLiteral("configure")), _("Preferences..."), this,
+                    &HostWindow::show_preferences);
+    file->addSeparator();
+    file->addAction(_("Quit"), this, &QWidget::close, QKeySequence::Quit);
+
+    QMenu *object = menuBar()->addMenu(_("&Object"));
+    for (const MenuEntry &entry : kObjectEntries)
+        object->addAction(_(entry.text), this, [this, kind = entry.kind] { requests->open(kind); });
+    QMenu *property = menuBar()->addMenu(_("&Property"));
+    for (const MenuEntry &entry : kPropertyEntries)
+        property->addAction(_(entry.text), this, [this, kind = entry.kind] { requests->open(kind); });
+
+    QMenu *view = menuBar()->addMenu(_("&View"));
+    view->addActions({act_plot_aspect, act_bkgd_color, canvas_export_action});
+
+    QMenu *help = menuBar()->addMenu(_("&Help"));
+    help->addAction(_("Report bug..."), this, [this] { requests->open(Kind::ReportBug); });
+    help->addAction(_("About Kelvra"), this, [this] {
+        QMessageBox::about(this, _("About Kelvra"),
+                           _("Kelvra builds and inspects 3-D subsurface models."));
+    });
+}
+
+void HostWindow::load_dock_plugins()
+{
+    for (const PluginRecord &record : m_plugins->getPluginsOfCategory(QStringLiteral("DockPlugin"))) {
+        guarded([&] {
+            auto *plugin = qobject_cast<EasyPluginWidget *>(record.factory->create_plugin(this));
+            if (!plugin)
+                throw ValueError(QStringLiteral("the plug-in %1 gave no dock widget").arg(record.path));
+            dock_plugins << plugin;
+            plugin->register_plugin();
+        });
+    }
+}
+
+void HostWindow::add_dockwidget(EasyPluginWidget *plugin)
+{
+    plugin->create_dockwidget(Qt::RightDockWidgetArea);
+}
+
+void HostWindow::open_project(const QString &path)
+{
+    store->replace_all(load_objects(path));
+    setWindowFilePath(path);
+}
+
+void HostWindow::save_project(const QString &path)
+{
+    save_objects(path, store->objects());
+    setWindowFilePath(path);
+}
+
+void HostWindow::show_preferences()
+{
+    auto *dialog = new ConfigDialog(this);
+    dialog->add_page(new LanguagePage);
+    dialog->add_page(new ViewerPage);
+    dialog->show();
+    dialog->check_all_settings();
+}
+
+void HostWindow::show_object_menu(const QString &name, const QPoint &position)
+{
+    QMenu menu(this);
+    menu.setTitle(name);
+    for (const MenuEntry &entry : kObjectEntries)
+        menu.addAction(_(entry.text), this, [this, kind = entry.kind] { requests->open(kind, true); });
+    menu.addSeparator();
+    for (const MenuEntry &entry : kPropertyEntries)
+        menu.addAction(_(entry.text), this, [this, kind = entry.kind] { requests->open(kind, true); });
+    menu.addSeparator();
+    menu.addAction(_("Save object..."), this, [this] { requests->open(Kind::SaveObject, true); });
+    menu.exec(position);
+}
+
+void HostWindow::show_objects(const QStringList &names)
+{
+    objects->set_checked(names);
+    show_checked(names);
+}
+
+void HostWindow::show_checked(const QStringList &names)
+{
+    auto *viewer = qobject_cast<MapViewer *>(current_viewer.data());
+    if (!viewer)
+        return;
+    for (const QString &shown : DisplayState(viewer->dpState)) {
+        if (!names.contains(shown))
+            viewer->hide_object(shown);
+    }
+    for (const QString &name : names) {
+        if (!viewer->dpState.contains(name)) {
+            const GeoObject *object = store->get(name);
+            viewer->show_object(name, object->prop().value(QStringLiteral("X")),
+                                object->prop().value(QStringLiteral("Y")));
+        }
+    }
+}
+
+void HostWindow::redraw(const QString &name)
+{
+    const GeoObject *object = store->object(name);
+    if (!object)
+        return;
+    for (MapViewer *viewer : findChildren<MapViewer *>()) {
+        if (viewer->dpState.contains(name))
+            viewer->show_object(name, object->prop().value(QStringLiteral("X")),
+                                object->prop().value(QStringLiteral("Y")));
+    }
+}
+
+void HostWindow::forget_missing_objects()
+{
+    for (MapViewer *viewer : findChildren<MapViewer *>()) {
+        for (const QString &shown : DisplayState(viewer->dpState)) {
+            if (!store->object(shown))
+                viewer->hide_object(shown);
+        }
+    }
+    if (auto *viewer = qobject_cast<MapViewer *>(current_viewer.data()))
+        objects->set_checked(viewer->dpState);
+}
+
+void HostWindow::plot_selection()
+{
+    auto *plot = qobject_cast<PropertyPlot *>(plotWidget.data());
+    if (!plot)
+        return;
+    if (const GeoObject *object = objects->selected_object())
+        plot->show_property(*object);
+    else
+        plot->clear_plot();
+}
+
+void HostWindow::closeEvent(QCloseEvent *event)
+{
+    for (EasyPluginWidget *plugin : dock_plugins) {
+        if (!plugin->closing_plugin(true)) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+} // namespace kelvra::app

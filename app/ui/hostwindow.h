@@ -1,0 +1,68 @@
+#pragma once
+
+// The main window of the reference host: the object tree with the data
+// explorer's check marks, the mode switch toolbar, the viewer and plotter
+// docks loaded as plug-ins, and menus that open every dialog.
+
+#include "host/mainwindow.h"
+
+#include <QList>
+#include <QString>
+
+#include <memory>
+
+namespace kelvra {
+class PivotBar;
+class QtPluginsManager;
+} // namespace kelvra
+
+namespace kelvra::app {
+
+class ExplorerPanel;
+class ObjectStore;
+class ObjectTreeWidget;
+class Requests;
+
+class HostWindow : public MainWindow
+{
+    Q_OBJECT
+public:
+    // Loads the plug-ins of plugin_folders (the default folders when empty).
+    explicit HostWindow(const QStringList &plugin_folders = {}, QWidget *parent = nullptr);
+    ~HostWindow() override;
+
+    void add_dockwidget(EasyPluginWidget *plugin) override;
+
+    // Replaces the objects with those of a project file.
+    void open_project(const QString &path);
+    void save_project(const QString &path);
+    // Opens the preferences window.
+    void show_preferences();
+    // Checks exactly these objects and shows them in the current viewer.
+    void show_objects(const QStringList &names);
+
+    ObjectStore *const store;
+    ObjectTreeWidget *const objects;
+    ExplorerPanel *const explorer;
+    Requests *const requests;
+    PivotBar *pivotbar = nullptr;
+    QList<EasyPluginWidget *> dock_plugins;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void create_menus();
+    void load_dock_plugins();
+    void show_object_menu(const QString &name, const QPoint &position);
+    // Shows in the current viewer exactly the checked objects.
+    void show_checked(const QStringList &names);
+    // Brings every viewer that shows the object up to date.
+    void redraw(const QString &name);
+    void forget_missing_objects();
+    void plot_selection();
+
+    std::unique_ptr<QtPluginsManager> m_plugins;
+};
+
+} // namespace kelvra::app

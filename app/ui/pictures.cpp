@@ -1,0 +1,96 @@
+#include "app/ui/pictures.h"
+
+#include "app/core/objectstore.h"
+#include "app/ui/hostwindow.h"
+#include "app/ui/objecttreewidget.h"
+#include "app/ui/preferencepages.h"
+#include "app/ui/requests.h"
+
+#include "host/logging.h"
+#include "widgets/dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+namespace kelvra::app {
+namespace {
+
+void settle()
+{
+    for (int round = 0; round < 5; ++round)
+        QApplication::processEvents();
+}
+
+bool save(QWidget *widget, const QString &file)
+{
+    widget->adjustSize();
+    settle();
+    const bool written = widget->grab().save(file, "PNG");
+    if (!written)
+        qCWarning(lcHost) << "cannot write" << file;
+    return written;
+}
+
+} // namespace
+
+bool save_window_picture(HostWindow &window, const QString &file)
+{
+    window.show();
+    // Show the first objects in the viewer and select one for the plot.
+    const QStringList names = window.store->object_names().mid(0, 4);
+    window.show_objects(names);
+    if (!names.isEmpty())
+        window.objects->select(names.first());
+    settle();
+    return window.grab().save(file, "PNG");
+}
+
+int save_dialog_tour(HostWindow &window, const QString &folder)
+{
+    QDir().mkpath(folder);
+    window.show();
+    const QStringList names = window.store->object_names();
+    if (!names.isEmpty())
+        window.objects->select(names.first());
+
+    using Kind = Requests::Kind;
+    const struct
+    {
+        Kind kind;
+        const char *file;
+    } dialogs[] = {
+        {Kind::RemoveObject, "remove-object"},     {Kind::RenameObject, "rename-object"},
+        {Kind::CopyObject, "copy-object"},         {Kind::LoadObject, "load-object"},
+        {Kind::SaveObject, "save-object"},         {Kind::FlipDepth, "flip-depth"},
+        {Kind::Translate, "translate"},            {Kind::CreateProperty, "create-property"},
+        {Kind::CopyProperty, "copy-property"},     {Kind::RenameProperty, "rename-property"},
+        {Kind::RemoveProperty, "remove-property"}, {Kind::PropertyOperator, "property-operator"},
+        {Kind::ReportBug, "report-bug"},
+    };
+    int written = 0;
+    for (const auto &[kind, file] : dialogs) {
+        EasyDialog *dialog = window.requests->open(kind, true);
+        written += save(dialog, QDir(folder).filePath(QLatin1String(file) + QStringLiteral(".png")));
+        dialog->close();
+    }
+
+    AspectRatioDialog aspect(&window, QVariantMap{{QStringLiteral("aspect_method"), QStringLiteral("Fixed")},
+                                                  {QStringLiteral("aspect_ratio"), 2.5}});
+    aspect.show();
+    written += save(&aspect, QDir(folder).filePath(QStringLiteral("aspect-ratio.png")));
+    CanvasExportDialog export_dialog(&window);
+    export_dialog.show();
+    written += save(&export_dialog, QDir(folder).filePath(QStringLiteral("canvas-export.png")));
+
+    auto *preferences = new ConfigDialog(&window);
+    preferences->add_page(new LanguagePage);
+    preferences->add_page(new ViewerPage);
+    preferences->show();
+    written += save(preferences, QDir(folder).filePath(QStringLiteral("preferences.png")));
+    preferences->close();
+    settle();
+    return written;
+}
+
+} // namespace kelvra::app

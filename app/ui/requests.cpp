@@ -1,0 +1,216 @@
+#include "app/ui/requests.h"
+
+#include "app/core/bugreport.h"
+#include "app/core/objectfile.h"
+#include "app/core/objectstore.h"
+#include "app/ui/objecttreewidget.h"
+
+#include "host/errorhandler.h"
+#include "host/errors.h"
+#include "host/translation.h"
+#include "widgets/dialogs.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QTimer>
+#include <QUrl>
+
+namespace kelvra::app {
+namespace {
+
+const char kRefused[] = "kelvra_request_refused";
+
+// The name a loaded object gets: the typed one, or the stored one when the
+// user left "DEFAULT" or nothing.
+QString name_for_loaded(const QString &typed, const QString &stored)
+{
+    return typed.isEmpty() || typed == QLatin1String("DEFAULT") ? stored : typed;
+}
+
+} // namespace
+
+Requests::Requests(ObjectStore *store, ObjectTreeWidget *tree, QObject *parent)
+    : QObject(parent)
+    , open_url([](const QUrl &url) { return QDesktopServices::openUrl(url); })
+    , m_store(store)
+    , m_tree(tree)
+{
+    ask_report_file = [tree] {
+        return QFileDialog::getSaveFileName(tree, _("Save bug report"), QStringLiteral("bug-report.txt"),
+                                            _("Text files (*.txt)"));
+    };
+}
+
+EasyDialog *Requests::open(Kind kind, bool from_tree)
+{
+    EasyDialog *dialog = create(kind);
+    // A closed dialog is released, unless its request was refused: then it
+    // comes back with the texts the user typed.
+    connect(dialog, &QDialog::finished, dialog, [dialog] {
+        if (dialog->property(kRefused).toBool()) {
+            dialog->setProperty(kRefused, false);
+            QTimer::singleShot(0, dialog, &QWidget::show);
+        } else {
+            dialog->deleteLater();
+        }
+    });
+    if (from_tree) {
+        guarded([dialog] {
+            if (auto *d = qobject_cast<RenameObjectDialog *>(dialog))
+                d->grab_object_rc();
+            else if (auto *d = qobject_cast<CopyObjectDialog *>(dialog))
+                d->grab_object_rc();
+            else if (auto *d = qobject_cast<CreatePropertyDialog *>(dialog))
+                d->grab_object_rc();
+            else if (auto *d = qobject_cast<PropertyListDialog *>(dialog))
+                d->grab_object_rc();
+        });
+    }
+    dialog->show();
+    return dialog;
+}
+
+void Requests::carry_out(EasyDialog *dialog, const std::function<void()> &request)
+{
+    try {
+        request();
+    } catch (const std::exception &error) {
+        dialog->setProperty(kRefused, true);
+        report_error(error);
+    }
+}
+
+EasyDialog *Requests::create(Kind kind)
+{
+    ObjectStore *store = m_store;
+    switch (kind) {
+    case Kind::RemoveObject: {
+        auto *dialog = new RemoveObjectDialog(m_tree);
+        connect(dialog, &RemoveObjectDialog::sig_start, this, [=](const QString &object) {
+            carry_out(dialog, [=] { store->remove_object(object); });
+        });
+        return dialog;
+    }
+    case Kind::RenameObject: {
+        auto *dialog = new RenameObjectDialog(m_tree);
+        connect(dialog, &RenameObjectDialog::sig_start, this, [=](const QString &object, const QString &name) {
+            carry_out(dialog, [=] { store->rename_object(object, name); });
+        });
+        return dialog;
+    }
+    case Kind::CopyObject: {
+        auto *dialog = new CopyObjectDialog(m_tree);
+        connect(dialog, &CopyObjectDialog::sig_start, this, [=](const QString &object, const QString &name) {
+            carry_out(dialog, [=] { store->copy_object(object, name); });
+        });
+        return dialog;
+    }
+    case Kind::LoadObject: {
+        auto *dialog = new LoadObjectDialog(m_tree);
+        connect(dialog, &LoadObjectDialog::sig_start, this, [=](const QString &file, const QString &name) {
+            carry_out(dialog, [=] {
+                std::unique_ptr<GeoObject> object = load_single_object(file);
+                object->set_name(name_for_loaded(name, object->name()));
+                store->add(std::move(object));
+            });
+        });
+        return dialog;
+    }
+    case Kind::SaveObject: {
+        auto *dialog = new SaveObjectDialog(m_tree);
+        connect(dialog, &SaveObjectDialog::sig_start, this, [=](const QString &object, const QString &file) {
+            carry_out(dialog, [=] { save_objects(file, {store->get(object)}); });
+        });
+        return dialog;
+    }
+    case Kind::FlipDepth: {
+        auto *dialog = new FlipDepthDialog(m_tree);
+        connect(dialog, &FlipDepthDialog::sig_start, this, [=](const QString &object) {
+            carry_out(dialog, [=] { store->flip_depth(object); });
+        });
+        return dialog;
+    }
+    case Kind::Translate: {
+        auto *dialog = new TranslateDialog(m_tree);
+        connect(dialog, &TranslateDialog::sig_start, this,
+                [=](const QString &object, double dx, double dy, double dz) {
+                    carry_out(dialog, [=] { store->translate(object, dx, dy, dz); });
+                });
+        return dialog;
+    }
+    case Kind::CreateProperty: {
+        auto *dialog = new CreatePropertyDialog(m_tree);
+        connect(dialog, &CreatePropertyDialog::sig_start, this, [=](const QString &object, const QString &property) {
+            carry_out(dialog, [=] { store->create_property(object, property); });
+        });
+        return dialog;
+    }
+    case Kind::CopyProperty: {
+        auto *dialog = new CopyPropertyDialog(m_tree);
+        connect(dialog, &CopyPropertyDialog::sig_start, this,
+                [=](const QString &from_object, const QString &from_property, const QString &to_object,
+                    const QString &to_property) {
+                    carry_out(dialog, [=] { store->copy_property(from_object, from_property, to_object, to_property); });
+                });
+        return dialog;
+    }
+    case Kind::RenameProperty: {
+        auto *dialog = new RenamePropertyDialog(m_tree);
+        connect(dialog, &RenamePropertyDialog::sig_start, this,
+                [=](const QString &object, const QString &property, const QString &name) {
+                    carry_out(dialog, [=] { store->rename_property(object, property, name); });
+                });
+        return dialog;
+    }
+    case Kind::RemoveProperty: {
+        auto *dialog = new RemovePropertyDialog(m_tree);
+        connect(dialog, &RemovePropertyDialog::sig_start, this, [=](const QString &object, const QString &property) {
+            carry_out(dialog, [=] { store->remove_property(object, property); });
+        });
+        return dialog;
+    }
+    case Kind::PropertyOperator: {
+        auto *dialog = new PropertyOperatorDialog(m_tree);
+        connect(dialog, &PropertyOperatorDialog::sig_start, this, [=](const QString &object, const QString &) {
+            carry_out(dialog, [=] {
+                store->get(object); // an unknown object is reported as such
+                throw NotImplementedError(
+                    _("This version of Kelvra does not run property scripts: the script for '%1' was not run.")
+                        .arg(object));
+            });
+        });
+        return dialog;
+    }
+    case Kind::ReportBug: {
+        auto *dialog = new ReportBugDialog(m_tree);
+        connect(dialog, &ReportBugDialog::sig_start, this,
+                [=](const QString &sender, const QStringList &receivers, const QString &subject,
+                    const QString &body, const QString &server) {
+                    carry_out(dialog, [=] { hand_over({sender, receivers, subject, body, server}); });
+                });
+        return dialog;
+    }
+    }
+    throw ValueError(QStringLiteral("Unknown value"));
+}
+
+void Requests::hand_over(const BugReport &report)
+{
+    if (open_url(report.mailto()))
+        return;
+    const QString path = ask_report_file();
+    if (path.isEmpty())
+        throw ValueError(_("No mail program took the bug report, and it was not saved."));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(report.text().toUtf8()) < 0
+        || !file.commit()) {
+        throw std::runtime_error(
+            _("The bug report could not be saved to %1: %2").arg(path, file.errorString()).toStdString());
+    }
+    QMessageBox::information(m_tree, _("Report bug"),
+                             _("No mail program took the bug report. It was saved to %1.").arg(path));
+}
+
+} // namespace kelvra::app

@@ -1,0 +1,333 @@
+// The reference host end to end, offscreen: requests made through the real
+// dialogs change the objects exactly; refused ones change nothing and are
+// reported once; objects survive a save and a load; modes and viewer tabs
+// keep the docks consistent.
+
+#include "app/core/objectfile.h"
+#include "app/core/objectstore.h"
+#include "app/core/sampleproject.h"
+#include "app/ui/hostwindow.h"
+#include "app/ui/objecttreewidget.h"
+#include "app/ui/requests.h"
+
+#include "host/config.h"
+#include "host/views/mapviewer.h"
+#include "host/views/propertyplot.h"
+#include "host/views/tabviewer.h"
+#include "widgets/dialogs.h"
+#include "widgets/pivotbar.h"
+
+#include "testsupport.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace kelvra;
+using namespace kelvra::app;
+
+namespace {
+
+template <class Dialog>
+Dialog *open(HostWindow &window, Requests::Kind kind, bool from_tree = false)
+{
+    auto *dialog = qobject_cast<Dialog *>(window.requests->open(kind, from_tree));
+    Q_ASSERT(dialog);
+    return dialog;
+}
+
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class TestHostApp : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void rename_and_remove_through_dialogs();
+    void refused_request_changes_nothing_and_keeps_the_dialog();
+    void translate_and_flip_are_exact();
+    void property_requests_through_dialogs();
+    void save_then_load_gives_the_object_back();
+    void failed_save_leaves_no_file();
+    void modes_and_viewer_tabs_keep_the_docks_consistent();
+    void bug_report_is_handed_over();
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<HostWindow> m_window;
+    std::unique_ptr<test::ErrorRecorder> m_errors;
+};
+
+void TestHostApp::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    CONF.set_path(m_dir.filePath(QStringLiteral("kelvra.ini")));
+}
+
+void TestHostApp::init()
+{
+    m_errors = std::make_unique<test::ErrorRecorder>();
+    m_window = std::make_unique<HostWindow>();
+    m_window->store->replace_all(sample_objects());
+    m_window->show();
+}
+
+void TestHostApp::cleanup()
+{
+    m_window.reset();
+    m_errors.reset();
+}
+
+void TestHostApp::rename_and_remove_through_dialogs()
+{
+    HostWindow &window = *m_window;
+    window.objects->select(QStringLiteral("well A"));
+    auto *rename = open<RenameObjectDialog>(window, Requests::Kind::RenameObject, true);
+    QCOMPARE(rename->grabob->lineedit->edit->text(), QStringLiteral("well A"));
+    rename->new_name->edit->setText(QStringLiteral("well A1"));
+    rename->btn_ok->click();
+    settle();
+    QVERIFY(window.store->object(QStringLiteral("well A1")));
+    QVERIFY(!window.store->object(QStringLiteral("well A")));
+    QVERIFY(!window.objects->view()->findItems(QStringLiteral("well A1"), Qt::MatchRecursive).isEmpty());
+
+    auto *remove = open<RemoveObjectDialog>(window, Requests::Kind::RemoveObject, true);
+    QVERIFY(remove->grabob->lineedit->edit->text().isEmpty());
+    remove->grabob->lineedit->edit->setText(QStringLiteral("well B"));
+    remove->btn_ok->click();
+    settle();
+    QVERIFY(!window.store->object(QStringLiteral("well B")));
+    QVERIFY(window.objects->view()->findItems(QStringLiteral("well B"), Qt::MatchRecursive).isEmpty());
+    QVERIFY(m_errors->messages.isEmpty());
+}
+
+void TestHostApp::refused_request_changes_nothing_and_keeps_the_dialog()
+{
+    HostWindow &window = *m_window;
+    const QStringList before = window.store->object_names();
+    auto *rename = open<RenameObjectDialog>(window, Requests::Kind::RenameObject);
+    QPointer<RenameObjectDialog> alive(rename);
+    rename->grabob->lineedit->edit->setText(QStringLiteral("well A"));
+    rename->new_name->edit->setText(QStringLiteral("well B"));
+    rename->btn_ok->click();
+    settle();
+    QCOMPARE(window.store->object_names(), before);
+    QCOMPARE(m_errors->messages.size(), 1);
+    QVERIFY(m_errors->messages.first().contains(QStringLiteral("well B")));
+    QVERIFY(alive);
+    QVERIFY(rename->isVisible());
+    QCOMPARE(rename->new_name->edit->text(), QStringLiteral("well B"));
+
+    // Corrected, the same dialog carries the request out and goes away.
+    rename->new_name->edit->setText(QStringLiteral("well C"));
+    rename->btn_ok->click();
+    settle();
+    QVERIFY(window.store->object(QStringLiteral("well C")));
+    QCOMPARE(m_errors->messages.size(), 1);
+    QTRY_VERIFY(!alive);
+}
+
+void TestHostApp::translate_and_flip_are_exact()
+{
+    HostWindow &window = *m_window;
+    const GeoObject *well = window.store->get(QStringLiteral("well A"));
+    const PropertyMap::Values x = well->prop().value(QStringLiteral("X"));
+    const PropertyMap::Values z = well->prop().value(QStringLiteral("Z"));
+
+    auto *translate = open<TranslateDialog>(window, Requests::Kind::Translate);
+    translate->grabob->lineedit->edit->setText(QStringLiteral("well A"));
+    translate->le_x->setText(QStringLiteral("0.25"));
+    translate->le_z->setText(QStringLiteral("-10"));
+    translate->btn_apply->click();
+    auto *flip = open<FlipDepthDialog>(window, Requests::Kind::FlipDepth);
+    flip->grabob->lineedit->edit->setText(QStringLiteral("well A"));
+    flip->btn_ok->click();
+    settle();
+    for (int i = 0; i < x.size(); ++i) {
+        QCOMPARE(well->prop().value(QStringLiteral("X"))[i], x[i] + 0.25);
+        QCOMPARE(well->prop().value(QStringLiteral("Z"))[i], -(z[i] - 10));
+    }
+}
+
+void TestHostApp::property_requests_through_dialogs()
+{
+    HostWindow &window = *m_window;
+    window.objects->select(QStringLiteral("well A"));
+    auto *create = open<CreatePropertyDialog>(window, Requests::Kind::CreateProperty, true);
+    create->prop_name->edit->setText(QStringLiteral("sw"));
+    create->btn_ok->click();
+
+    auto *copy = open<CopyPropertyDialog>(window, Requests::Kind::CopyProperty);
+    copy->fromObject->lineedit->edit->setText(QStringLiteral("well A"));
+    copy->fromProperty->edit->setText(QStringLiteral("vint"));
+    copy->toObject->lineedit->edit->setText(QStringLiteral("well B"));
+    copy->toProperty->edit->setText(QStringLiteral("vint A"));
+    copy->btn_ok->click();
+
+    auto *rename = open<RenamePropertyDialog>(window, Requests::Kind::RenameProperty, true);
+    QCOMPARE(rename->prop->combobox->currentText(), QStringLiteral("vint"));
+    rename->new_name->edit->setText(QStringLiteral("velocity"));
+    rename->btn_ok->click();
+
+    auto *remove = open<RemovePropertyDialog>(window, Requests::Kind::RemoveProperty, true);
+    remove->prop->combobox->setCurrentText(QStringLiteral("porosity"));
+    remove->btn_ok->click();
+    settle();
+
+    const GeoObject *a = window.store->get(QStringLiteral("well A"));
+    QCOMPARE(a->prop().keys(), (QStringList{"X", "Y", "Z", "velocity", "sw"}));
+    QCOMPARE(a->prop().value(QStringLiteral("sw")), PropertyMap::Values(a->vertex_count(), 0.0));
+    QCOMPARE(window.store->get(QStringLiteral("well B"))->prop().value(QStringLiteral("vint A")),
+             a->prop().value(QStringLiteral("velocity")));
+    QVERIFY(m_errors->messages.isEmpty());
+}
+
+void TestHostApp::save_then_load_gives_the_object_back()
+{
+    HostWindow &window = *m_window;
+    const QString file = m_dir.filePath(QStringLiteral("horizon")); // no extension added
+    auto *save = open<SaveObjectDialog>(window, Requests::Kind::SaveObject);
+    save->grabob->lineedit->edit->setText(QStringLiteral("top reservoir"));
+    save->output->lineedit->edit->setText(file);
+    save->btn_ok->click();
+    QVERIFY(QFileInfo(file).isFile());
+
+    // Under its stored name the object collides with the original: refused.
+    auto *load = open<LoadObjectDialog>(window, Requests::Kind::LoadObject);
+    load->input->lineedit->edit->setText(file);
+    load->btn_apply->click();
+    QCOMPARE(m_errors->messages.size(), 1);
+    QCOMPARE(window.store->objects().size(), 5);
+
+    load->name->edit->setText(QStringLiteral("top copy"));
+    load->btn_ok->click();
+    settle();
+    const GeoObject *original = window.store->get(QStringLiteral("top reservoir"));
+    const GeoObject *loaded = window.store->get(QStringLiteral("top copy"));
+    QCOMPARE(loaded->geometry_type(), original->geometry_type());
+    QCOMPARE(loaded->prop().keys(), original->prop().keys());
+    for (const QString &key : original->prop().keys())
+        QCOMPARE(loaded->prop().value(key), original->prop().value(key));
+    QCOMPARE(loaded->current_property(), original->current_property());
+
+    // The stored name is used when the name is left empty.
+    window.store->remove_object(QStringLiteral("top reservoir"));
+    auto *again = open<LoadObjectDialog>(window, Requests::Kind::LoadObject);
+    again->input->lineedit->edit->setText(file);
+    again->name->edit->clear();
+    again->btn_ok->click();
+    QVERIFY(window.store->object(QStringLiteral("top reservoir")));
+}
+
+void TestHostApp::failed_save_leaves_no_file()
+{
+    HostWindow &window = *m_window;
+    QTemporaryDir dir;
+    const QString good = dir.filePath(QStringLiteral("project.db"));
+    window.save_project(good);
+    const QByteArray saved = [&] {
+        QFile file(good);
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }();
+
+    // A folder that does not exist: refused, nothing written anywhere.
+    const QString nowhere = dir.filePath(QStringLiteral("missing/project.db"));
+    QVERIFY_EXCEPTION_THROWN(window.save_project(nowhere), std::exception);
+    QVERIFY(!QFileInfo::exists(nowhere));
+
+    // A file that is not an object file is refused on load, data unchanged.
+    QFile foreign(dir.filePath(QStringLiteral("notes.db")));
+    QVERIFY(foreign.open(QIODevice::WriteOnly));
+    foreign.write("these are not objects");
+    foreign.close();
+    const QStringList names = window.store->object_names();
+    QVERIFY_EXCEPTION_THROWN(window.open_project(foreign.fileName()), std::exception);
+    QCOMPARE(window.store->object_names(), names);
+
+    // Saving over an existing file replaces it whole, leaving no stray files.
+    window.store->remove_object(QStringLiteral("well B"));
+    window.save_project(good);
+    QCOMPARE(load_objects(good).size(), std::size_t(4));
+    const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(left, (QStringList{"notes.db", "project.db"}));
+    QVERIFY(!saved.isEmpty());
+}
+
+void TestHostApp::modes_and_viewer_tabs_keep_the_docks_consistent()
+{
+    HostWindow &window = *m_window;
+    QVERIFY(window.pivotbar);
+    QVERIFY(window.pivotbar->cb_mode->count() >= 2); // the built-in mode and the sample plug-in
+    QVERIFY(window.current_viewer);
+    QVERIFY(qobject_cast<PropertyPlot *>(window.plotWidget.data()));
+
+    // Checking objects shows them in the current viewer.
+    window.show_objects({"well A", "fault F1"});
+    QCOMPARE(window.current_viewer->dpState, (DisplayState{"well A", "fault F1"}));
+
+    // A new viewer tab starts empty and the check marks follow it; back on
+    // the first tab they follow again.
+    auto *tabs = window.findChild<TabViewer *>();
+    QVERIFY(tabs);
+    tabs->new_viewer();
+    QVERIFY(window.current_viewer->dpState.isEmpty());
+    QVERIFY(window.objects->checked_names().isEmpty());
+    tabs->setCurrentIndex(0);
+    QCOMPARE(window.objects->checked_names(), (QStringList{"well A", "fault F1"}));
+
+    // Switching modes leaves the docks as they were.
+    window.pivotbar->cb_mode->setCurrentIndex(1);
+    window.pivotbar->cb_mode->setCurrentIndex(0);
+    QVERIFY(window.current_viewer);
+    QCOMPARE(window.current_viewer->dpState, (DisplayState{"well A", "fault F1"}));
+
+    // A removed object leaves every viewer.
+    window.store->remove_object(QStringLiteral("fault F1"));
+    QCOMPARE(window.current_viewer->dpState, DisplayState{"well A"});
+    QCOMPARE(window.objects->checked_names(), QStringList{"well A"});
+    QVERIFY(m_errors->messages.isEmpty());
+}
+
+void TestHostApp::bug_report_is_handed_over()
+{
+    HostWindow &window = *m_window;
+    QUrl handed;
+    window.requests->open_url = [&handed](const QUrl &url) {
+        handed = url;
+        return true;
+    };
+    auto *report = open<ReportBugDialog>(window, Requests::Kind::ReportBug);
+    report->receivers->edit->setText(QStringLiteral("dev@example.com, qa@example.com"));
+    report->subject->edit->setText(QStringLiteral("Crash & burn"));
+    report->btn_ok->click();
+    QCOMPARE(handed.scheme(), QStringLiteral("mailto"));
+    QCOMPARE(handed.path(), QStringLiteral("dev@example.com,qa@example.com"));
+    QVERIFY(handed.toString(QUrl::FullyEncoded).contains(QStringLiteral("subject=Crash%20%26%20burn")));
+
+    // Without a mail program the report is saved to a file.
+    const QString saved = m_dir.filePath(QStringLiteral("report.txt"));
+    window.requests->open_url = [](const QUrl &) { return false; };
+    window.requests->ask_report_file = [saved] { return saved; };
+    auto *offline = open<ReportBugDialog>(window, Requests::Kind::ReportBug);
+    offline->subject->edit->setText(QStringLiteral("Offline"));
+    test::on_next_modal([](QWidget *box) { qobject_cast<QDialog *>(box)->accept(); });
+    offline->btn_ok->click();
+    QFile file(saved);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("Subject: Offline"));
+}
+
+QTEST_MAIN(TestHostApp)
+#include "tst_hostapp.moc"
