@@ -20,6 +20,7 @@
 #include "widgets/pivotbar.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
@@ -27,6 +28,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace kelvra::app {
 namespace {
@@ -89,6 +91,7 @@ HostWindow::HostWindow(const QStringList &plugin_folders, QWidget *parent)
     pivotbar->setObjectName(QStringLiteral("pivotbar"));
     addToolBar(pivotbar);
     load_dock_plugins();
+    arrange_docks(explorer_dock);
 
     connect(objects, &ObjectTreeWidget::checks_changed, this, &HostWindow::show_checked);
     connect(objects, &ObjectTreeWidget::object_menu_requested, this, &HostWindow::show_object_menu);
@@ -159,6 +162,26 @@ void HostWindow::load_dock_plugins()
     }
 }
 
+void HostWindow::arrange_docks(QDockWidget *explorer_dock)
+{
+    // The viewer gets most of the room, the plot a strip below it, the tree
+    // a column on the left.
+    QList<QDockWidget *> column;
+    for (EasyPluginWidget *plugin : dock_plugins) {
+        if (auto *dock = qobject_cast<QDockWidget *>(plugin->parentWidget()))
+            column << dock;
+    }
+    std::sort(column.begin(), column.end(), [](QDockWidget *a, QDockWidget *b) {
+        return a->findChild<MapViewer *>() && !b->findChild<MapViewer *>();
+    });
+    for (int i = 1; i < column.size(); ++i)
+        splitDockWidget(column[i - 1], column[i], Qt::Vertical);
+    if (column.size() == 2)
+        resizeDocks(column, {520, 240}, Qt::Vertical);
+    if (!column.isEmpty())
+        resizeDocks({explorer_dock, column.first()}, {280, 920}, Qt::Horizontal);
+}
+
 void HostWindow::add_dockwidget(EasyPluginWidget *plugin)
 {
     plugin->create_dockwidget(Qt::RightDockWidgetArea);
@@ -179,8 +202,14 @@ void HostWindow::save_project(const QString &path)
 void HostWindow::show_preferences()
 {
     auto *dialog = new ConfigDialog(this);
-    dialog->add_page(new LanguagePage);
-    dialog->add_page(new ViewerPage);
+    auto *language = new LanguagePage;
+    auto *viewer = new ViewerPage;
+    dialog->add_page(language);
+    dialog->add_page(viewer);
+    connect(dialog->button_reset, &QPushButton::clicked, dialog, [language, viewer] {
+        language->reset_to_defaults();
+        viewer->reset_to_defaults();
+    });
     dialog->show();
     dialog->check_all_settings();
 }

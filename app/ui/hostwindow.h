@@ -7,6 +7,8 @@
 #include "host/mainwindow.h"
 
 #include <QList>
+
+class QDockWidget;
 #include <QString>
 
 #include <memory>
@@ -54,6 +56,7 @@ protected:
 private:
     void create_menus();
     void load_dock_plugins();
+    void arrange_docks(QDockWidget *explorer_dock);
     void show_object_menu(const QString &name, const QPoint &position);
     // Shows in the current viewer exactly the checked objects.
     void show_checked(const QStringList &names);

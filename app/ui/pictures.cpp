@@ -22,9 +22,12 @@ void settle()
         QApplication::processEvents();
 }
 
-bool save(QWidget *widget, const QString &file)
+bool save(QWidget *widget, const QString &file, QSize size = {})
 {
-    widget->adjustSize();
+    if (size.isValid())
+        widget->resize(size);
+    else
+        widget->adjustSize();
     settle();
     const bool written = widget->grab().save(file, "PNG");
     if (!written)
@@ -87,7 +90,7 @@ int save_dialog_tour(HostWindow &window, const QString &folder)
     preferences->add_page(new LanguagePage);
     preferences->add_page(new ViewerPage);
     preferences->show();
-    written += save(preferences, QDir(folder).filePath(QStringLiteral("preferences.png")));
+    written += save(preferences, QDir(folder).filePath(QStringLiteral("preferences.png")), QSize(660, 380));
     preferences->close();
     settle();
     return written;

@@ -52,6 +52,13 @@ QIcon LanguagePage::get_icon() const
     return style()->standardIcon(QStyle::SP_MessageBoxInformation);
 }
 
+void LanguagePage::reset_to_defaults()
+{
+    const QString system = QLocale::system().name().section(QLatin1Char('_'), 0, 0);
+    const int index = languages->findData(system);
+    languages->setCurrentIndex(index >= 0 ? index : languages->findData(QStringLiteral("en")));
+}
+
 void LanguagePage::apply_changes()
 {
     CONF.set(kMain, QStringLiteral("interface_language"), languages->currentData().toString());
@@ -94,6 +101,13 @@ void ViewerPage::apply_changes()
 {
     CONF.set(kViewer, QStringLiteral("background_color"), m_colour.name());
     CONF.set(kViewer, QStringLiteral("aspect_method"), aspect->currentData().toString());
+}
+
+void ViewerPage::reset_to_defaults()
+{
+    m_colour = Qt::white;
+    show_colour();
+    aspect->setCurrentIndex(aspect->findData(QStringLiteral("Equal")));
 }
 
 QColor ViewerPage::background()

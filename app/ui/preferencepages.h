@@ -23,6 +23,8 @@ public:
     QString get_name() const override;
     QIcon get_icon() const override;
     void apply_changes() override;
+    // Shows the default choice; nothing is stored until applied.
+    void reset_to_defaults();
 
     QComboBox *languages;
     QLabel *notice;
@@ -38,6 +40,7 @@ public:
     QString get_name() const override;
     QIcon get_icon() const override;
     void apply_changes() override;
+    void reset_to_defaults();
 
     // The stored defaults.
     static QColor background();

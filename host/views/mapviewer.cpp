@@ -1,5 +1,6 @@
 #include "host/views/mapviewer.h"
 
+#include "host/config.h"
 #include "host/errorhandler.h"
 #include "host/errors.h"
 #include "host/translation.h"
@@ -49,6 +50,18 @@ MapViewer::MapViewer(QWidget *parent)
     act_hide_all = new QAction(_("Hide all objects"), this);
     connect_guarded(act_hide_all, &QAction::triggered, this, [this] { hide_all(); });
     addAction(act_hide_all);
+
+    // A new viewer starts with the defaults of the "viewer" settings section.
+    const QColor background(
+        CONF.get(QStringLiteral("viewer"), QStringLiteral("background_color"), QStringLiteral("#ffffff")).toString());
+    if (background.isValid())
+        m_background = background;
+    guarded([this] {
+        const QString method =
+            CONF.get(QStringLiteral("viewer"), QStringLiteral("aspect_method"), QStringLiteral("Equal")).toString();
+        if (method != QLatin1String("Fixed")) // a fixed ratio is chosen per viewer
+            apply_aspect(method, m_ratio);
+    });
 }
 
 void MapViewer::show_object(const QString &name, const QVector<double> &x, const QVector<double> &y)

@@ -8,6 +8,7 @@
 #include "app/core/sampleproject.h"
 #include "app/ui/hostwindow.h"
 #include "app/ui/objecttreewidget.h"
+#include "app/ui/preferencepages.h"
 #include "app/ui/requests.h"
 
 #include "host/config.h"
@@ -20,6 +21,7 @@
 #include "testsupport.h"
 
 #include <QComboBox>
+#include <QListWidget>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -62,6 +64,7 @@ private Q_SLOTS:
     void failed_save_leaves_no_file();
     void modes_and_viewer_tabs_keep_the_docks_consistent();
     void bug_report_is_handed_over();
+    void preferences_are_kept_and_reach_new_viewers();
 
 private:
     QTemporaryDir m_dir;
@@ -327,6 +330,30 @@ void TestHostApp::bug_report_is_handed_over()
     QFile file(saved);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().contains("Subject: Offline"));
+}
+
+void TestHostApp::preferences_are_kept_and_reach_new_viewers()
+{
+    HostWindow &window = *m_window;
+    window.show_preferences();
+    auto *preferences = window.findChild<ConfigDialog *>();
+    QVERIFY(preferences);
+    QCOMPARE(preferences->contents_widget->count(), 2);
+    auto *language = qobject_cast<LanguagePage *>(preferences->get_page(0));
+    auto *viewer = qobject_cast<ViewerPage *>(preferences->get_page(1));
+    language->languages->setCurrentIndex(language->languages->findData(QStringLiteral("de")));
+    viewer->aspect->setCurrentIndex(viewer->aspect->findData(QStringLiteral("Auto")));
+    preferences->accept();
+    QCOMPARE(CONF.get(QStringLiteral("main"), QStringLiteral("interface_language")).toString(), QStringLiteral("de"));
+    QCOMPARE(ViewerPage::aspect_method(), QStringLiteral("Auto"));
+
+    auto *tabs = window.findChild<TabViewer *>();
+    tabs->new_viewer();
+    auto *fresh = qobject_cast<MapViewer *>(window.current_viewer.data());
+    QVERIFY(fresh);
+    QCOMPARE(fresh->aspect_method(), AspectMethod::Auto);
+    CONF.set(QStringLiteral("main"), QStringLiteral("interface_language"), QStringLiteral("en"));
+    CONF.set(QStringLiteral("viewer"), QStringLiteral("aspect_method"), QStringLiteral("Equal"));
 }
 
 QTEST_MAIN(TestHostApp)
