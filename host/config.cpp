@@ -36,7 +36,10 @@ QVariant UserConfig::get(const QString &section, const QString &option,
 void UserConfig::set(const QString &section, const QString &option, const QVariant &value)
 {
     QSettings &store = settings();
-    store.setValue(key(section, option), value);
+    const QString name = key(section, option);
+    if (store.contains(name) && store.value(name) == value)
+        return; // already stored: spare the file a rewrite
+    store.setValue(name, value);
     store.sync();
 }
 

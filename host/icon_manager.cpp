@@ -3,11 +3,14 @@
 #include "host/logging.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QStyle>
 
 namespace kelvra::ima {
 
-QIcon icon(const QString &name)
+namespace {
+
+QIcon load(const QString &name)
 {
     QStyle *style = QApplication::style();
     if (name == QLatin1String("DirOpenIcon"))
@@ -21,6 +24,19 @@ QIcon icon(const QString &name)
         return QIcon(QStringLiteral(":/kelvra/icons/grab_object.svg"));
     qCWarning(lcHost) << "no icon named" << name;
     return style->standardIcon(QStyle::SP_MessageBoxQuestion);
+}
+
+} // namespace
+
+QIcon icon(const QString &name)
+{
+    // Every dialog asks for the same few icons: load each once. QIcon is
+    // implicitly shared, so handing out copies costs nothing.
+    static QHash<QString, QIcon> loaded;
+    auto found = loaded.constFind(name);
+    if (found == loaded.constEnd())
+        found = loaded.insert(name, load(name));
+    return *found;
 }
 
 } // namespace kelvra::ima

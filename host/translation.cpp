@@ -18,9 +18,12 @@ namespace {
 const QString kCatalogueDir = QStringLiteral(":/kelvra/i18n");
 
 // Each library ships its own catalogue, <catalogue>_<language>.qm.
-QStringList catalogues()
+// They are compiled into the library, so the list never changes: read it once.
+const QStringList &catalogues()
 {
-    return QDir(kCatalogueDir).entryList({QStringLiteral("*_*.qm")}, QDir::Files, QDir::Name);
+    static const QStringList files =
+        QDir(kCatalogueDir).entryList({QStringLiteral("*_*.qm")}, QDir::Files, QDir::Name);
+    return files;
 }
 
 QString language_of(const QString &catalogue)
