@@ -99,6 +99,7 @@ void ObjectStore::rename_object(const QString &name, const QString &new_name)
         return;
     check_new_name(new_name);
     found->set_name(new_name);
+    Q_EMIT object_renamed(name, new_name);
     Q_EMIT objects_changed();
 }
 

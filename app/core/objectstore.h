@@ -51,6 +51,8 @@ public:
 Q_SIGNALS:
     // Objects were added, removed or renamed.
     void objects_changed();
+    // An object was renamed (objects_changed follows).
+    void object_renamed(const QString &name, const QString &new_name);
     // The values or properties of one object changed.
     void object_changed(const QString &name);
 

@@ -100,6 +100,7 @@ HostWindow::HostWindow(const QStringList &plugin_folders, QWidget *parent)
         redraw(name);
         plot_selection();
     });
+    connect(store, &ObjectStore::object_renamed, this, &HostWindow::follow_rename);
     connect(store, &ObjectStore::objects_changed, this, [this] {
         forget_missing_objects();
         plot_selection();
@@ -244,24 +245,40 @@ void HostWindow::show_checked(const QStringList &names)
             viewer->hide_object(shown);
     }
     for (const QString &name : names) {
-        if (!viewer->dpState.contains(name)) {
-            const GeoObject *object = store->get(name);
-            viewer->show_object(name, object->prop().value(QStringLiteral("X")),
-                                object->prop().value(QStringLiteral("Y")));
-        }
+        if (!viewer->dpState.contains(name))
+            show_in(viewer, name);
     }
 }
 
 void HostWindow::redraw(const QString &name)
 {
-    const GeoObject *object = store->object(name);
-    if (!object)
+    if (!store->object(name))
         return;
     for (MapViewer *viewer : findChildren<MapViewer *>()) {
         if (viewer->dpState.contains(name))
-            viewer->show_object(name, object->prop().value(QStringLiteral("X")),
-                                object->prop().value(QStringLiteral("Y")));
+            show_in(viewer, name);
     }
+}
+
+void HostWindow::follow_rename(const QString &name, const QString &new_name)
+{
+    // Viewers keep showing a renamed object, under its new name, in its place.
+    for (MapViewer *viewer : findChildren<MapViewer *>()) {
+        if (!viewer->dpState.contains(name))
+            continue;
+        const DisplayState before = viewer->dpState;
+        for (const QString &shown : before)
+            viewer->hide_object(shown);
+        for (const QString &shown : before)
+            show_in(viewer, shown == name ? new_name : shown);
+    }
+}
+
+void HostWindow::show_in(MapViewer *viewer, const QString &name)
+{
+    const GeoObject *object = store->get(name);
+    viewer->show_object(name, object->prop().value(QStringLiteral("X")),
+                        object->prop().value(QStringLiteral("Y")));
 }
 
 void HostWindow::forget_missing_objects()

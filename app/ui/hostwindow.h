@@ -14,6 +14,7 @@ class QDockWidget;
 #include <memory>
 
 namespace kelvra {
+class MapViewer;
 class PivotBar;
 class QtPluginsManager;
 } // namespace kelvra
@@ -62,6 +63,8 @@ private:
     void show_checked(const QStringList &names);
     // Brings every viewer that shows the object up to date.
     void redraw(const QString &name);
+    void follow_rename(const QString &name, const QString &new_name);
+    void show_in(MapViewer *viewer, const QString &name);
     void forget_missing_objects();
     void plot_selection();
 

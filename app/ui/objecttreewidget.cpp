@@ -25,6 +25,18 @@ ObjectTreeWidget::ObjectTreeWidget(ObjectStore *store, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
 
+    // A renamed object keeps its check mark and selection: its item is
+    // renamed before the tree is rebuilt.
+    connect(m_store, &ObjectStore::object_renamed, this, [this](const QString &name, const QString &new_name) {
+        m_updating = true;
+        for (QTreeWidgetItem *item : object_items()) {
+            if (item->data(0, kNameRole).toString() == name) {
+                item->setText(0, new_name);
+                item->setData(0, kNameRole, new_name);
+            }
+        }
+        m_updating = false;
+    });
     connect(m_store, &ObjectStore::objects_changed, this, &ObjectTreeWidget::rebuild);
     connect(m_view, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem *item) {
         if (!m_updating && item->data(0, kNameRole).isValid())

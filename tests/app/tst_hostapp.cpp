@@ -95,6 +95,7 @@ void TestHostApp::cleanup()
 void TestHostApp::rename_and_remove_through_dialogs()
 {
     HostWindow &window = *m_window;
+    window.show_objects({"well A", "well B"});
     window.objects->select(QStringLiteral("well A"));
     auto *rename = open<RenameObjectDialog>(window, Requests::Kind::RenameObject, true);
     QCOMPARE(rename->grabob->lineedit->edit->text(), QStringLiteral("well A"));
@@ -104,6 +105,9 @@ void TestHostApp::rename_and_remove_through_dialogs()
     QVERIFY(window.store->object(QStringLiteral("well A1")));
     QVERIFY(!window.store->object(QStringLiteral("well A")));
     QVERIFY(!window.objects->view()->findItems(QStringLiteral("well A1"), Qt::MatchRecursive).isEmpty());
+    // Still shown and checked, under its new name, in its place.
+    QCOMPARE(window.current_viewer->dpState, (DisplayState{"well A1", "well B"}));
+    QCOMPARE(window.objects->checked_names(), (QStringList{"well A1", "well B"}));
 
     auto *remove = open<RemoveObjectDialog>(window, Requests::Kind::RemoveObject, true);
     QVERIFY(remove->grabob->lineedit->edit->text().isEmpty());
