@@ -200,7 +200,10 @@ int main(int argc, char **argv)
         {"ConfigDialog", [&] { return new ConfigDialog(&window); }},
     };
     std::printf("%-24s %10s %10s %7s\n", "dialog", "built ms", "floor ms", "ratio");
-    for (const auto &[name, make] : dialogs) {
+    for (const auto &dialog : dialogs) {
+        // Structured bindings cannot be captured in C++17.
+        const std::function<QDialog *()> &make = dialog.make;
+        const char *name = dialog.name;
         QDialog *sample = make();
         const double built = median_ms(repeat, [&make] { delete make(); });
         const double floor = median_ms(repeat, [sample] { delete floor_of(sample); });
