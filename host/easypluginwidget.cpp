@@ -1,12 +1,12 @@
 #include "host/easypluginwidget.h"
 
+#include "host/icon_manager.h"
 #include "host/mainwindow.h"
 #include "host/qthelpers.h"
 #include "host/translation.h"
 
 #include <QDockWidget>
 #include <QMenu>
-#include <QStyle>
 #include <QToolButton>
 
 namespace kelvra {
@@ -16,7 +16,7 @@ QToolButton *make_options_button(QWidget *owner)
 {
     auto *button = new QToolButton(owner);
     button->setObjectName(QStringLiteral("options_button"));
-    button->setIcon(owner->style()->standardIcon(QStyle::SP_TitleBarMenuButton));
+    button->setIcon(ima::icon(QStringLiteral("configure")));
     button->setToolTip(_("Options"));
     button->setPopupMode(QToolButton::InstantPopup);
     button->setAutoRaise(true);
