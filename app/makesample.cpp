@@ -17,11 +17,10 @@ int main(int argc, char **argv)
         return 2;
     }
     try {
-        QList<kelvra::app::GeoObject *> objects;
-        std::vector<std::unique_ptr<kelvra::app::GeoObject>> owned = kelvra::app::sample_objects();
-        for (const auto &object : owned)
-            objects << object.get();
-        kelvra::app::save_objects(QString::fromLocal8Bit(argv[1]), objects);
+        std::vector<kelvra::app::ObjectRecord> records;
+        for (const auto &object : kelvra::app::sample_objects())
+            records.push_back(object->record());
+        kelvra::app::save_objects(QString::fromLocal8Bit(argv[1]), records);
     } catch (const std::exception &error) {
         std::cerr << "kelvra-makesample: " << error.what() << '\n';
         return 1;

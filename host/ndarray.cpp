@@ -246,6 +246,50 @@ NdArray NdArray::concatenate(const std::vector<NdArray> &parts)
     return result;
 }
 
+NdArray NdArray::copy() const
+{
+    NdArray result(m_dtype, m_shape);
+    if (nbytes())
+        std::memcpy(result.bytes(), bytes(), std::size_t(nbytes()));
+    return result;
+}
+
+NdArray NdArray::astype(DType dtype) const
+{
+    if (dtype == m_dtype)
+        return *this;
+    if (dtype != DType::Float32 && dtype != DType::Float64)
+        throw ValueError(QStringLiteral("cannot convert %1 to %2").arg(dtype_name(), kelvra::dtype_name(dtype)));
+    NdArray result(dtype, m_shape);
+    const auto convert = [&](auto *out) {
+        using Out = std::remove_pointer_t<decltype(out)>;
+        if (m_dtype == DType::Float16) {
+            const std::byte *in = bytes();
+            for (std::int64_t i = 0; i < m_size; ++i)
+                out[i] = Out(half_to_float(load<std::uint16_t>(in + 2 * i)));
+            return;
+        }
+        visit_real(*this, [&](const auto *in) { std::copy(in, in + m_size, out); });
+    };
+    if (dtype == DType::Float32)
+        convert(result.data<float>());
+    else
+        convert(result.data<double>());
+    return result;
+}
+
+NdArray NdArray::ravel() const
+{
+    NdArray view = *this;
+    view.m_shape = {m_size};
+    return view;
+}
+
+bool is_real(DType dtype)
+{
+    return dtype != DType::Complex64 && dtype != DType::Complex128;
+}
+
 bool NdArray::operator==(const NdArray &other) const
 {
     return m_dtype == other.m_dtype && m_shape == other.m_shape

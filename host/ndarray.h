@@ -109,6 +109,19 @@ public:
     NdArray row_range(std::int64_t begin, std::int64_t end) const;
     // Whether both arrays are views of the same storage.
     bool shares_storage(const NdArray &other) const { return m_storage == other.m_storage; }
+    // Whether another array or view holds this array's storage too, so that
+    // a write through this one would be seen there.
+    bool storage_shared() const { return m_storage.use_count() > 1; }
+
+    // A new array with the same element type, extents and values, in storage
+    // of its own.
+    NdArray copy() const;
+    // The elements of a real array converted to float32 or float64; the
+    // array itself when it has that type already. ValueError for complex
+    // arrays and for other target types.
+    NdArray astype(DType dtype) const;
+    // A one-dimensional view of all elements in C order, sharing storage.
+    NdArray ravel() const;
 
     // Same element type, same extents and bitwise equal data.
     bool operator==(const NdArray &other) const;
@@ -131,6 +144,39 @@ private:
     std::vector<std::int64_t> m_shape;
     std::int64_t m_size = 0;
 };
+
+// Whether the element type holds real numbers (not complex ones).
+KELVRAHOST_EXPORT bool is_real(DType dtype);
+
+// Calls fn with a pointer to the array's elements as their C++ type (bool,
+// the integer types, float, double) and returns what it returns. float16
+// elements are handed over as float, converted first. ValueError for
+// complex arrays.
+template <typename Fn>
+decltype(auto) visit_real(const NdArray &array, Fn &&fn)
+{
+    switch (array.dtype()) {
+    case DType::Bool: return fn(array.data<bool>());
+    case DType::Int8: return fn(array.data<std::int8_t>());
+    case DType::Int16: return fn(array.data<std::int16_t>());
+    case DType::Int32: return fn(array.data<std::int32_t>());
+    case DType::Int64: return fn(array.data<std::int64_t>());
+    case DType::UInt8: return fn(array.data<std::uint8_t>());
+    case DType::UInt16: return fn(array.data<std::uint16_t>());
+    case DType::UInt32: return fn(array.data<std::uint32_t>());
+    case DType::UInt64: return fn(array.data<std::uint64_t>());
+    case DType::Float32: return fn(array.data<float>());
+    case DType::Float64: return fn(array.data<double>());
+    case DType::Float16: {
+        const NdArray converted = array.astype(DType::Float32);
+        return fn(converted.data<float>());
+    }
+    case DType::Complex64:
+    case DType::Complex128:
+        break;
+    }
+    throw ValueError(QStringLiteral("%1 values are not real numbers").arg(array.dtype_name()));
+}
 
 template <typename T>
 NdArray NdArray::from_values(const std::vector<T> &values)

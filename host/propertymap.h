@@ -1,13 +1,17 @@
 #pragma once
 
-// Named per-vertex property values of an object, kept in insertion order
+// Named per-vertex property arrays of an object, kept in insertion order
 // (QMap and QHash would reorder the names that fill property lists).
+//
+// Arrays share their storage when copied, so copying a map, an object or a
+// property costs nothing until one side is changed; writable() gives an
+// array that can be changed in place without touching any other copy.
 
 #include "host/kelvrahost_export.h"
+#include "host/ndarray.h"
 
 #include <QString>
 #include <QStringList>
-#include <QVector>
 
 #include <utility>
 #include <vector>
@@ -17,8 +21,6 @@ namespace kelvra {
 class KELVRAHOST_EXPORT PropertyMap
 {
 public:
-    using Values = QVector<double>;
-
     // Property names in insertion order.
     QStringList keys() const;
     bool contains(const QString &name) const;
@@ -26,9 +28,14 @@ public:
     bool isEmpty() const { return m_entries.empty(); }
 
     // The values of a property; throws LookupError when there is none.
-    const Values &value(const QString &name) const;
+    const NdArray &value(const QString &name) const;
+    // The values of a property, ready to be changed in place: first copied
+    // when another array shares their storage (a copied object or property,
+    // a save or a drawing in progress), so no one else sees the change.
+    // Throws LookupError when there is none.
+    NdArray &writable(const QString &name);
     // Replaces the values of an existing property in place, or appends a new one.
-    void insert(const QString &name, Values values);
+    void insert(const QString &name, NdArray values);
     // Removes a property; throws LookupError when there is none.
     void remove(const QString &name);
     // Gives a property a new name in its place; throws LookupError when there
@@ -36,8 +43,8 @@ public:
     void rename(const QString &name, const QString &new_name);
 
 private:
-    using Entries = std::vector<std::pair<QString, Values>>;
-    Entries::const_iterator find(const QString &name) const;
+    using Entries = std::vector<std::pair<QString, NdArray>>;
+    std::size_t index_of(const QString &name) const;
 
     Entries m_entries;
 };

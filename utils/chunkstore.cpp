@@ -26,7 +26,7 @@ namespace {
 // Room for a row's record header (its length and the four column types as
 // varints) and the chunk number: at most 5 x 9 + 8 bytes.
 constexpr std::int64_t kRecordOverhead = 64;
-// Bytes read from a blob at a time when loading.
+// Bytes moved between a blob and an array at a time.
 constexpr std::int64_t kStagingBytes = 8 << 20;
 
 using Statement = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)>;
@@ -243,7 +243,7 @@ read_headers(Blob &blob, const std::vector<sqlite3_int64> &rowids, const QString
 // piece fills the fresh result memory far faster than page-sized reads
 // straight into it would.
 NdArray read_chunks(sqlite3 *db, const QString &table, const std::vector<sqlite3_int64> &rowids,
-                    const QString &what)
+                    const QString &what, const ChunkProgress &progress)
 {
     Blob blob(db, table, false);
     const auto [headers, shape] = read_headers(blob, rowids, what);
@@ -258,6 +258,8 @@ NdArray read_chunks(sqlite3 *db, const QString &table, const std::vector<sqlite3
             blob.read(staging.data(), piece, header.data_offset + done);
             std::memcpy(out + done, staging.data(), std::size_t(piece));
             done += piece;
+            if (progress)
+                progress(piece);
         }
         npy::to_native(header, out);
         out += header.data_nbytes;
@@ -290,7 +292,7 @@ std::int64_t chunk_data_limit(std::int64_t lengthLimit, const NdArray &array,
 
 std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
                           const QString &object, const QString &prop,
-                          const NdArray &array, std::int64_t limit)
+                          const NdArray &array, std::int64_t limit, const ChunkProgress &progress)
 {
     sqlite3 *db = connection.handle();
     const std::int64_t allowed = std::min<std::int64_t>(limit, sqlite3_limit(db, SQLITE_LIMIT_LENGTH, -1));
@@ -321,7 +323,13 @@ std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
             sqlite::check(db, sqlite3_reset(insert.get()));
             blob.open(sqlite3_last_insert_rowid(db));
             blob.write(header.constData(), header.size(), 0);
-            blob.write(piece.bytes(), piece.nbytes(), header.size());
+            for (std::int64_t done = 0; done < piece.nbytes();) {
+                const std::int64_t step = std::min(kStagingBytes, piece.nbytes() - done);
+                blob.write(piece.bytes() + done, step, header.size() + done);
+                done += step;
+                if (progress)
+                    progress(step);
+            }
         }
     }
     savepoint.release();
@@ -329,22 +337,38 @@ std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
 }
 
 std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
-                          const QString &object, const QString &prop, const NdArray &array)
+                          const QString &object, const QString &prop, const NdArray &array,
+                          const ChunkProgress &progress)
 {
-    return store_chunks(connection, table, object, prop, array, kStoredChunkLimit);
+    return store_chunks(connection, table, object, prop, array, kStoredChunkLimit, progress);
 }
 
 NdArray load_chunks(sqlite::Connection &connection, const QString &table,
-                    const QString &object, const QString &prop)
+                    const QString &object, const QString &prop, const ChunkProgress &progress)
 {
     // One read transaction, so that the chunks cannot change between reads.
     Savepoint savepoint(connection, "kelvra_load_chunks");
     const std::vector<sqlite3_int64> rowids = chunk_rowids(connection.handle(), table, object, prop);
     if (rowids.empty())
         throw LookupError(QStringLiteral("no chunks of %1 in table %2").arg(describe(object, prop), table));
-    NdArray result = read_chunks(connection.handle(), table, rowids, describe(object, prop));
+    NdArray result = read_chunks(connection.handle(), table, rowids, describe(object, prop), progress);
     savepoint.release();
     return result;
+}
+
+std::int64_t stored_bytes(sqlite::Connection &connection, const QString &table,
+                          const QString &object, const QString &prop)
+{
+    Savepoint savepoint(connection, "kelvra_stored_bytes");
+    const std::vector<sqlite3_int64> rowids = chunk_rowids(connection.handle(), table, object, prop);
+    std::int64_t bytes = 0;
+    if (!rowids.empty()) {
+        Blob blob(connection.handle(), table, false);
+        for (const npy::Header &header : read_headers(blob, rowids, describe(object, prop)).first)
+            bytes += header.data_nbytes;
+    }
+    savepoint.release();
+    return bytes;
 }
 
 } // namespace kelvra

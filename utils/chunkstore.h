@@ -29,8 +29,14 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 namespace kelvra {
+
+// Told, as chunk data moves, how many more data bytes have moved since the
+// last call (every few MiB). It may throw to stop the operation, which then
+// undoes what it did, as on any other error.
+using ChunkProgress = std::function<void(std::int64_t bytes)>;
 
 // Creates the chunk table when the database has no table of that name.
 CHUNKCUT_EXPORT void create_chunk_table(sqlite::Connection &connection, const QString &table);
@@ -50,17 +56,25 @@ CHUNKCUT_EXPORT std::int64_t chunk_data_limit(std::int64_t lengthLimit, const Nd
 // On an error the table is left as it was.
 CHUNKCUT_EXPORT std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
                                           const QString &object, const QString &prop,
-                                          const NdArray &array, std::int64_t limit);
+                                          const NdArray &array, std::int64_t limit,
+                                          const ChunkProgress &progress = {});
 // The same with SQLITE_LIMIT_LENGTH of utils/basedefs.h as the limit.
 CHUNKCUT_EXPORT std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
                                           const QString &object, const QString &prop,
-                                          const NdArray &array);
+                                          const NdArray &array, const ChunkProgress &progress = {});
 
 // The array stored as the chunks of the object's property: the chunks
 // concatenated in chunk number order. LookupError when none is stored;
 // ValueError for a missing chunk number, a malformed blob, or chunks that
 // disagree in element type or in the extents after the first.
 CHUNKCUT_EXPORT NdArray load_chunks(sqlite::Connection &connection, const QString &table,
-                                    const QString &object, const QString &prop);
+                                    const QString &object, const QString &prop,
+                                    const ChunkProgress &progress = {});
+
+// The data bytes of the object's property as stored (the sum of its chunks'
+// data), read from the chunk headers without reading the data; 0 when none
+// is stored. For progress reports before a load.
+CHUNKCUT_EXPORT std::int64_t stored_bytes(sqlite::Connection &connection, const QString &table,
+                                          const QString &object, const QString &prop);
 
 } // namespace kelvra

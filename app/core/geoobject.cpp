@@ -14,36 +14,57 @@ bool is_coordinate(const QString &property)
     return false;
 }
 
-GeoObject::GeoObject(const QString &name, const QString &geometry_type, PropertyMap prop,
-                     std::optional<QString> current_property, QObject *parent)
-    : DataObject(parent)
-    , m_name(name)
-    , m_geometry(geometry_type)
-    , m_prop(std::move(prop))
-    , m_current(std::move(current_property))
+void normalize_record(ObjectRecord &record)
 {
+    const QString &name = record.name;
+    PropertyMap &prop = record.prop;
     for (const char *axis : {"X", "Y", "Z"}) {
-        if (!m_prop.contains(QLatin1String(axis)))
-            throw ValueError(QStringLiteral("object '%1' has no %2 coordinates").arg(name, QLatin1String(axis)));
+        const QString key = QLatin1String(axis);
+        if (!prop.contains(key))
+            throw ValueError(QStringLiteral("object '%1' has no %2 coordinates").arg(name, key));
+        if (!is_real(prop.value(key).dtype()))
+            throw ValueError(QStringLiteral("the %1 coordinates of object '%2' are not real numbers").arg(key, name));
+        prop.insert(key, prop.value(key).astype(DType::Float64));
     }
-    const int vertices = vertex_count();
-    for (const QString &key : m_prop.keys()) {
-        if (m_prop.value(key).size() != vertices)
+    const std::int64_t vertices = prop.value(QStringLiteral("X")).size();
+    for (const QString &key : prop.keys()) {
+        const NdArray &values = prop.value(key);
+        if (!is_real(values.dtype()))
+            throw ValueError(QStringLiteral("property '%1' of object '%2' holds %3 values, not real numbers")
+                                 .arg(key, name, values.dtype_name()));
+        if (values.size() != vertices)
             throw ValueError(QStringLiteral("property '%1' of object '%2' has %3 values for %4 vertices")
-                                 .arg(key, name).arg(m_prop.value(key).size()).arg(vertices));
+                                 .arg(key, name).arg(values.size()).arg(vertices));
+        if (values.ndim() != 1)
+            prop.insert(key, values.ravel());
     }
-    if (m_current && !m_prop.contains(*m_current))
-        m_current.reset();
+    if (record.current_property && !prop.contains(*record.current_property))
+        record.current_property.reset();
 }
 
-int GeoObject::vertex_count() const
+GeoObject::GeoObject(ObjectRecord record, QObject *parent)
+    : DataObject(parent)
+    , m_record(std::move(record))
 {
-    return m_prop.value(QStringLiteral("X")).size();
+    normalize_record(m_record);
+}
+
+GeoObject::GeoObject(const QString &name, const QString &geometry_type, PropertyMap prop,
+                     std::optional<QString> current_property, QObject *parent)
+    : GeoObject(ObjectRecord{name, geometry_type, std::move(prop), std::move(current_property)}, parent)
+{
+}
+
+std::int64_t GeoObject::vertex_count() const
+{
+    return m_record.prop.value(QStringLiteral("X")).size();
 }
 
 GeoObject *GeoObject::clone(const QString &name, QObject *parent) const
 {
-    return new GeoObject(name, m_geometry, m_prop, m_current, parent);
+    ObjectRecord copy = m_record;
+    copy.name = name;
+    return new GeoObject(std::move(copy), parent);
 }
 
 } // namespace kelvra::app

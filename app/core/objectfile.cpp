@@ -3,15 +3,20 @@
 #include "host/errors.h"
 #include "host/ndarray.h"
 #include "host/sqlite.h"
-#include "host/sqlite_array.h"
 #include "utils/chunkstore.h"
 
-#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <stdexcept>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kelvra::app {
 namespace {
@@ -25,33 +30,24 @@ QString text_of(const sqlite::Value &value)
     return {};
 }
 
-void register_array_conversion()
+ChunkProgress progress_of(Progress *progress)
 {
-    static const bool registered = [] {
-        sqlite::register_adapter(adapt_array);
-        sqlite::register_converter(QStringLiteral("ARRAY"), [](const char *data, std::size_t size) {
-            return sqlite::Value(convert_array(data, size));
-        });
-        return true;
-    }();
-    Q_UNUSED(registered)
+    if (!progress)
+        return {};
+    return [progress](std::int64_t bytes) { progress->advance(bytes); };
 }
 
-NdArray to_array(const PropertyMap::Values &values)
+QString system_error()
 {
-    return NdArray::from_values(std::vector<double>(values.begin(), values.end()));
+    return QString::fromLocal8Bit(std::strerror(errno));
 }
 
-PropertyMap::Values to_values(const NdArray &array, const QString &object, const QString &property)
+std::runtime_error file_error(const QString &text)
 {
-    if (array.dtype() != DType::Float64 || array.ndim() != 1)
-        throw ValueError(QStringLiteral("property '%1' of object '%2' is not a list of numbers")
-                             .arg(property, object));
-    const double *data = array.data<double>();
-    return PropertyMap::Values(data, data + array.size());
+    return std::runtime_error(text.toStdString());
 }
 
-void write_objects(sqlite::Connection &db, const QList<GeoObject *> &objects)
+void write_objects(sqlite::Connection &db, const std::vector<ObjectRecord> &objects, Progress *progress)
 {
     db.exec(QStringLiteral("CREATE TABLE kelvra_objects (position INTEGER PRIMARY KEY, "
                            "name TEXT NOT NULL UNIQUE, geometry TEXT NOT NULL, current_property TEXT)"));
@@ -59,87 +55,181 @@ void write_objects(sqlite::Connection &db, const QList<GeoObject *> &objects)
                            "prop_name TEXT, PRIMARY KEY (object_name, position))"));
     create_chunk_table(db, kChunks);
     sqlite::Cursor cursor = db.cursor();
-    for (int position = 0; position < objects.size(); ++position) {
-        const GeoObject *object = objects[position];
-        const std::optional<QString> current = object->current_property();
+    for (std::size_t position = 0; position < objects.size(); ++position) {
+        const ObjectRecord &object = objects[position];
         cursor.execute(QStringLiteral("INSERT INTO kelvra_objects VALUES (?,?,?,?)"),
-                       {std::int64_t(position), object->name(), object->geometry_type(),
-                        current ? sqlite::Value(*current) : sqlite::Value()});
-        const QStringList keys = object->prop().keys();
+                       {std::int64_t(position), object.name, object.geometry_type,
+                        object.current_property ? sqlite::Value(*object.current_property) : sqlite::Value()});
+        const QStringList keys = object.prop.keys();
         for (int index = 0; index < keys.size(); ++index) {
             cursor.execute(QStringLiteral("INSERT INTO kelvra_properties VALUES (?,?,?)"),
-                           {object->name(), std::int64_t(index), keys[index]});
-            store_chunks(db, kChunks, object->name(), keys[index], to_array(object->prop().value(keys[index])));
+                           {object.name, std::int64_t(index), keys[index]});
+            store_chunks(db, kChunks, object.name, keys[index], object.prop.value(keys[index]),
+                         progress_of(progress));
         }
     }
+    if (progress)
+        progress->check();
     db.commit();
+}
+
+// A new, empty file beside the target, created by the kernel with the mode
+// that the user's umask gives any new file, and removed again (with the
+// journal SQLite may have left) unless kept.
+class SiblingFile
+{
+public:
+    explicit SiblingFile(const QFileInfo &target)
+    {
+        const QString stem = target.absolutePath() + QStringLiteral("/.") + target.fileName() + QLatin1Char('.');
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const QString candidate = stem + QString::number(QRandomGenerator::global()->generate(), 36);
+            const int fd = ::open(QFile::encodeName(candidate).constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC,
+                                  0666);
+            if (fd >= 0) {
+                ::close(fd);
+                m_path = candidate;
+                return;
+            }
+            if (errno != EEXIST)
+                break;
+        }
+        throw file_error(QStringLiteral("cannot write in %1: %2").arg(target.absolutePath(), system_error()));
+    }
+    ~SiblingFile()
+    {
+        if (m_keep)
+            return;
+        QFile::remove(m_path);
+        QFile::remove(m_path + QStringLiteral("-journal"));
+    }
+    SiblingFile(const SiblingFile &) = delete;
+    SiblingFile &operator=(const SiblingFile &) = delete;
+
+    const QString &path() const { return m_path; }
+    void keep() { m_keep = true; }
+
+private:
+    QString m_path;
+    bool m_keep = false;
+};
+
+// Gives the new file the mode of the file it replaces, and its group where
+// the user may (a user who is not in that group keeps their own).
+void take_permissions(const QString &file, const QString &replaced)
+{
+    struct stat old {};
+    if (::stat(QFile::encodeName(replaced).constData(), &old) != 0)
+        return; // nothing replaced: the new file keeps its umask mode
+    const QByteArray name = QFile::encodeName(file);
+    if (::chown(name.constData(), uid_t(-1), old.st_gid) != 0) {
+        // Not allowed to give that group: the file stays in the user's group.
+    }
+    if (::chmod(name.constData(), old.st_mode & 07777) != 0)
+        throw file_error(QStringLiteral("cannot give %1 the permissions of %2: %3")
+                             .arg(file, replaced, system_error()));
+}
+
+// Makes the rename itself durable.
+void sync_folder(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+struct Layout
+{
+    QString name, geometry, current;
+    QStringList keys;
+};
+
+std::vector<Layout> read_layout(sqlite::Connection &db)
+{
+    sqlite::Cursor cursor = db.cursor();
+    std::vector<Layout> layout;
+    const std::vector<sqlite::Row> rows =
+        cursor.execute(QStringLiteral("SELECT name, geometry, current_property FROM kelvra_objects "
+                                      "ORDER BY position"))
+            .fetchall();
+    for (const sqlite::Row &row : rows) {
+        Layout object{text_of(row[0]), text_of(row[1]), text_of(row[2]), {}};
+        const std::vector<sqlite::Row> keys =
+            cursor.execute(QStringLiteral("SELECT prop_name FROM kelvra_properties "
+                                          "WHERE object_name = ? ORDER BY position"),
+                           {object.name})
+                .fetchall();
+        for (const sqlite::Row &key : keys)
+            object.keys << text_of(key[0]);
+        layout.push_back(std::move(object));
+    }
+    return layout;
 }
 
 } // namespace
 
-void save_objects(const QString &path, const QList<GeoObject *> &objects)
+void save_objects(const QString &path, const std::vector<ObjectRecord> &objects, Progress *progress)
 {
-    register_array_conversion();
     const QFileInfo target(path);
     if (path.isEmpty() || target.isDir())
         throw ValueError(QStringLiteral("'%1' is not a file name").arg(path));
-    QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.") + target.fileName()
-                             + QStringLiteral(".XXXXXX"));
-    if (!temporary.open())
-        throw std::runtime_error(QStringLiteral("cannot write in %1: %2")
-                                     .arg(target.absolutePath(), temporary.errorString())
-                                     .toStdString());
-    temporary.close();
-    {
-        sqlite::Connection db(temporary.fileName());
-        write_objects(db, objects);
+    if (progress) {
+        std::int64_t total = 0;
+        for (const ObjectRecord &object : objects) {
+            for (const QString &key : object.prop.keys())
+                total += object.prop.value(key).nbytes();
+        }
+        progress->set_total(total);
     }
+    SiblingFile temporary(target);
+    {
+        sqlite::Connection db(temporary.path(), sqlite::Conversion::None);
+        write_objects(db, objects, progress);
+    }
+    take_permissions(temporary.path(), target.absoluteFilePath());
+    if (progress)
+        progress->check();
     // rename() replaces the target in one step: readers see the old file or
     // the complete new one, never a part.
-    if (std::rename(QFile::encodeName(temporary.fileName()).constData(),
+    if (std::rename(QFile::encodeName(temporary.path()).constData(),
                     QFile::encodeName(target.absoluteFilePath()).constData())
         != 0) {
-        throw std::runtime_error(QStringLiteral("cannot replace %1: %2")
-                                     .arg(path, QString::fromLocal8Bit(std::strerror(errno)))
-                                     .toStdString());
+        throw file_error(QStringLiteral("cannot replace %1: %2").arg(path, system_error()));
     }
-    temporary.setAutoRemove(false);
+    temporary.keep();
+    sync_folder(target.absolutePath());
 }
 
-std::vector<std::unique_ptr<GeoObject>> load_objects(const QString &path)
+std::vector<ObjectRecord> load_objects(const QString &path, Progress *progress)
 {
-    register_array_conversion();
     const QFileInfo file(path);
     if (!file.isFile())
         throw LookupError(QStringLiteral("there is no file '%1'").arg(path));
     if (!file.isReadable())
         throw ValueError(QStringLiteral("the file '%1' cannot be read").arg(path));
 
-    std::vector<std::unique_ptr<GeoObject>> objects;
+    std::vector<ObjectRecord> objects;
     try {
-        sqlite::Connection db(path);
+        sqlite::Connection db(path, sqlite::Conversion::None);
         db.exec(QStringLiteral("PRAGMA trusted_schema = OFF"));
-        sqlite::Cursor cursor = db.cursor();
-        const std::vector<sqlite::Row> rows =
-            cursor.execute(QStringLiteral("SELECT name, geometry, current_property FROM kelvra_objects "
-                                          "ORDER BY position"))
-                .fetchall();
-        for (const sqlite::Row &row : rows) {
-            const QString name = text_of(row[0]);
-            PropertyMap prop;
-            const std::vector<sqlite::Row> keys =
-                cursor.execute(QStringLiteral("SELECT prop_name FROM kelvra_properties "
-                                              "WHERE object_name = ? ORDER BY position"),
-                               {name})
-                    .fetchall();
-            for (const sqlite::Row &key : keys) {
-                const QString property = text_of(key[0]);
-                prop.insert(property, to_values(load_chunks(db, kChunks, name, property), name, property));
+        const std::vector<Layout> layout = read_layout(db);
+        if (progress) {
+            std::int64_t total = 0;
+            for (const Layout &object : layout) {
+                for (const QString &key : object.keys)
+                    total += stored_bytes(db, kChunks, object.name, key);
             }
-            const QString current = text_of(row[2]);
-            objects.push_back(std::make_unique<GeoObject>(
-                name, text_of(row[1]), std::move(prop),
-                current.isEmpty() ? std::nullopt : std::optional<QString>(current)));
+            progress->set_total(total);
+        }
+        for (const Layout &object : layout) {
+            ObjectRecord record{object.name, object.geometry, {},
+                                object.current.isEmpty() ? std::nullopt : std::optional<QString>(object.current)};
+            for (const QString &key : object.keys)
+                record.prop.insert(key, load_chunks(db, kChunks, object.name, key, progress_of(progress)));
+            normalize_record(record);
+            objects.push_back(std::move(record));
         }
     } catch (const SqliteError &error) {
         throw ValueError(QStringLiteral("'%1' is not a Kelvra object file (%2)").arg(path, error_text(error)));
@@ -147,9 +237,9 @@ std::vector<std::unique_ptr<GeoObject>> load_objects(const QString &path)
     return objects;
 }
 
-std::unique_ptr<GeoObject> load_single_object(const QString &path)
+ObjectRecord load_single_object(const QString &path, Progress *progress)
 {
-    std::vector<std::unique_ptr<GeoObject>> objects = load_objects(path);
+    std::vector<ObjectRecord> objects = load_objects(path, progress);
     if (objects.size() != 1)
         throw ValueError(QStringLiteral("'%1' holds %2 objects, not one: open it as a project instead")
                              .arg(path)

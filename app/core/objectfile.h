@@ -2,30 +2,38 @@
 
 // Kelvra object files: SQLite databases holding one object (saved from the
 // object tree) or many (a project). Each object's vertices and properties
-// are stored as chunked arrays in the chunk table, so a file can hold
-// objects larger than SQLite's largest blob; two small tables keep the
-// objects' names, geometry types, property order and current property.
+// are stored as chunked arrays in the chunk table, straight from and into
+// the objects' arrays, so a file can hold objects larger than SQLite's
+// largest blob; two small tables keep the objects' names, geometry types,
+// property order and current property.
+//
+// Both directions work on plain records, so they can run on a worker
+// thread; a Progress given to them counts the array bytes moved and stops
+// the work (throwing Cancelled) when it is cancelled.
 
 #include "app/core/geoobject.h"
+#include "app/core/progress.h"
 
-#include <QList>
 #include <QString>
 
-#include <memory>
 #include <vector>
 
 namespace kelvra::app {
 
 // Writes the objects into a new file at path, replacing any file there.
-// The file is written under a temporary name and renamed into place once
-// complete, so a failure never leaves a truncated or half-written file.
-void save_objects(const QString &path, const QList<GeoObject *> &objects);
+// The file is written under a temporary name in the same folder and renamed
+// into place once complete, so a failure or a cancel never leaves a
+// truncated file and leaves an earlier file at path untouched. A replaced
+// file keeps its permissions (and its group, where the user may set it); a
+// new one gets those the user's umask gives any new file.
+void save_objects(const QString &path, const std::vector<ObjectRecord> &objects,
+                  Progress *progress = nullptr);
 
 // Reads every object of the file, in the order they were saved. Throws a
 // clear error for a missing, unreadable or foreign file.
-std::vector<std::unique_ptr<GeoObject>> load_objects(const QString &path);
+std::vector<ObjectRecord> load_objects(const QString &path, Progress *progress = nullptr);
 
 // Reads the file's single object; a file of several objects is refused.
-std::unique_ptr<GeoObject> load_single_object(const QString &path);
+ObjectRecord load_single_object(const QString &path, Progress *progress = nullptr);
 
 } // namespace kelvra::app

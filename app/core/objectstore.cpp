@@ -11,6 +11,22 @@ void check_not_coordinate(const QString &property, const char *what)
         throw ValueError(QStringLiteral("the coordinates %1 cannot be %2").arg(property, QLatin1String(what)));
 }
 
+// The property that becomes current when `removed` goes: the next
+// non-coordinate one after it in `keys`, else the nearest one before it.
+std::optional<QString> successor(const QStringList &keys, const QString &removed)
+{
+    const int at = keys.indexOf(removed);
+    for (int i = at + 1; i < keys.size(); ++i) {
+        if (!is_coordinate(keys[i]))
+            return keys[i];
+    }
+    for (int i = at - 1; i >= 0; --i) {
+        if (!is_coordinate(keys[i]))
+            return keys[i];
+    }
+    return std::nullopt;
+}
+
 void check_property_name(const QString &name)
 {
     if (name.trimmed().isEmpty())
@@ -36,6 +52,15 @@ GeoObject *ObjectStore::object(const QString &name) const
     return nullptr;
 }
 
+std::vector<ObjectRecord> ObjectStore::records() const
+{
+    std::vector<ObjectRecord> records;
+    records.reserve(std::size_t(m_objects.size()));
+    for (const GeoObject *object : m_objects)
+        records.push_back(object->record());
+    return records;
+}
+
 GeoObject *ObjectStore::get(const QString &name) const
 {
     if (GeoObject *found = object(name))
@@ -51,6 +76,12 @@ GeoObject *ObjectStore::get_with_property(const QString &object, const QString &
     return found;
 }
 
+void ObjectStore::check_free() const
+{
+    if (!m_busy.isEmpty())
+        throw ValueError(m_busy);
+}
+
 void ObjectStore::check_new_name(const QString &name) const
 {
     if (name.trimmed().isEmpty())
@@ -61,6 +92,7 @@ void ObjectStore::check_new_name(const QString &name) const
 
 void ObjectStore::add(std::unique_ptr<GeoObject> object)
 {
+    check_free();
     check_new_name(object->name());
     object->setParent(this);
     m_objects << object.release();
@@ -69,6 +101,7 @@ void ObjectStore::add(std::unique_ptr<GeoObject> object)
 
 void ObjectStore::replace_all(std::vector<std::unique_ptr<GeoObject>> objects)
 {
+    check_free();
     QStringList names;
     for (const auto &object : objects) {
         if (object->name().trimmed().isEmpty() || names.contains(object->name()))
@@ -86,6 +119,7 @@ void ObjectStore::replace_all(std::vector<std::unique_ptr<GeoObject>> objects)
 
 void ObjectStore::remove_object(const QString &name)
 {
+    check_free();
     GeoObject *found = get(name);
     m_objects.removeOne(found);
     delete found;
@@ -94,6 +128,7 @@ void ObjectStore::remove_object(const QString &name)
 
 void ObjectStore::rename_object(const QString &name, const QString &new_name)
 {
+    check_free();
     GeoObject *found = get(name);
     if (new_name == name)
         return;
@@ -105,6 +140,7 @@ void ObjectStore::rename_object(const QString &name, const QString &new_name)
 
 void ObjectStore::copy_object(const QString &name, const QString &new_name)
 {
+    check_free();
     const GeoObject *found = get(name);
     check_new_name(new_name);
     m_objects << found->clone(new_name, this);
@@ -113,44 +149,52 @@ void ObjectStore::copy_object(const QString &name, const QString &new_name)
 
 void ObjectStore::flip_depth(const QString &name)
 {
+    check_free();
     GeoObject *found = get(name);
-    PropertyMap::Values z = found->prop().value(QStringLiteral("Z"));
-    for (double &value : z)
-        value = -value;
-    found->properties().insert(QStringLiteral("Z"), std::move(z));
+    NdArray &z = found->properties().writable(QStringLiteral("Z"));
+    double *values = z.data<double>();
+    for (std::int64_t i = 0, n = z.size(); i < n; ++i)
+        values[i] = -values[i];
     Q_EMIT object_changed(name);
 }
 
 void ObjectStore::translate(const QString &name, double dx, double dy, double dz)
 {
+    check_free();
     GeoObject *found = get(name);
-    const struct
-    {
-        const char *axis;
-        double shift;
-    } shifts[] = {{"X", dx}, {"Y", dy}, {"Z", dz}};
+    const std::pair<const char *, double> shifts[] = {{"X", dx}, {"Y", dy}, {"Z", dz}};
+    // Every array that changes is made writable first: should a copy fail
+    // for want of memory, no coordinate has moved yet.
+    std::vector<std::pair<NdArray *, double>> moves;
     for (const auto &[axis, shift] : shifts) {
-        PropertyMap::Values values = found->prop().value(QLatin1String(axis));
-        for (double &value : values)
-            value += shift;
-        found->properties().insert(QLatin1String(axis), std::move(values));
+        if (shift != 0)
+            moves.emplace_back(&found->properties().writable(QLatin1String(axis)), shift);
+    }
+    for (const auto &[array, shift] : moves) {
+        double *values = array->data<double>();
+        for (std::int64_t i = 0, n = array->size(); i < n; ++i)
+            values[i] += shift;
     }
     Q_EMIT object_changed(name);
 }
 
 void ObjectStore::create_property(const QString &object, const QString &property)
 {
+    check_free();
     GeoObject *found = get(object);
     check_property_name(property);
     if (found->prop().contains(property))
         throw ValueError(QStringLiteral("object '%1' already has a property '%2'").arg(object, property));
-    found->properties().insert(property, PropertyMap::Values(found->vertex_count(), 0.0));
+    found->properties().insert(property, NdArray(DType::Float64, {found->vertex_count()}));
+    if (!found->current_property())
+        found->set_current_property(property);
     Q_EMIT object_changed(object);
 }
 
 void ObjectStore::copy_property(const QString &from_object, const QString &from_property,
                                 const QString &to_object, const QString &to_property)
 {
+    check_free();
     const GeoObject *source = get_with_property(from_object, from_property);
     GeoObject *target = get(to_object);
     check_property_name(to_property);
@@ -163,11 +207,14 @@ void ObjectStore::copy_property(const QString &from_object, const QString &from_
     if (target->prop().contains(to_property))
         throw ValueError(QStringLiteral("object '%1' already has a property '%2'").arg(to_object, to_property));
     target->properties().insert(to_property, source->prop().value(from_property));
+    if (!target->current_property())
+        target->set_current_property(to_property);
     Q_EMIT object_changed(to_object);
 }
 
 void ObjectStore::rename_property(const QString &object, const QString &property, const QString &new_name)
 {
+    check_free();
     GeoObject *found = get_with_property(object, property);
     check_not_coordinate(property, "renamed");
     check_property_name(new_name);
@@ -179,11 +226,13 @@ void ObjectStore::rename_property(const QString &object, const QString &property
 
 void ObjectStore::remove_property(const QString &object, const QString &property)
 {
+    check_free();
     GeoObject *found = get_with_property(object, property);
     check_not_coordinate(property, "removed");
+    const QStringList keys = found->prop().keys();
     found->properties().remove(property);
     if (found->current_property() == property)
-        found->set_current_property(std::nullopt);
+        found->set_current_property(successor(keys, property));
     Q_EMIT object_changed(object);
 }
 

@@ -12,6 +12,7 @@
 #include <QList>
 
 #include <memory>
+#include <vector>
 
 namespace kelvra::app {
 
@@ -24,6 +25,8 @@ public:
     QStringList object_names() const override;
     GeoObject *object(const QString &name) const override;
     QList<GeoObject *> objects() const { return m_objects; }
+    // The values of every object, in order, sharing their arrays.
+    std::vector<ObjectRecord> records() const;
 
     // The object of that name; throws LookupError when there is none.
     GeoObject *get(const QString &name) const;
@@ -40,13 +43,22 @@ public:
     void flip_depth(const QString &name);
     void translate(const QString &name, double dx, double dy, double dz);
 
-    // A new property of zeros.
+    // A new float64 property of zeros. A new property becomes current on an
+    // object that has no current property.
     void create_property(const QString &object, const QString &property);
     // Copies values between two objects of the same geometry type and vertex count.
     void copy_property(const QString &from_object, const QString &from_property,
                        const QString &to_object, const QString &to_property);
     void rename_property(const QString &object, const QString &property, const QString &new_name);
+    // Removing the current property makes the next remaining one current
+    // (the first one before it when none follows), never X, Y or Z.
     void remove_property(const QString &object, const QString &property);
+
+    // While a file is read into the store or written from it, every request
+    // that would change the store is refused with this reason. An empty
+    // reason ends that.
+    void set_busy(const QString &reason) { m_busy = reason; }
+    QString busy_reason() const { return m_busy; }
 
 Q_SIGNALS:
     // Objects were added, removed or renamed.
@@ -57,10 +69,13 @@ Q_SIGNALS:
     void object_changed(const QString &name);
 
 private:
+    // Throws ValueError with the busy reason while there is one.
+    void check_free() const;
     void check_new_name(const QString &name) const;
     GeoObject *get_with_property(const QString &object, const QString &property) const;
 
     QList<GeoObject *> m_objects; // children of the store, in insertion order
+    QString m_busy;
 };
 
 } // namespace kelvra::app

@@ -5,21 +5,23 @@
 namespace kelvra::app {
 namespace {
 
+using Values = std::vector<double>;
+
 struct Columns
 {
-    PropertyMap::Values x, y, z;
+    Values x, y, z;
 };
 
 std::unique_ptr<GeoObject> object(const QString &name, const QString &type, const Columns &xyz,
-                                  std::vector<std::pair<QString, PropertyMap::Values>> extra,
+                                  std::vector<std::pair<QString, Values>> extra,
                                   std::optional<QString> current)
 {
     PropertyMap prop;
-    prop.insert(QStringLiteral("X"), xyz.x);
-    prop.insert(QStringLiteral("Y"), xyz.y);
-    prop.insert(QStringLiteral("Z"), xyz.z);
-    for (auto &[key, values] : extra)
-        prop.insert(key, std::move(values));
+    prop.insert(QStringLiteral("X"), NdArray::from_values(xyz.x));
+    prop.insert(QStringLiteral("Y"), NdArray::from_values(xyz.y));
+    prop.insert(QStringLiteral("Z"), NdArray::from_values(xyz.z));
+    for (const auto &[key, values] : extra)
+        prop.insert(key, NdArray::from_values(values));
     return std::make_unique<GeoObject>(name, type, std::move(prop), std::move(current));
 }
 
@@ -27,14 +29,14 @@ std::unique_ptr<GeoObject> object(const QString &name, const QString &type, cons
 std::unique_ptr<GeoObject> well(const QString &name, double x, double y, double velocity_top)
 {
     Columns xyz;
-    PropertyMap::Values vint, porosity;
+    Values vint, porosity;
     for (int i = 0; i <= 40; ++i) {
         const double depth = 25.0 * i;
-        xyz.x << x;
-        xyz.y << y;
-        xyz.z << depth;
-        vint << velocity_top + 1.2 * depth + 80.0 * qSin(depth / 90.0);
-        porosity << 0.30 - 0.00018 * depth + 0.02 * qCos(depth / 60.0);
+        xyz.x.push_back(x);
+        xyz.y.push_back(y);
+        xyz.z.push_back(depth);
+        vint.push_back(velocity_top + 1.2 * depth + 80.0 * qSin(depth / 90.0));
+        porosity.push_back(0.30 - 0.00018 * depth + 0.02 * qCos(depth / 60.0));
     }
     return object(name, QStringLiteral("Point"), xyz,
                   {{QStringLiteral("vint"), vint}, {QStringLiteral("porosity"), porosity}},
@@ -51,14 +53,14 @@ std::vector<std::unique_ptr<GeoObject>> sample_objects()
 
     // A horizon: a gently folded surface on a 21 x 21 grid.
     Columns grid;
-    PropertyMap::Values amplitude;
+    Values amplitude;
     for (int row = 0; row <= 20; ++row) {
         for (int column = 0; column <= 20; ++column) {
             const double x = 200.0 * column, y = 150.0 * row;
-            grid.x << x;
-            grid.y << y;
-            grid.z << 600 + 40 * qSin(x / 700.0) + 25 * qCos(y / 500.0);
-            amplitude << qSin(x / 300.0) * qCos(y / 400.0);
+            grid.x.push_back(x);
+            grid.y.push_back(y);
+            grid.z.push_back(600 + 40 * qSin(x / 700.0) + 25 * qCos(y / 500.0));
+            amplitude.push_back(qSin(x / 300.0) * qCos(y / 400.0));
         }
     }
     objects.push_back(object(QStringLiteral("top reservoir"), QStringLiteral("Tsurface"), grid,
@@ -66,12 +68,12 @@ std::vector<std::unique_ptr<GeoObject>> sample_objects()
 
     // A fault trace and a survey outline.
     Columns fault;
-    PropertyMap::Values throw_m;
+    Values throw_m;
     for (int i = 0; i <= 30; ++i) {
-        fault.x << 500 + 100.0 * i;
-        fault.y << 300 + 70.0 * i + 60 * qSin(i / 4.0);
-        fault.z << 650;
-        throw_m << 12 + 6 * qSin(i / 5.0);
+        fault.x.push_back(500 + 100.0 * i);
+        fault.y.push_back(300 + 70.0 * i + 60 * qSin(i / 4.0));
+        fault.z.push_back(650);
+        throw_m.push_back(12 + 6 * qSin(i / 5.0));
     }
     objects.push_back(object(QStringLiteral("fault F1"), QStringLiteral("Line"), fault,
                              {{QStringLiteral("throw"), throw_m}}, QStringLiteral("throw")));

@@ -190,13 +190,16 @@ void HostWindow::add_dockwidget(EasyPluginWidget *plugin)
 
 void HostWindow::open_project(const QString &path)
 {
-    store->replace_all(load_objects(path));
+    std::vector<std::unique_ptr<GeoObject>> opened;
+    for (ObjectRecord &record : load_objects(path))
+        opened.push_back(std::make_unique<GeoObject>(std::move(record)));
+    store->replace_all(std::move(opened));
     setWindowFilePath(path);
 }
 
 void HostWindow::save_project(const QString &path)
 {
-    save_objects(path, store->objects());
+    save_objects(path, store->records());
     setWindowFilePath(path);
 }
 
@@ -222,8 +225,16 @@ void HostWindow::show_object_menu(const QString &name, const QPoint &position)
     for (const MenuEntry &entry : kObjectEntries)
         menu.addAction(_(entry.text), this, [this, kind = entry.kind] { requests->open(kind, true); });
     menu.addSeparator();
-    for (const MenuEntry &entry : kPropertyEntries)
+    // Rename and remove property act on the object's current property; an
+    // object with coordinates only has none to offer.
+    const GeoObject *object = store->object(name);
+    const QStringList keys = object ? object->prop().keys() : QStringList();
+    const bool coordinates_only = object && std::all_of(keys.cbegin(), keys.cend(), is_coordinate);
+    for (const MenuEntry &entry : kPropertyEntries) {
+        if (coordinates_only && (entry.kind == Kind::RenameProperty || entry.kind == Kind::RemoveProperty))
+            continue;
         menu.addAction(_(entry.text), this, [this, kind = entry.kind] { requests->open(kind, true); });
+    }
     menu.addSeparator();
     menu.addAction(_("Save object..."), this, [this] { requests->open(Kind::SaveObject, true); });
     menu.exec(position);

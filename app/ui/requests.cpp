@@ -111,9 +111,9 @@ EasyDialog *Requests::create(Kind kind)
         auto *dialog = new LoadObjectDialog(m_tree);
         connect(dialog, &LoadObjectDialog::sig_start, this, [=](const QString &file, const QString &name) {
             carry_out(dialog, [=] {
-                std::unique_ptr<GeoObject> object = load_single_object(file);
-                object->set_name(name_for_loaded(name, object->name()));
-                store->add(std::move(object));
+                ObjectRecord record = load_single_object(file);
+                record.name = name_for_loaded(name, record.name);
+                store->add(std::make_unique<GeoObject>(std::move(record)));
             });
         });
         return dialog;
@@ -121,7 +121,7 @@ EasyDialog *Requests::create(Kind kind)
     case Kind::SaveObject: {
         auto *dialog = new SaveObjectDialog(m_tree);
         connect(dialog, &SaveObjectDialog::sig_start, this, [=](const QString &object, const QString &file) {
-            carry_out(dialog, [=] { save_objects(file, {store->get(object)}); });
+            carry_out(dialog, [=] { save_objects(file, {store->get(object)->record()}); });
         });
         return dialog;
     }

@@ -64,17 +64,18 @@ MapViewer::MapViewer(QWidget *parent)
     });
 }
 
-void MapViewer::show_object(const QString &name, const QVector<double> &x, const QVector<double> &y)
+void MapViewer::show_object(const QString &name, const NdArray &x, const NdArray &y)
 {
     if (x.size() != y.size()) {
         throw ValueError(_("%1 has %2 X and %3 Y coordinates")
                              .arg(name).arg(x.size()).arg(y.size()));
     }
+    const double *xs = x.data<double>();
+    const double *ys = y.data<double>();
     QVector<QPointF> vertices;
-    vertices.reserve(x.size());
-    for (int i = 0; i < x.size(); ++i) {
-        if (std::isfinite(x[i]) && std::isfinite(y[i]))
-            vertices.append(QPointF(x[i], y[i]));
+    for (std::int64_t i = 0; i < x.size(); ++i) {
+        if (std::isfinite(xs[i]) && std::isfinite(ys[i]))
+            vertices.append(QPointF(xs[i], ys[i]));
     }
     auto found = std::find_if(m_items.begin(), m_items.end(),
                               [&name](const Item &item) { return item.name == name; });

@@ -3,6 +3,7 @@
 // A viewer that draws a 2-D map: the X and Y vertices of the objects it
 // shows, one colour per object, seen from above (north up).
 
+#include "host/ndarray.h"
 #include "host/viewer.h"
 #include "host/views/hostviews_export.h"
 #include "host/views/maptransform.h"
@@ -27,9 +28,9 @@ public:
 
     // Shows an object's vertices, or replaces them when the object is shown
     // already; dpState lists the shown objects in the order they were first
-    // shown. x and y must have the same length (ValueError otherwise).
-    // Vertices with a non-finite coordinate are not drawn.
-    void show_object(const QString &name, const QVector<double> &x, const QVector<double> &y);
+    // shown. x and y must be float64 arrays of the same length (ValueError
+    // otherwise). Vertices with a non-finite coordinate are not drawn.
+    void show_object(const QString &name, const NdArray &x, const NdArray &y);
     // Stops showing one object; an object that is not shown changes nothing.
     void hide_object(const QString &name);
     // Stops showing every object and emits sig_hide_all.

@@ -43,13 +43,14 @@ void PropertyPlot::show_property(const DataObject &object)
         setTitle(_("%1: no property to plot").arg(object.name()));
         return;
     }
-    const QVector<double> &values = object.prop().value(*property);
     QVector<QPointF> samples;
-    samples.reserve(values.size());
-    for (int i = 0; i < values.size(); ++i) {
-        if (std::isfinite(values[i]))
-            samples.append(QPointF(i, values[i]));
-    }
+    visit_real(object.prop().value(*property), [&](const auto *values) {
+        const std::int64_t count = object.prop().value(*property).size();
+        for (std::int64_t i = 0; i < count; ++i) {
+            if (std::isfinite(double(values[i])))
+                samples.append(QPointF(double(i), double(values[i])));
+        }
+    });
     curve->setSamples(samples);
     curve->setTitle(*property);
     setTitle(QStringLiteral("%1 \u2013 %2").arg(object.name(), *property));

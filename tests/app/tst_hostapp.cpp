@@ -28,6 +28,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace kelvra;
 using namespace kelvra::app;
 
@@ -62,6 +64,7 @@ private Q_SLOTS:
     void property_requests_through_dialogs();
     void save_then_load_gives_the_object_back();
     void failed_save_leaves_no_file();
+    void files_keep_types_order_and_permissions();
     void modes_and_viewer_tabs_keep_the_docks_consistent();
     void bug_report_is_handed_over();
     void preferences_are_kept_and_reach_new_viewers();
@@ -149,8 +152,8 @@ void TestHostApp::translate_and_flip_are_exact()
 {
     HostWindow &window = *m_window;
     const GeoObject *well = window.store->get(QStringLiteral("well A"));
-    const PropertyMap::Values x = well->prop().value(QStringLiteral("X"));
-    const PropertyMap::Values z = well->prop().value(QStringLiteral("Z"));
+    const NdArray x = well->prop().value(QStringLiteral("X"));
+    const NdArray z = well->prop().value(QStringLiteral("Z"));
 
     auto *translate = open<TranslateDialog>(window, Requests::Kind::Translate);
     translate->grabob->lineedit->edit->setText(QStringLiteral("well A"));
@@ -161,9 +164,11 @@ void TestHostApp::translate_and_flip_are_exact()
     flip->grabob->lineedit->edit->setText(QStringLiteral("well A"));
     flip->btn_ok->click();
     settle();
-    for (int i = 0; i < x.size(); ++i) {
-        QCOMPARE(well->prop().value(QStringLiteral("X"))[i], x[i] + 0.25);
-        QCOMPARE(well->prop().value(QStringLiteral("Z"))[i], -(z[i] - 10));
+    const double *moved_x = well->prop().value(QStringLiteral("X")).data<double>();
+    const double *moved_z = well->prop().value(QStringLiteral("Z")).data<double>();
+    for (std::int64_t i = 0; i < x.size(); ++i) {
+        QCOMPARE(moved_x[i], x.data<double>()[i] + 0.25);
+        QCOMPARE(moved_z[i], -(z.data<double>()[i] - 10));
     }
 }
 
@@ -194,7 +199,7 @@ void TestHostApp::property_requests_through_dialogs()
 
     const GeoObject *a = window.store->get(QStringLiteral("well A"));
     QCOMPARE(a->prop().keys(), (QStringList{"X", "Y", "Z", "velocity", "sw"}));
-    QCOMPARE(a->prop().value(QStringLiteral("sw")), PropertyMap::Values(a->vertex_count(), 0.0));
+    QCOMPARE(a->prop().value(QStringLiteral("sw")), NdArray(DType::Float64, {a->vertex_count()}));
     QCOMPARE(window.store->get(QStringLiteral("well B"))->prop().value(QStringLiteral("vint A")),
              a->prop().value(QStringLiteral("velocity")));
     QVERIFY(m_errors->messages.isEmpty());
@@ -270,6 +275,38 @@ void TestHostApp::failed_save_leaves_no_file()
     const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
     QCOMPARE(left, (QStringList{"notes.db", "project.db"}));
     QVERIFY(!saved.isEmpty());
+}
+
+void TestHostApp::files_keep_types_order_and_permissions()
+{
+    // Properties in an order that is not alphabetical, one of them float32.
+    PropertyMap prop;
+    prop.insert(QStringLiteral("X"), test::array({1, 2}));
+    prop.insert(QStringLiteral("Y"), test::array({3, 4}));
+    prop.insert(QStringLiteral("Z"), test::array({5, 6}));
+    prop.insert(QStringLiteral("zeta"), NdArray::from_values(std::vector<float>{0.5f, 1.5f}));
+    prop.insert(QStringLiteral("alpha"), NdArray::from_values(std::vector<std::int16_t>{-3, 7}));
+    const GeoObject object(QStringLiteral("w"), QStringLiteral("Point"), prop, QStringLiteral("alpha"));
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("w.db"));
+    const mode_t mask = ::umask(027);
+    save_objects(file, {object.record()});
+    const QFile::Permissions fresh = QFileInfo(file).permissions();
+    ::umask(mask);
+    const ObjectRecord back = load_single_object(file);
+    QCOMPARE(back.prop.keys(), (QStringList{"X", "Y", "Z", "zeta", "alpha"}));
+    for (const QString &key : back.prop.keys())
+        QCOMPARE(back.prop.value(key), object.prop().value(key));
+    QCOMPARE(back.current_property, std::optional<QString>("alpha"));
+
+    // A new file has the mode the umask gives; a replaced one keeps its own.
+    QCOMPARE(fresh & 0x7777, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser
+                                 | QFile::ReadGroup);
+    QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
+                                             | QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther));
+    save_objects(file, {object.record()});
+    QCOMPARE(QFileInfo(file).permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
+                                                         | QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
 }
 
 void TestHostApp::modes_and_viewer_tabs_keep_the_docks_consistent()

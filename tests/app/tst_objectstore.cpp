@@ -5,6 +5,8 @@
 
 #include "host/errors.h"
 
+#include "testsupport.h"
+
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -15,21 +17,28 @@ using namespace kelvra::app;
 
 namespace {
 
+using test::array;
+
+NdArray filled(std::int64_t count, double value)
+{
+    return NdArray::from_values(std::vector<double>(std::size_t(count), value));
+}
+
 std::unique_ptr<GeoObject> make(const QString &name, const QString &type, int vertices,
                                 QStringList extra = {}, std::optional<QString> current = std::nullopt)
 {
-    PropertyMap prop;
-    PropertyMap::Values x, y, z;
+    std::vector<double> x, y, z;
     for (int i = 0; i < vertices; ++i) {
-        x << i;
-        y << 10 * i;
-        z << 100 + i;
+        x.push_back(i);
+        y.push_back(10 * i);
+        z.push_back(100 + i);
     }
-    prop.insert(QStringLiteral("X"), x);
-    prop.insert(QStringLiteral("Y"), y);
-    prop.insert(QStringLiteral("Z"), z);
+    PropertyMap prop;
+    prop.insert(QStringLiteral("X"), NdArray::from_values(x));
+    prop.insert(QStringLiteral("Y"), NdArray::from_values(y));
+    prop.insert(QStringLiteral("Z"), NdArray::from_values(z));
     for (const QString &property : extra)
-        prop.insert(property, PropertyMap::Values(vertices, 7.0));
+        prop.insert(property, filled(vertices, 7.0));
     return std::make_unique<GeoObject>(name, type, prop, current);
 }
 
@@ -41,7 +50,7 @@ QString snapshot(const ObjectStore &store)
     for (const GeoObject *object : store.objects()) {
         debug << object->name() << object->geometry_type() << object->current_property().value_or("-");
         for (const QString &key : object->prop().keys())
-            debug << key << object->prop().value(key);
+            debug << key << object->prop().value(key).dtype_name() << object->prop().value(key).to_text();
     }
     return text;
 }
@@ -63,6 +72,7 @@ private Q_SLOTS:
     void refused_requests_change_nothing_data();
     void refused_requests_change_nothing();
     void objects_must_be_consistent();
+    void properties_past_two_billion_values();
 
 private:
     std::unique_ptr<ObjectStore> m_store;
@@ -88,9 +98,14 @@ void TestObjectStore::object_requests()
     QCOMPARE(m_store->object_names(), (QStringList{"well A", "horizon", "short", "well B"}));
     QCOMPARE(changed.count(), 3);
 
-    // The copy is independent of its original.
+    // The copy shares the arrays of its original until one of them changes.
+    const GeoObject *a = m_store->get(QStringLiteral("well A"));
+    const GeoObject *b = m_store->get(QStringLiteral("well B"));
+    QVERIFY(a->prop().value("Z").shares_storage(b->prop().value("Z")));
     m_store->flip_depth(QStringLiteral("well B"));
-    QCOMPARE(m_store->get(QStringLiteral("well A"))->prop().value("Z"), (PropertyMap::Values{100, 101, 102}));
+    QCOMPARE(a->prop().value("Z"), array({100, 101, 102}));
+    QCOMPARE(b->prop().value("Z"), array({-100, -101, -102}));
+    QVERIFY(a->prop().value("X").shares_storage(b->prop().value("X")));
     QCOMPARE(m_store->get(QStringLiteral("well B"))->current_property(), std::optional<QString>("poro"));
 }
 
@@ -99,11 +114,11 @@ void TestObjectStore::geometry_edits_are_exact()
     QSignalSpy changed(m_store.get(), &ObjectStore::object_changed);
     m_store->translate(QStringLiteral("well"), 0.5, -2, 1e3);
     const GeoObject *well = m_store->get(QStringLiteral("well"));
-    QCOMPARE(well->prop().value("X"), (PropertyMap::Values{0.5, 1.5, 2.5}));
-    QCOMPARE(well->prop().value("Y"), (PropertyMap::Values{-2, 8, 18}));
-    QCOMPARE(well->prop().value("Z"), (PropertyMap::Values{1100, 1101, 1102}));
+    QCOMPARE(well->prop().value("X"), array({0.5, 1.5, 2.5}));
+    QCOMPARE(well->prop().value("Y"), array({-2, 8, 18}));
+    QCOMPARE(well->prop().value("Z"), array({1100, 1101, 1102}));
     m_store->flip_depth(QStringLiteral("well"));
-    QCOMPARE(well->prop().value("Z"), (PropertyMap::Values{-1100, -1101, -1102}));
+    QCOMPARE(well->prop().value("Z"), array({-1100, -1101, -1102}));
     QCOMPARE(changed.count(), 2);
     QCOMPARE(changed.at(0).at(0).toString(), QStringLiteral("well"));
 }
@@ -111,18 +126,27 @@ void TestObjectStore::geometry_edits_are_exact()
 void TestObjectStore::property_requests()
 {
     m_store->create_property(QStringLiteral("horizon"), QStringLiteral("depth2"));
-    QCOMPARE(m_store->get("horizon")->prop().value("depth2"), PropertyMap::Values(4, 0.0));
+    QCOMPARE(m_store->get("horizon")->prop().value("depth2"), filled(4, 0.0));
+    // A new property becomes current on an object that had none.
+    QCOMPARE(m_store->get("horizon")->current_property(), std::optional<QString>("depth2"));
 
     m_store->copy_property(QStringLiteral("well"), QStringLiteral("vint"), QStringLiteral("twin"), QStringLiteral("v"));
-    QCOMPARE(m_store->get("twin")->prop().value("v"), PropertyMap::Values(3, 7.0));
+    QCOMPARE(m_store->get("twin")->prop().value("v"), filled(3, 7.0));
 
     m_store->rename_property(QStringLiteral("well"), QStringLiteral("poro"), QStringLiteral("phi"));
     const GeoObject *well = m_store->get(QStringLiteral("well"));
     QCOMPARE(well->prop().keys(), (QStringList{"X", "Y", "Z", "vint", "phi"}));
     QCOMPARE(well->current_property(), std::optional<QString>("phi"));
 
+    // Removing the current property makes a remaining one current, never a
+    // coordinate; the last one leaves none.
+    m_store->create_property(QStringLiteral("well"), QStringLiteral("sw"));
     m_store->remove_property(QStringLiteral("well"), QStringLiteral("phi"));
-    QCOMPARE(well->prop().keys(), (QStringList{"X", "Y", "Z", "vint"}));
+    QCOMPARE(well->prop().keys(), (QStringList{"X", "Y", "Z", "vint", "sw"}));
+    QCOMPARE(well->current_property(), std::optional<QString>("sw"));
+    m_store->remove_property(QStringLiteral("well"), QStringLiteral("sw"));
+    QCOMPARE(well->current_property(), std::optional<QString>("vint"));
+    m_store->remove_property(QStringLiteral("well"), QStringLiteral("vint"));
     QVERIFY(!well->current_property());
 }
 
@@ -148,6 +172,10 @@ void TestObjectStore::refused_requests_change_nothing_data()
     QTest::newRow("remove coordinate") << Request([](ObjectStore &s) { s.remove_property("well", "Z"); });
     QTest::newRow("remove missing property") << Request([](ObjectStore &s) { s.remove_property("well", ""); });
     QTest::newRow("add taken") << Request([](ObjectStore &s) { s.add(make("well", "Line", 2)); });
+    QTest::newRow("while busy") << Request([](ObjectStore &s) {
+        s.set_busy(QStringLiteral("saving"));
+        s.create_property("well", "new");
+    });
 }
 
 void TestObjectStore::refused_requests_change_nothing()
@@ -172,19 +200,48 @@ void TestObjectStore::refused_requests_change_nothing()
 void TestObjectStore::objects_must_be_consistent()
 {
     PropertyMap missing_z;
-    missing_z.insert(QStringLiteral("X"), {1});
-    missing_z.insert(QStringLiteral("Y"), {1});
+    missing_z.insert(QStringLiteral("X"), array({1}));
+    missing_z.insert(QStringLiteral("Y"), array({1}));
     QVERIFY_EXCEPTION_THROWN(GeoObject(QStringLiteral("a"), QStringLiteral("Point"), missing_z), ValueError);
 
     PropertyMap ragged = missing_z;
-    ragged.insert(QStringLiteral("Z"), {1});
-    ragged.insert(QStringLiteral("A"), {1, 2});
+    ragged.insert(QStringLiteral("Z"), array({1}));
+    ragged.insert(QStringLiteral("A"), array({1, 2}));
+    QVERIFY_EXCEPTION_THROWN(GeoObject(QStringLiteral("a"), QStringLiteral("Point"), ragged), ValueError);
+    ragged.insert(QStringLiteral("A"), NdArray(DType::Complex64, {1}));
     QVERIFY_EXCEPTION_THROWN(GeoObject(QStringLiteral("a"), QStringLiteral("Point"), ragged), ValueError);
 
-    // A current property that the object does not have is dropped.
-    ragged.insert(QStringLiteral("A"), {1});
+    // A current property that the object does not have is dropped;
+    // coordinates become float64, other properties keep their type.
+    ragged.insert(QStringLiteral("A"), NdArray::from_values(std::vector<float>{1.5f}));
+    ragged.insert(QStringLiteral("X"), NdArray::from_values(std::vector<std::int32_t>{7}));
     const GeoObject object(QStringLiteral("a"), QStringLiteral("Point"), ragged, QStringLiteral("B"));
     QVERIFY(!object.current_property());
+    QCOMPARE(object.prop().value("X"), array({7}));
+    QCOMPARE(object.prop().value("A").dtype(), DType::Float32);
+}
+
+void TestObjectStore::properties_past_two_billion_values()
+{
+    // Fresh zero arrays are not touched until written, so this costs no
+    // memory: a surface of more vertices than a 32-bit count holds.
+    const std::int64_t vertices = (std::int64_t(1) << 31) + 3;
+    PropertyMap prop;
+    for (const char *axis : {"X", "Y", "Z"})
+        prop.insert(QLatin1String(axis), NdArray(DType::Float64, {vertices}));
+    prop.insert(QStringLiteral("facies"), NdArray(DType::Int8, {vertices}));
+    m_store->add(std::make_unique<GeoObject>(QStringLiteral("cube"), QStringLiteral("Cube"), prop));
+    m_store->add(std::make_unique<GeoObject>(QStringLiteral("cube 2"), QStringLiteral("Cube"), prop));
+
+    m_store->create_property(QStringLiteral("cube"), QStringLiteral("porosity"));
+    m_store->copy_property(QStringLiteral("cube"), QStringLiteral("facies"), QStringLiteral("cube 2"),
+                           QStringLiteral("facies copy"));
+    m_store->rename_property(QStringLiteral("cube"), QStringLiteral("facies"), QStringLiteral("lithology"));
+    const GeoObject *cube = m_store->get(QStringLiteral("cube"));
+    QCOMPARE(cube->vertex_count(), vertices);
+    QCOMPARE(cube->prop().keys(), (QStringList{"X", "Y", "Z", "lithology", "porosity"}));
+    QCOMPARE(cube->prop().value("porosity").size(), vertices);
+    QCOMPARE(m_store->get(QStringLiteral("cube 2"))->prop().value("facies copy").dtype(), DType::Int8);
 }
 
 QTEST_MAIN(TestObjectStore)

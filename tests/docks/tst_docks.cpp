@@ -92,7 +92,7 @@ QAction *action_named(const MainWindow &main, const QString &name)
 class PlotObject : public DataObject
 {
 public:
-    PlotObject(std::optional<QString> current, PropertyMap::Values values)
+    PlotObject(std::optional<QString> current, NdArray values)
         : m_current(std::move(current))
     {
         m_prop.insert(QStringLiteral("poro"), std::move(values));
@@ -176,7 +176,7 @@ void TestDocks::viewer_without_data_explorer()
 void TestDocks::tab_switch_emits_current_state_once()
 {
     ViewerDock f;
-    f.viewer(0)->show_object(QStringLiteral("top"), {0, 1}, {0, 1});
+    f.viewer(0)->show_object(QStringLiteral("top"), array({0, 1}), array({0, 1}));
     f.dock->tabs->act_new_viewer->trigger();
     QCOMPARE(f.dock->tabs->count(), 2);
     QCOMPARE(f.main.current_viewer.data(), f.viewer(1));
@@ -341,11 +341,11 @@ void TestDocks::map_objects()
 {
     MapViewer viewer;
     QSignalSpy hidden(&viewer, &AbstractViewer::sig_hide_all);
-    viewer.show_object(QStringLiteral("a"), {0, 1}, {0, 1});
-    viewer.show_object(QStringLiteral("b"), {2}, {2});
-    viewer.show_object(QStringLiteral("a"), {5}, {5});
+    viewer.show_object(QStringLiteral("a"), array({0, 1}), array({0, 1}));
+    viewer.show_object(QStringLiteral("b"), array({2}), array({2}));
+    viewer.show_object(QStringLiteral("a"), array({5}), array({5}));
     QCOMPARE(viewer.dpState, (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
-    QVERIFY_EXCEPTION_THROWN(viewer.show_object(QStringLiteral("c"), {1, 2}, {1}), ValueError);
+    QVERIFY_EXCEPTION_THROWN(viewer.show_object(QStringLiteral("c"), array({1, 2}), array({1})), ValueError);
     viewer.hide_object(QStringLiteral("missing"));
     viewer.hide_object(QStringLiteral("a"));
     QCOMPARE(viewer.dpState, QStringList{QStringLiteral("b")});
@@ -356,7 +356,7 @@ void TestDocks::map_objects()
 
     // Non-finite vertices are left out of the drawing and of its extent.
     viewer.resize(132, 132);
-    viewer.show_object(QStringLiteral("c"), {0, kNaN, 10, 1e300 * 1e300}, {0, 1, 10, 3});
+    viewer.show_object(QStringLiteral("c"), array({0, kNaN, 10, 1e300 * 1e300}), array({0, 1, 10, 3}));
     QCOMPARE(viewer.map_to_pixels().map(QPointF(5, 5)), QPointF(66, 66));
     QCOMPARE(viewer.map_to_pixels().map(QPointF(0, 0)), QPointF(12, 120));
 }
@@ -442,7 +442,7 @@ void TestDocks::aspect_dialog()
     QFETCH(int, errors);
     MapViewer viewer;
     viewer.resize(224, 124); // a 200 x 100 pixel drawing area
-    viewer.show_object(QStringLiteral("a"), {0, 10}, {0, 10});
+    viewer.show_object(QStringLiteral("a"), array({0, 10}), array({0, 10}));
     ErrorRecorder recorder;
     on_next_modal([&](QWidget *modal) {
         auto *dialog = qobject_cast<AspectRatioDialog *>(modal);
@@ -509,7 +509,7 @@ void TestDocks::export_canvas()
     MapViewer viewer;
     viewer.resize(200, 150);
     viewer.set_background(QColor(10, 20, 30));
-    viewer.show_object(QStringLiteral("a"), {0, 10}, {0, 5});
+    viewer.show_object(QStringLiteral("a"), array({0, 10}), array({0, 5}));
     QGuiApplication::clipboard()->clear();
     on_next_modal([&](QWidget *modal) {
         auto *dialog = qobject_cast<CanvasExportDialog *>(modal);
@@ -560,12 +560,12 @@ void TestDocks::export_failure_reported()
 void TestDocks::property_plot()
 {
     PropertyPlot plot;
-    plot.show_property(PlotObject(QStringLiteral("poro"), {0.1, kNaN, 0.3}));
+    plot.show_property(PlotObject(QStringLiteral("poro"), array({0.1, kNaN, 0.3})));
     QCOMPARE(plot.curve->dataSize(), size_t(2));
     QCOMPARE(plot.curve->sample(1), QPointF(2, 0.3));
     QCOMPARE(plot.axisTitle(QwtPlot::yLeft).text(), QStringLiteral("poro"));
 
-    plot.show_property(PlotObject(std::nullopt, {1, 2}));
+    plot.show_property(PlotObject(std::nullopt, array({1, 2})));
     QCOMPARE(plot.curve->dataSize(), size_t(0));
     QCOMPARE(plot.title().text(), QStringLiteral("well: no property to plot"));
 }

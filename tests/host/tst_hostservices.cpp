@@ -230,12 +230,12 @@ void TestHostServices::actions_and_menus()
 void TestHostServices::property_map_keeps_insertion_order()
 {
     PropertyMap map;
-    map.insert(QStringLiteral("Z"), {3});
-    map.insert(QStringLiteral("A"), {1});
-    map.insert(QStringLiteral("M"), {2});
-    map.insert(QStringLiteral("Z"), {4, 5});
+    map.insert(QStringLiteral("Z"), test::array({3}));
+    map.insert(QStringLiteral("A"), test::array({1}));
+    map.insert(QStringLiteral("M"), test::array({2}));
+    map.insert(QStringLiteral("Z"), test::array({4, 5}));
     QCOMPARE(map.keys(), (QStringList{"Z", "A", "M"}));
-    QCOMPARE(map.value(QStringLiteral("Z")), (PropertyMap::Values{4, 5}));
+    QCOMPARE(map.value(QStringLiteral("Z")), test::array({4, 5}));
     QVERIFY(map.contains(QStringLiteral("A")));
     QVERIFY(!map.contains(QStringLiteral("a")));
     QVERIFY_EXCEPTION_THROWN(map.value(QStringLiteral("B")), LookupError);
@@ -247,7 +247,14 @@ void TestHostServices::property_map_keeps_insertion_order()
     map.remove(QStringLiteral("Z"));
     QVERIFY_EXCEPTION_THROWN(map.remove(QStringLiteral("Z")), LookupError);
     QCOMPARE(map.keys(), (QStringList{"B", "M"}));
-    QCOMPARE(map.value(QStringLiteral("B")), (PropertyMap::Values{1}));
+    QCOMPARE(map.value(QStringLiteral("B")), test::array({1}));
+
+    // A writable array is the map's own: a copy made earlier keeps its values.
+    const PropertyMap copy = map;
+    map.writable(QStringLiteral("B")).data<double>()[0] = 9;
+    QCOMPARE(copy.value(QStringLiteral("B")), test::array({1}));
+    QCOMPARE(map.value(QStringLiteral("B")), test::array({9}));
+    QVERIFY(map.value(QStringLiteral("M")).shares_storage(copy.value(QStringLiteral("M"))));
 }
 
 void TestHostServices::myprint_writes_one_line()

@@ -7,7 +7,21 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+namespace kelvra {
+
+char *toString(const NdArray &array)
+{
+    return qstrdup(QStringLiteral("%1 %2").arg(array.dtype_name(), array.to_text()).toUtf8().constData());
+}
+
+} // namespace kelvra
+
 namespace kelvra::test {
+
+NdArray array(std::initializer_list<double> values)
+{
+    return NdArray::from_values(std::vector<double>(values));
+}
 namespace {
 bool g_modal_handled = false;
 }

@@ -4,14 +4,24 @@
 // modal dialogs (message boxes, file choosers) that would otherwise block.
 
 #include "host/errorhandler.h"
+#include "host/ndarray.h"
 
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
+
+namespace kelvra {
+// Lets QCOMPARE print arrays that differ.
+char *toString(const NdArray &array);
+} // namespace kelvra
 
 namespace kelvra::test {
+
+// A one-dimensional float64 array of the values.
+NdArray array(std::initializer_list<double> values);
 
 // Installs a handler that records the messages of reported errors, and
 // restores the previous handler when it goes out of scope.

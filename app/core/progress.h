@@ -1,0 +1,48 @@
+#pragma once
+
+// How far a long operation has come, shared between the worker thread that
+// does it and the GUI thread that shows it, and the way to stop it.
+
+#include <atomic>
+#include <cstdint>
+#include <exception>
+
+namespace kelvra::app {
+
+// Thrown by the worker when the user cancelled; the operation undoes what
+// it did on the way out.
+class Cancelled : public std::exception
+{
+public:
+    const char *what() const noexcept override { return "cancelled"; }
+};
+
+class Progress
+{
+public:
+    void set_total(std::int64_t bytes) { m_total = bytes; }
+    // Counts more bytes done, then throws Cancelled once cancel() was called.
+    void advance(std::int64_t bytes)
+    {
+        m_done += bytes;
+        check();
+    }
+    // Throws Cancelled once cancel() was called.
+    void check() const
+    {
+        if (m_cancelled)
+            throw Cancelled();
+    }
+    void cancel() { m_cancelled = true; }
+    bool cancelled() const { return m_cancelled; }
+
+    std::int64_t done() const { return m_done; }
+    std::int64_t total() const { return m_total; }
+
+private:
+    std::atomic<std::int64_t> m_done{0};
+    std::atomic<std::int64_t> m_total{0};
+    std::atomic<bool> m_cancelled{false};
+};
+
+} // namespace kelvra::app
