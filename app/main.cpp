@@ -7,6 +7,7 @@
 //
 // The last two need no display: they render offscreen.
 
+#include "app/ui/backgroundtask.h"
 #include "app/ui/hostwindow.h"
 #include "app/ui/pictures.h"
 
@@ -61,19 +62,26 @@ int main(int argc, char **argv)
     parser.addPositionalArgument(QStringLiteral("project"), kelvra::_("The project file to open."));
     parser.process(app);
 
+    const bool batch = parser.isSet(screenshot) || parser.isSet(tour);
+    if (!batch)
+        kelvra::set_error_handler(kelvra::message_box_error_handler());
     kelvra::app::HostWindow window;
     const QString project = parser.positionalArguments().value(0, sample_project());
-    if (QFileInfo::exists(project) || !parser.positionalArguments().isEmpty())
-        kelvra::guarded([&] { window.open_project(project); });
-    else
+    if (QFileInfo::exists(project) || !parser.positionalArguments().isEmpty()) {
+        kelvra::guarded([&] {
+            kelvra::app::BackgroundTask *opening = window.open_project(project);
+            if (batch)
+                opening->wait(); // the pictures show the project
+        });
+    } else {
         qCWarning(kelvra::lcHost) << "the sample project is missing:" << project;
+    }
 
     if (parser.isSet(screenshot))
         return kelvra::app::save_window_picture(window, parser.value(screenshot)) ? 0 : 1;
     if (parser.isSet(tour))
         return kelvra::app::save_dialog_tour(window, parser.value(tour)) > 0 ? 0 : 1;
 
-    kelvra::set_error_handler(kelvra::message_box_error_handler());
     window.show();
     return app.exec();
 }

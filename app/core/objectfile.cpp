@@ -184,9 +184,11 @@ void save_objects(const QString &path, const std::vector<ObjectRecord> &objects,
         progress->set_total(total);
     }
     SiblingFile temporary(target);
-    {
+    try {
         sqlite::Connection db(temporary.path(), sqlite::Conversion::None);
         write_objects(db, objects, progress);
+    } catch (const SqliteError &error) {
+        throw file_error(QStringLiteral("cannot write %1: %2").arg(path, error_text(error)));
     }
     take_permissions(temporary.path(), target.absoluteFilePath());
     if (progress)

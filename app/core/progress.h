@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <exception>
+#include <functional>
 
 namespace kelvra::app {
 
@@ -27,9 +28,12 @@ public:
         m_done += bytes;
         check();
     }
-    // Throws Cancelled once cancel() was called.
+    // A point where the work may stop: throws Cancelled once cancel() was
+    // called.
     void check() const
     {
+        if (on_step)
+            on_step(m_done);
         if (m_cancelled)
             throw Cancelled();
     }
@@ -37,6 +41,11 @@ public:
     bool cancelled() const { return m_cancelled; }
 
     std::int64_t done() const { return m_done; }
+
+    // Called at every step (advance and check), on the worker thread, with
+    // the bytes done so far: lets the owner follow the work, or cancel it
+    // at a chosen point. Set it before the work starts.
+    std::function<void(std::int64_t)> on_step;
     std::int64_t total() const { return m_total; }
 
 private:

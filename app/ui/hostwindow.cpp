@@ -6,6 +6,7 @@
 #include "app/ui/objecttreewidget.h"
 #include "app/ui/preferencepages.h"
 #include "app/ui/requests.h"
+#include "app/ui/storetasks.h"
 
 #include "host/easypluginwidget.h"
 #include "host/errorhandler.h"
@@ -24,6 +25,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
@@ -66,7 +68,8 @@ HostWindow::HostWindow(const QStringList &plugin_folders, QWidget *parent)
     , store(new ObjectStore(this))
     , objects(new ObjectTreeWidget(store))
     , explorer(new ExplorerPanel(objects))
-    , requests(new Requests(store, objects, this))
+    , tasks(new StoreTasks(store, this))
+    , requests(new Requests(store, objects, tasks, this))
     , m_plugins(plugin_folders.isEmpty() ? std::make_unique<QtPluginsManager>()
                                          : std::make_unique<QtPluginsManager>(plugin_folders))
 {
@@ -188,19 +191,33 @@ void HostWindow::add_dockwidget(EasyPluginWidget *plugin)
     plugin->create_dockwidget(Qt::RightDockWidgetArea);
 }
 
-void HostWindow::open_project(const QString &path)
+BackgroundTask *HostWindow::open_project(const QString &path)
 {
-    std::vector<std::unique_ptr<GeoObject>> opened;
-    for (ObjectRecord &record : load_objects(path))
-        opened.push_back(std::make_unique<GeoObject>(std::move(record)));
-    store->replace_all(std::move(opened));
-    setWindowFilePath(path);
+    auto records = std::make_shared<std::vector<ObjectRecord>>();
+    return tasks->start({
+        _("Opening %1").arg(QFileInfo(path).fileName()),
+        _("Kelvra is opening %1; try again when that is done.").arg(path),
+        [path, records](Progress &progress) { *records = load_objects(path, &progress); },
+        [this, path, records] {
+            std::vector<std::unique_ptr<GeoObject>> opened;
+            for (ObjectRecord &record : *records)
+                opened.push_back(std::make_unique<GeoObject>(std::move(record)));
+            store->replace_all(std::move(opened));
+            setWindowFilePath(path);
+        },
+    });
 }
 
-void HostWindow::save_project(const QString &path)
+BackgroundTask *HostWindow::save_project(const QString &path)
 {
-    save_objects(path, store->records());
-    setWindowFilePath(path);
+    return tasks->start({
+        _("Saving %1").arg(QFileInfo(path).fileName()),
+        _("Kelvra is saving the project to %1; try again when that is done.").arg(path),
+        [path, records = store->records()](Progress &progress) { save_objects(path, records, &progress); },
+        [this, path] { setWindowFilePath(path); },
+        {},
+        true,
+    });
 }
 
 void HostWindow::show_preferences()
@@ -317,6 +334,19 @@ void HostWindow::plot_selection()
 
 void HostWindow::closeEvent(QCloseEvent *event)
 {
+    // A save in progress is finished first (its dialog can cancel it); a
+    // file half read is dropped.
+    if (tasks->writing()) {
+        event->ignore();
+        if (!m_close_after_save) {
+            m_close_after_save = connect(tasks, &StoreTasks::idle, this, [this] {
+                disconnect(m_close_after_save);
+                close();
+            });
+        }
+        return;
+    }
+    tasks->cancel_and_wait();
     for (EasyPluginWidget *plugin : dock_plugins) {
         if (!plugin->closing_plugin(true)) {
             event->ignore();

@@ -23,8 +23,10 @@ namespace kelvra::app {
 
 class ExplorerPanel;
 class ObjectStore;
+class BackgroundTask;
 class ObjectTreeWidget;
 class Requests;
+class StoreTasks;
 
 class HostWindow : public MainWindow
 {
@@ -36,9 +38,14 @@ public:
 
     void add_dockwidget(EasyPluginWidget *plugin) override;
 
-    // Replaces the objects with those of a project file.
-    void open_project(const QString &path);
-    void save_project(const QString &path);
+    // Replaces the objects with those of a project file, read on a worker
+    // thread; the window shows what it showed until all are read. Returns
+    // the task; errors go to the error handler when it ends. Throws
+    // ValueError while another file task runs.
+    BackgroundTask *open_project(const QString &path);
+    // Writes every object into a project file on a worker thread; the store
+    // refuses changes until it is written.
+    BackgroundTask *save_project(const QString &path);
     // Opens the preferences window.
     void show_preferences();
     // Checks exactly these objects and shows them in the current viewer.
@@ -47,6 +54,7 @@ public:
     ObjectStore *const store;
     ObjectTreeWidget *const objects;
     ExplorerPanel *const explorer;
+    StoreTasks *const tasks;
     Requests *const requests;
     PivotBar *pivotbar = nullptr;
     QList<EasyPluginWidget *> dock_plugins;
@@ -69,6 +77,7 @@ private:
     void plot_selection();
 
     std::unique_ptr<QtPluginsManager> m_plugins;
+    QMetaObject::Connection m_close_after_save; // set while closing waits for a save
 };
 
 } // namespace kelvra::app

@@ -4,6 +4,7 @@
 #include "app/core/objectfile.h"
 #include "app/core/objectstore.h"
 #include "app/ui/objecttreewidget.h"
+#include "app/ui/storetasks.h"
 
 #include "host/errorhandler.h"
 #include "host/errors.h"
@@ -12,6 +13,7 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QTimer>
@@ -21,6 +23,7 @@ namespace kelvra::app {
 namespace {
 
 const char kRefused[] = "kelvra_request_refused";
+const char kPending[] = "kelvra_request_pending";
 
 // The name a loaded object gets: the typed one, or the stored one when the
 // user left "DEFAULT" or nothing.
@@ -31,11 +34,12 @@ QString name_for_loaded(const QString &typed, const QString &stored)
 
 } // namespace
 
-Requests::Requests(ObjectStore *store, ObjectTreeWidget *tree, QObject *parent)
+Requests::Requests(ObjectStore *store, ObjectTreeWidget *tree, StoreTasks *tasks, QObject *parent)
     : QObject(parent)
     , open_url([](const QUrl &url) { return QDesktopServices::openUrl(url); })
     , m_store(store)
     , m_tree(tree)
+    , m_tasks(tasks)
 {
     ask_report_file = [tree] {
         return QFileDialog::getSaveFileName(tree, _("Save bug report"), QStringLiteral("bug-report.txt"),
@@ -47,8 +51,11 @@ EasyDialog *Requests::open(Kind kind, bool from_tree)
 {
     EasyDialog *dialog = create(kind);
     // A closed dialog is released, unless its request was refused: then it
-    // comes back with the texts the user typed.
+    // comes back with the texts the user typed. One whose request still
+    // runs waits for its outcome.
     connect(dialog, &QDialog::finished, dialog, [dialog] {
+        if (dialog->property(kPending).toBool())
+            return;
         if (dialog->property(kRefused).toBool()) {
             dialog->setProperty(kRefused, false);
             QTimer::singleShot(0, dialog, &QWidget::show);
@@ -82,6 +89,23 @@ void Requests::carry_out(EasyDialog *dialog, const std::function<void()> &reques
     }
 }
 
+void Requests::carry_out_later(EasyDialog *dialog, StoreTask task)
+{
+    carry_out(dialog, [&] {
+        task.ended = [dialog = QPointer<EasyDialog>(dialog)](bool ok) {
+            if (!dialog)
+                return;
+            dialog->setProperty(kPending, false);
+            if (!ok)
+                dialog->show();
+            else if (dialog->isHidden())
+                dialog->deleteLater();
+        };
+        m_tasks->start(std::move(task));
+        dialog->setProperty(kPending, true);
+    });
+}
+
 EasyDialog *Requests::create(Kind kind)
 {
     ObjectStore *store = m_store;
@@ -110,10 +134,15 @@ EasyDialog *Requests::create(Kind kind)
     case Kind::LoadObject: {
         auto *dialog = new LoadObjectDialog(m_tree);
         connect(dialog, &LoadObjectDialog::sig_start, this, [=](const QString &file, const QString &name) {
-            carry_out(dialog, [=] {
-                ObjectRecord record = load_single_object(file);
-                record.name = name_for_loaded(name, record.name);
-                store->add(std::make_unique<GeoObject>(std::move(record)));
+            auto record = std::make_shared<ObjectRecord>();
+            carry_out_later(dialog, {
+                _("Loading %1").arg(QFileInfo(file).fileName()),
+                _("Kelvra is loading %1; try again when that is done.").arg(file),
+                [file, record](Progress &progress) { *record = load_single_object(file, &progress); },
+                [store, name, record] {
+                    record->name = name_for_loaded(name, record->name);
+                    store->add(std::make_unique<GeoObject>(std::move(*record)));
+                },
             });
         });
         return dialog;
@@ -121,7 +150,18 @@ EasyDialog *Requests::create(Kind kind)
     case Kind::SaveObject: {
         auto *dialog = new SaveObjectDialog(m_tree);
         connect(dialog, &SaveObjectDialog::sig_start, this, [=](const QString &object, const QString &file) {
-            carry_out(dialog, [=] { save_objects(file, {store->get(object)->record()}); });
+            carry_out(dialog, [=] {
+                StoreTask task{
+                    _("Saving %1").arg(QFileInfo(file).fileName()),
+                    _("Kelvra is saving %1 to %2; try again when that is done.").arg(object, file),
+                    [file, records = std::vector<ObjectRecord>{store->get(object)->record()}](Progress &progress) {
+                        save_objects(file, records, &progress);
+                    },
+                    [] {},
+                };
+                task.writes = true;
+                carry_out_later(dialog, std::move(task));
+            });
         });
         return dialog;
     }

@@ -21,7 +21,9 @@ namespace kelvra::app {
 
 class ObjectStore;
 class ObjectTreeWidget;
+class StoreTasks;
 struct BugReport;
+struct StoreTask;
 
 class Requests : public QObject
 {
@@ -43,7 +45,7 @@ public:
         ReportBug,
     };
 
-    Requests(ObjectStore *store, ObjectTreeWidget *tree, QObject *parent = nullptr);
+    Requests(ObjectStore *store, ObjectTreeWidget *tree, StoreTasks *tasks, QObject *parent = nullptr);
 
     // Opens the dialog of that kind, non-modal, and returns it. from_tree:
     // opened from the tree's context menu, so the dialog takes the picked
@@ -60,10 +62,15 @@ private:
     EasyDialog *create(Kind kind);
     // Runs the request; a refusal is reported and keeps the dialog open.
     void carry_out(EasyDialog *dialog, const std::function<void()> &request);
+    // Starts a request that reads or writes a file on a worker thread. The
+    // dialog, even when OK closed it, comes back with what was typed when
+    // the request fails or is cancelled.
+    void carry_out_later(EasyDialog *dialog, StoreTask task);
     void hand_over(const BugReport &report);
 
     ObjectStore *m_store;
     ObjectTreeWidget *m_tree;
+    StoreTasks *m_tasks;
 };
 
 } // namespace kelvra::app

@@ -4,6 +4,8 @@
 // keep the docks consistent.
 
 #include "app/core/objectfile.h"
+#include "app/ui/backgroundtask.h"
+#include "app/ui/storetasks.h"
 #include "app/core/objectstore.h"
 #include "app/core/sampleproject.h"
 #include "app/ui/hostwindow.h"
@@ -28,6 +30,13 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <QElapsedTimer>
+#include <QProgressDialog>
+#include <QThread>
+
+#include <csignal>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace kelvra;
@@ -49,6 +58,37 @@ void settle()
     QCoreApplication::processEvents();
 }
 
+// Waits until the file task of the window has ended and its result is in.
+bool finish(HostWindow &window)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!window.store->busy_reason().isEmpty() && clock.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return window.store->busy_reason().isEmpty();
+}
+
+// A surface of n vertices with one float64 and one float32 property.
+ObjectRecord big_surface(const QString &name, std::int64_t n)
+{
+    PropertyMap prop;
+    for (const char *key : {"X", "Y", "Z", "amplitude"}) {
+        NdArray values(DType::Float64, {n});
+        double *out = values.data<double>();
+        for (std::int64_t i = 0; i < n; ++i)
+            out[i] = double(i % 997);
+        prop.insert(QLatin1String(key), values);
+    }
+    prop.insert(QStringLiteral("porosity"), NdArray(DType::Float32, {n}));
+    return {name, QStringLiteral("Tsurface"), prop, QStringLiteral("amplitude")};
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace
 
 class TestHostApp : public QObject
@@ -65,6 +105,9 @@ private Q_SLOTS:
     void save_then_load_gives_the_object_back();
     void failed_save_leaves_no_file();
     void files_keep_types_order_and_permissions();
+    void file_work_runs_beside_the_window();
+    void cancel_at_every_step_changes_nothing();
+    void progress_dialog_cancels_the_work();
     void modes_and_viewer_tabs_keep_the_docks_consistent();
     void bug_report_is_handed_over();
     void preferences_are_kept_and_reach_new_viewers();
@@ -213,18 +256,27 @@ void TestHostApp::save_then_load_gives_the_object_back()
     save->grabob->lineedit->edit->setText(QStringLiteral("top reservoir"));
     save->output->lineedit->edit->setText(file);
     save->btn_ok->click();
+    QVERIFY(finish(window));
     QVERIFY(QFileInfo(file).isFile());
 
-    // Under its stored name the object collides with the original: refused.
+    // Under its stored name the object collides with the original: refused,
+    // and the dialog closed by OK comes back with what was typed.
     auto *load = open<LoadObjectDialog>(window, Requests::Kind::LoadObject);
+    QPointer<LoadObjectDialog> alive = load;
     load->input->lineedit->edit->setText(file);
-    load->btn_apply->click();
+    load->btn_ok->click();
+    QVERIFY(finish(window));
+    settle();
     QCOMPARE(m_errors->messages.size(), 1);
     QCOMPARE(window.store->objects().size(), 5);
+    QVERIFY(alive && load->isVisible());
+    QCOMPARE(load->input->lineedit->edit->text(), file);
 
     load->name->edit->setText(QStringLiteral("top copy"));
     load->btn_ok->click();
+    QVERIFY(finish(window));
     settle();
+    QTRY_VERIFY(!alive);
     const GeoObject *original = window.store->get(QStringLiteral("top reservoir"));
     const GeoObject *loaded = window.store->get(QStringLiteral("top copy"));
     QCOMPARE(loaded->geometry_type(), original->geometry_type());
@@ -239,6 +291,7 @@ void TestHostApp::save_then_load_gives_the_object_back()
     again->input->lineedit->edit->setText(file);
     again->name->edit->clear();
     again->btn_ok->click();
+    QVERIFY(finish(window));
     QVERIFY(window.store->object(QStringLiteral("top reservoir")));
 }
 
@@ -248,16 +301,43 @@ void TestHostApp::failed_save_leaves_no_file()
     QTemporaryDir dir;
     const QString good = dir.filePath(QStringLiteral("project.db"));
     window.save_project(good);
-    const QByteArray saved = [&] {
-        QFile file(good);
-        file.open(QIODevice::ReadOnly);
-        return file.readAll();
-    }();
+    QVERIFY(finish(window));
+    const QByteArray saved = contents(good);
+    QVERIFY(!saved.isEmpty());
 
-    // A folder that does not exist: refused, nothing written anywhere.
-    const QString nowhere = dir.filePath(QStringLiteral("missing/project.db"));
-    QVERIFY_EXCEPTION_THROWN(window.save_project(nowhere), std::exception);
-    QVERIFY(!QFileInfo::exists(nowhere));
+    // A folder that does not exist, or one where no file may be made: the
+    // error names the file, nothing is written anywhere.
+    for (const QString &nowhere : {dir.filePath(QStringLiteral("missing/project.db")),
+                                   QStringLiteral("/proc/kelvra-project.db")}) {
+        m_errors->messages.clear();
+        window.save_project(nowhere);
+        QVERIFY(finish(window));
+        QCOMPARE(m_errors->messages.size(), 1);
+        QVERIFY2(m_errors->messages.first().contains(QFileInfo(nowhere).absolutePath()),
+                 qPrintable(m_errors->messages.first()));
+        QVERIFY(!QFileInfo::exists(nowhere));
+    }
+
+    // A full disk part-way through the write (a file size limit stands in
+    // for it): reported, the old file untouched, no temporary file left.
+    window.store->add(std::make_unique<GeoObject>(big_surface(QStringLiteral("big"), 200000)));
+    m_errors->messages.clear();
+    struct rlimit before {};
+    getrlimit(RLIMIT_FSIZE, &before);
+    const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = before;
+    small.rlim_cur = 1 << 20;
+    setrlimit(RLIMIT_FSIZE, &small);
+    window.save_project(good);
+    const bool ended = finish(window);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previous_handler);
+    QVERIFY(ended);
+    QCOMPARE(m_errors->messages.size(), 1);
+    QVERIFY2(m_errors->messages.first().contains(good), qPrintable(m_errors->messages.first()));
+    QCOMPARE(contents(good), saved);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"project.db"});
+    window.store->remove_object(QStringLiteral("big"));
 
     // A file that is not an object file is refused on load, data unchanged.
     QFile foreign(dir.filePath(QStringLiteral("notes.db")));
@@ -265,16 +345,121 @@ void TestHostApp::failed_save_leaves_no_file()
     foreign.write("these are not objects");
     foreign.close();
     const QStringList names = window.store->object_names();
-    QVERIFY_EXCEPTION_THROWN(window.open_project(foreign.fileName()), std::exception);
+    m_errors->messages.clear();
+    window.open_project(foreign.fileName());
+    QVERIFY(finish(window));
+    QCOMPARE(m_errors->messages.size(), 1);
+    QVERIFY(m_errors->messages.first().contains(foreign.fileName()));
     QCOMPARE(window.store->object_names(), names);
 
     // Saving over an existing file replaces it whole, leaving no stray files.
     window.store->remove_object(QStringLiteral("well B"));
     window.save_project(good);
+    QVERIFY(finish(window));
     QCOMPARE(load_objects(good).size(), std::size_t(4));
     const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
     QCOMPARE(left, (QStringList{"notes.db", "project.db"}));
-    QVERIFY(!saved.isEmpty());
+}
+
+void TestHostApp::file_work_runs_beside_the_window()
+{
+    HostWindow &window = *m_window;
+    QTemporaryDir dir;
+    const QString project = dir.filePath(QStringLiteral("project.db"));
+    save_objects(project, {big_surface(QStringLiteral("big"), 300000)});
+
+    // While the project is read, the window shows what it showed and every
+    // change is refused with the reason; the dialog comes back.
+    const QStringList before = window.store->object_names();
+    window.open_project(project);
+    QCOMPARE(window.store->object_names(), before);
+    auto *remove = open<RemoveObjectDialog>(window, Requests::Kind::RemoveObject);
+    remove->grabob->lineedit->edit->setText(QStringLiteral("well A"));
+    remove->btn_ok->click();
+    QCOMPARE(m_errors->messages.size(), 1);
+    QVERIFY(m_errors->messages.first().contains(project));
+    QVERIFY(finish(window));
+    QCOMPARE(window.store->object_names(), QStringList{"big"});
+    QCOMPARE(window.windowFilePath(), project);
+
+    // A cancelled open leaves everything as it was, and says nothing.
+    window.store->replace_all(sample_objects());
+    m_errors->messages.clear();
+    window.open_project(project)->cancel();
+    QVERIFY(finish(window));
+    QCOMPARE(window.store->object_names(), before);
+    QVERIFY(m_errors->messages.isEmpty());
+}
+
+void TestHostApp::cancel_at_every_step_changes_nothing()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("project.db"));
+    const std::vector<ObjectRecord> old_objects{big_surface(QStringLiteral("old"), 1000)};
+    save_objects(file, old_objects);
+    const QByteArray old_bytes = contents(file);
+    std::vector<ObjectRecord> objects;
+    for (const auto &object : sample_objects())
+        objects.push_back(object->record());
+    objects.push_back(big_surface(QStringLiteral("big"), 1100000)); // several progress steps
+
+    // Saving: stop at the first step, the second, ... until one completes.
+    for (int stop = 1;; ++stop) {
+        Progress progress;
+        int steps = 0;
+        progress.on_step = [&](std::int64_t) {
+            if (++steps == stop)
+                progress.cancel();
+        };
+        try {
+            save_objects(file, objects, &progress);
+        } catch (const Cancelled &) {
+            QCOMPARE(contents(file), old_bytes);
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"project.db"});
+            continue;
+        }
+        QVERIFY(stop > 3);
+        break;
+    }
+    // Loading: every step before the last gives nothing back.
+    for (int stop = 1;; ++stop) {
+        Progress progress;
+        int steps = 0;
+        progress.on_step = [&](std::int64_t) {
+            if (++steps == stop)
+                progress.cancel();
+        };
+        try {
+            QCOMPARE(load_objects(file, &progress).size(), objects.size());
+        } catch (const Cancelled &) {
+            continue;
+        }
+        QVERIFY(stop > 3);
+        QCOMPARE(progress.done(), progress.total());
+        break;
+    }
+}
+
+void TestHostApp::progress_dialog_cancels_the_work()
+{
+    BackgroundTask task(m_window.get(), QStringLiteral("Working"), [&](Progress &progress) {
+        progress.set_total(1000000);
+        for (;;) {
+            QThread::msleep(1);
+            progress.advance(1);
+        }
+    });
+    QSignalSpy finished(&task, &BackgroundTask::finished);
+    task.start();
+    QProgressDialog *dialog = nullptr;
+    QTRY_VERIFY((dialog = m_window->findChild<QProgressDialog *>()) && dialog->isVisible());
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
+    QVERIFY(finished.count() == 1 || finished.wait(5000));
+    QVERIFY(task.was_cancelled());
+    QVERIFY(!task.error());
+    QVERIFY2(clock.elapsed() < 1000, "the work went on long after Cancel");
 }
 
 void TestHostApp::files_keep_types_order_and_permissions()
