@@ -61,10 +61,12 @@ void settle()
 // Waits until the file task of the window has ended and its result is in.
 bool finish(HostWindow &window)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (!window.store->busy_reason().isEmpty() && clock.elapsed() < 20000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    if (!window.store->busy_reason().isEmpty()) {
+        QEventLoop loop;
+        QObject::connect(window.tasks, &StoreTasks::idle, &loop, &QEventLoop::quit);
+        QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
     return window.store->busy_reason().isEmpty();
 }
 

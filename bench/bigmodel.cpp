@@ -1,0 +1,314 @@
+// Opening and saving real-size models in the reference host, beside the
+// floors: the chunk table's own load_chunks and store_chunks of the same
+// arrays.
+//
+//     bigmodel [--sizes 1,5,25] [--rounds 5] [--dir FOLDER] [--keep]
+//
+// For each size (millions of vertices) it writes a project of one surface
+// (X, Y, Z and one property float64, one property float32) with the
+// project's own save code, then measures, each in a fresh process and
+// offscreen, alternating component and floor:
+//   open   the real main window opens the project: time until the objects
+//          are in the tree, peak resident memory afterwards, and the longest
+//          stall of the GUI thread (a 10 ms timer) while opening, also when
+//          it opens the project again over the loaded one;
+//          then it saves the project back: time and longest stall;
+//   floor  load_chunks of the five arrays, then store_chunks of them into a
+//          new file with one commit.
+// Reads come from the system's page cache (the files were just written).
+
+#include "app/core/objectfile.h"
+#include "app/core/objectstore.h"
+#include "app/ui/backgroundtask.h"
+#include "app/ui/hostwindow.h"
+#include "app/ui/storetasks.h"
+
+#include "host/sqlite.h"
+#include "utils/chunkstore.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <vector>
+
+using namespace kelvra;
+using namespace kelvra::app;
+
+namespace {
+
+constexpr double kMiB = 1024.0 * 1024.0;
+const QString kTable = QStringLiteral("kelvra_chunks");
+const QString kSurface = QStringLiteral("surface");
+const QStringList kProperties{"X", "Y", "Z", "amplitude", "porosity"};
+
+using Figures = std::map<QString, double>;
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// Peak resident memory of this process in MiB, and a reset of that peak.
+double peak_rss_mib()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+void reset_peak_rss()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
+// A gently folded surface on a square grid, 25 m apart.
+void write_project(const QString &path, std::int64_t vertices)
+{
+    const auto side = std::int64_t(std::ceil(std::sqrt(double(vertices))));
+    NdArray x(DType::Float64, {vertices}), y(DType::Float64, {vertices}), z(DType::Float64, {vertices});
+    NdArray amplitude(DType::Float64, {vertices}), porosity(DType::Float32, {vertices});
+    double *xs = x.data<double>(), *ys = y.data<double>(), *zs = z.data<double>();
+    double *as = amplitude.data<double>();
+    float *ps = porosity.data<float>();
+    for (std::int64_t i = 0; i < vertices; ++i) {
+        xs[i] = 400000.0 + 25.0 * double(i % side);
+        ys[i] = 6500000.0 + 25.0 * double(i / side);
+        zs[i] = 2000.0 + 40.0 * std::sin(xs[i] / 700.0) + 25.0 * std::cos(ys[i] / 500.0);
+        as[i] = std::sin(xs[i] / 300.0) * std::cos(ys[i] / 400.0);
+        ps[i] = float(0.2 + 0.05 * std::sin(double(i) / 1000.0));
+    }
+    PropertyMap prop;
+    const NdArray arrays[] = {x, y, z, amplitude, porosity};
+    for (int i = 0; i < kProperties.size(); ++i)
+        prop.insert(kProperties[i], arrays[i]);
+    save_objects(path, {ObjectRecord{kSurface, QStringLiteral("Tsurface"), prop, QStringLiteral("amplitude")}});
+}
+
+// The longest gap between the ticks of a 10 ms timer on the GUI thread.
+class StallMeter
+{
+public:
+    StallMeter()
+    {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            m_longest = std::max(m_longest, m_clock.restart());
+        });
+    }
+    void start()
+    {
+        m_longest = 0;
+        m_clock.start();
+        m_timer.start();
+    }
+    double stop()
+    {
+        m_timer.stop();
+        return std::max(m_longest, m_clock.elapsed()) / 1000.0;
+    }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_longest = 0;
+};
+
+// Runs the event loop, without spinning, until the window's file task has
+// ended, then for `after` more.
+void wait_until_idle(HostWindow &window, std::chrono::milliseconds after = {})
+{
+    QEventLoop loop;
+    QObject::connect(window.tasks, &StoreTasks::idle, &loop, &QEventLoop::quit);
+    if (!window.store->busy_reason().isEmpty())
+        loop.exec();
+    if (after.count()) {
+        QTimer::singleShot(after, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+}
+
+// The host: opens the project in the real main window, then saves it.
+Figures measure_host(const QString &project, const QString &copy)
+{
+    HostWindow window;
+    window.resize(1200, 800);
+    window.show();
+    QCoreApplication::processEvents();
+    StallMeter stalls;
+    QElapsedTimer clock;
+    double opened = 0;
+    QObject::connect(window.store, &ObjectStore::objects_changed, [&] {
+        if (window.store->object(kSurface))
+            opened = clock.nsecsElapsed() / 1e9;
+    });
+    reset_peak_rss();
+    stalls.start();
+    clock.start();
+    window.open_project(project);
+    // What follows the objects into the window (drawing, plotting) counts too.
+    wait_until_idle(window, std::chrono::milliseconds(300));
+    const double open_stall = stalls.stop();
+    const double peak = peak_rss_mib();
+
+    stalls.start();
+    clock.restart();
+    window.save_project(copy);
+    wait_until_idle(window);
+    const double saved = clock.nsecsElapsed() / 1e9;
+    const double save_stall = stalls.stop();
+    QFile::remove(copy);
+
+    // Opening it again replaces a model of the same size: the old arrays go.
+    stalls.start();
+    window.open_project(project);
+    wait_until_idle(window, std::chrono::milliseconds(300));
+    const double reopen_stall = stalls.stop();
+    return {{"open", opened},      {"peak", peak},       {"open_stall", std::max(open_stall, reopen_stall)},
+            {"save", saved},       {"save_stall", save_stall}};
+}
+
+// The floor: the chunk table alone, loading the arrays and storing them.
+Figures measure_floor(const QString &project, const QString &copy)
+{
+    std::vector<NdArray> arrays;
+    QElapsedTimer clock;
+    reset_peak_rss();
+    clock.start();
+    {
+        sqlite::Connection db(project, sqlite::Conversion::None);
+        for (const QString &property : kProperties)
+            arrays.push_back(load_chunks(db, kTable, kSurface, property));
+    }
+    const double loaded = clock.nsecsElapsed() / 1e9;
+    const double peak = peak_rss_mib();
+    clock.restart();
+    {
+        sqlite::Connection db(copy, sqlite::Conversion::None);
+        create_chunk_table(db, kTable);
+        for (int i = 0; i < kProperties.size(); ++i)
+            store_chunks(db, kTable, kSurface, kProperties[i], arrays[std::size_t(i)]);
+        db.commit();
+    }
+    const double stored = clock.nsecsElapsed() / 1e9;
+    QFile::remove(copy);
+    return {{"open", loaded}, {"peak", peak}, {"save", stored}};
+}
+
+// Runs one measurement in a fresh process and reads back its figures.
+Figures run_child(const QString &mode, const QString &project, const QString &copy)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), mode, project, copy});
+    child.waitForFinished(-1);
+    Figures figures;
+    for (const QByteArray &line : child.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> parts = line.split('=');
+        if (parts.size() == 2)
+            figures[QString::fromLatin1(parts[0])] = parts[1].toDouble();
+    }
+    if (child.exitCode() != 0 || figures.empty())
+        std::fprintf(stderr, "bigmodel: the %s measurement failed:\n%s\n", qPrintable(mode),
+                     child.readAllStandardError().constData());
+    return figures;
+}
+
+int child_main(const QStringList &arguments)
+{
+    const QString mode = arguments.value(0), project = arguments.value(1), copy = arguments.value(2);
+    const Figures figures = mode == QLatin1String("host") ? measure_host(project, copy)
+                                                           : measure_floor(project, copy);
+    for (const auto &[key, value] : figures)
+        std::printf("%s=%.6f\n", qPrintable(key), value);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.value(1) == QLatin1String("--child"))
+        return child_main(arguments.mid(2));
+
+    QCommandLineParser parser;
+    parser.addOptions({{"sizes", "Millions of vertices, comma-separated.", "list", "1,5,25"},
+                       {"rounds", "Measurements of each kind per size.", "n", "5"},
+                       {"dir", "Folder for the project files.", "folder"},
+                       {"keep", "Keep the project files."}});
+    parser.process(app);
+    QTemporaryDir temporary;
+    const QString folder = parser.isSet("dir") ? parser.value("dir") : temporary.path();
+    QDir().mkpath(folder);
+    const int rounds = std::max(1, parser.value("rounds").toInt());
+
+    std::printf("Open and save of one surface (X, Y, Z, one float64 and one float32 property),\n"
+                "each figure the median of %d fresh processes, each ratio the median of the\n"
+                "rounds' host / floor; floor: load_chunks / store_chunks of the same arrays\n"
+                "alone. Reads come from the page cache; saves end with fsync.\n\n", rounds);
+    std::printf("%9s %9s | %7s %7s %6s | %7s %7s %6s | %9s %9s %9s | %7s %7s\n", "vertices", "data MiB",
+                "open s", "floor", "ratio", "save s", "floor", "ratio", "peak MiB", "floor", "target", "stall o",
+                "stall s");
+    for (const QString &size : parser.value("sizes").split(QLatin1Char(','))) {
+        const auto vertices = std::int64_t(size.toDouble() * 1e6);
+        const QString project = QDir(folder).filePath(QStringLiteral("bigmodel-%1M.db").arg(size));
+        const QString copy = QDir(folder).filePath(QStringLiteral("bigmodel-%1M-copy.db").arg(size));
+        write_project(project, vertices);
+        // Per round, the host's figure over the floor's measured beside it:
+        // this machine's speed drifts a lot between runs, much less between
+        // neighbours.
+        std::map<QString, std::vector<double>> host, floor, ratio;
+        for (int round = 0; round < rounds; ++round) {
+            // Alternate the order, so that neither always runs second.
+            const bool host_first = round % 2 == 0;
+            Figures pair[2];
+            for (int turn = 0; turn < 2; ++turn) {
+                const bool is_host = (turn == 0) == host_first;
+                pair[is_host ? 0 : 1] = run_child(is_host ? QStringLiteral("host") : QStringLiteral("floor"), project, copy);
+            }
+            for (const auto &[key, value] : pair[0])
+                host[key].push_back(value);
+            for (const auto &[key, value] : pair[1])
+                floor[key].push_back(value);
+            for (const char *key : {"open", "save"})
+                ratio[QLatin1String(key)].push_back(pair[0][QLatin1String(key)] / pair[1][QLatin1String(key)]);
+        }
+        if (!parser.isSet("keep"))
+            QFile::remove(project);
+        auto m = [](std::map<QString, std::vector<double>> &figures, const char *key) {
+            const auto found = figures.find(QLatin1String(key));
+            return found == figures.end() || found->second.empty() ? std::nan("") : median(found->second);
+        };
+        const double data_mib = double(vertices) * (4 * 8 + 4) / kMiB;
+        std::printf("%8sM %9.0f | %7.3f %7.3f %6.2f | %7.3f %7.3f %6.2f | %9.0f %9.0f %9.0f | %7.3f %7.3f\n",
+                    qPrintable(size), data_mib, m(host, "open"), m(floor, "open"), m(ratio, "open"),
+                    m(host, "save"), m(floor, "save"), m(ratio, "save"), m(host, "peak"),
+                    m(floor, "peak"), 1.15 * data_mib + 150, m(host, "open_stall"), m(host, "save_stall"));
+        std::fflush(stdout);
+    }
+    std::printf("\nTargets at 25 M: open <= 1.3 x floor, save <= 1.3 x floor, peak <= target,"
+                " longest GUI stall <= 0.1 s.\n");
+    return 0;
+}
