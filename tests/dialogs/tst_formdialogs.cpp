@@ -189,6 +189,8 @@ private Q_SLOTS:
 
     void emits_the_fields_data();
     void emits_the_fields();
+    void enter_in_any_field_does_what_ok_does_data() { emits_the_fields_data(); }
+    void enter_in_any_field_does_what_ok_does();
 
     void right_click_fills_the_object_field_data();
     void right_click_fills_the_object_field();
@@ -422,6 +424,38 @@ void TestFormDialogs::emits_the_fields()
     dialog->show();
     dialog->btn_close->click();
     QCOMPARE(spy->count(), 3);
+}
+
+// Enter in any text field emits the fields as they stand and closes the
+// dialog, whatever is picked in the tree: no field button takes it.
+void TestFormDialogs::enter_in_any_field_does_what_ok_does()
+{
+    QFETCH(Factory, make);
+    QFETCH(QVariantList, emitted);
+
+    FakeTree tree;
+    FakeObject picked(QStringLiteral("picked in the tree"), {QStringLiteral("A")}, QStringLiteral("A"));
+    tree.answer = &picked;
+    EasyDialog *dialog = make(&tree);
+    const auto spy = spy_start(dialog);
+    QVERIFY(spy);
+    int pressed = 0;
+    for (QLineEdit *edit : dialog->findChildren<QLineEdit *>()) {
+        dialog->show();
+        if (!edit->isVisible() || !edit->isEnabled())
+            continue;
+        QApplication::setActiveWindow(dialog);
+        edit->setFocus();
+        on_next_modal([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); }, 0);
+        QTest::keyClick(edit, Qt::Key_Return);
+        ++pressed;
+        QVERIFY2(!modal_was_handled(), "Enter opened a chooser");
+        QVERIFY(tree.requests.isEmpty());
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(spy->count(), pressed);
+        QCOMPARE(spy->last(), emitted);
+    }
+    QVERIFY(pressed > 0);
 }
 
 void TestFormDialogs::right_click_fills_the_object_field_data()
