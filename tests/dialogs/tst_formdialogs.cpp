@@ -19,6 +19,7 @@
 #include <QMetaMethod>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTextDocument>
 #include <QtTest>
@@ -37,8 +38,11 @@ using namespace kelvra::test;
 using Factory = std::function<EasyDialog *(QWidget *parent)>;
 // Takes an object from the tree into a dialog, as a right click in the tree does.
 using Take = std::function<void(EasyDialog *)>;
+// The part of a dialog's emitted values that the host parses or acts on.
+using Extract = std::function<QVariantList(const QVariantList &emitted)>;
 Q_DECLARE_METATYPE(Factory)
 Q_DECLARE_METATYPE(Take)
+Q_DECLARE_METATYPE(Extract)
 Q_DECLARE_METATYPE(std::optional<QString>)
 
 namespace {
@@ -75,13 +79,13 @@ QPushButton *button_of(ChooserField *field)
     return field->findChild<QPushButton *>(QStringLiteral("chooser_button"));
 }
 
-// A spy on the dialog's sig_start, whatever its parameters.
-std::unique_ptr<QSignalSpy> spy_start(QObject *dialog)
+// A spy on the dialog's sig_start (or another signal), whatever its parameters.
+std::unique_ptr<QSignalSpy> spy_start(QObject *dialog, const QByteArray &signal = "sig_start")
 {
     const QMetaObject *meta = dialog->metaObject();
     for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
         const QMetaMethod method = meta->method(i);
-        if (method.methodType() == QMetaMethod::Signal && method.name() == "sig_start")
+        if (method.methodType() == QMetaMethod::Signal && method.name() == signal)
             return std::make_unique<QSignalSpy>(dialog, ("2" + method.methodSignature()).constData());
     }
     return nullptr;
@@ -208,6 +212,9 @@ private Q_SLOTS:
 
     void file_choosers_offer_their_filters_data();
     void file_choosers_offer_their_filters();
+
+    void untouched_dialogs_emit_the_same_in_every_language_data();
+    void untouched_dialogs_emit_the_same_in_every_language();
 
 private:
     void check_translate();
@@ -748,6 +755,59 @@ void TestFormDialogs::file_choosers_offer_their_filters()
     QCOMPARE(offered, filters);
     QCOMPARE(selected, filters.first());
     QCOMPARE(save_mode, saving);
+}
+
+void TestFormDialogs::untouched_dialogs_emit_the_same_in_every_language_data()
+{
+    QTest::addColumn<Factory>("make");
+    QTest::addColumn<QByteArray>("signal");
+    QTest::addColumn<Extract>("extract");
+    QTest::addColumn<QVariantList>("expected");
+
+    const Extract all = [](const QVariantList &emitted) { return emitted; };
+    QTest::newRow("report bug: one receiver, the server")
+        << make<ReportBugDialog>() << QByteArray("sig_start")
+        << Extract([](const QVariantList &emitted) {
+               return QVariantList{emitted.at(1).toStringList().size(), emitted.at(4)};
+           })
+        << QVariantList{1, "localhost"};
+    QTest::newRow("aspect ratio") << make<AspectRatioDialog>() << QByteArray("sigApply") << all
+                                  << QVariantList{"Equal", 1.0};
+    QTest::newRow("aspect ratio, Fixed chosen")
+        << make<AspectRatioDialog>([](auto *d) { d->rbFixed->click(); }) << QByteArray("sigApply") << all
+        << QVariantList{"Fixed", 1.0};
+    QTest::newRow("translate: the shifts") << make<TranslateDialog>() << QByteArray("sig_start")
+                                           << Extract([](const QVariantList &emitted) { return emitted.mid(1); })
+                                           << QVariantList{0.0, 0.0, 0.0};
+    QTest::newRow("load object: the object name") << make<LoadObjectDialog>() << QByteArray("sig_start")
+                                                  << Extract([](const QVariantList &emitted) { return emitted.mid(1); })
+                                                  << QVariantList{"DEFAULT"};
+    QTest::newRow("canvas export") << make<CanvasExportDialog>() << QByteArray("sig_start") << all
+                                   << QVariantList{"canvas.png", true};
+}
+
+// A starting text that a catalogue translates must not change what the
+// host parses or does with an untouched form: a comma in the receivers'
+// text would send the report to two bogus receivers.
+void TestFormDialogs::untouched_dialogs_emit_the_same_in_every_language()
+{
+    QFETCH(Factory, make);
+    QFETCH(QByteArray, signal);
+    QFETCH(Extract, extract);
+    QFETCH(QVariantList, expected);
+
+    const QStringList languages = available_languages();
+    QVERIFY(languages.contains(QStringLiteral("de")));
+    for (const QString &language : languages) {
+        InterfaceLanguage scope(language);
+        std::unique_ptr<EasyDialog> dialog(make(nullptr));
+        const auto spy = spy_start(dialog.get(), signal);
+        QVERIFY(spy);
+        dialog->apply();
+        QCOMPARE(spy->count(), 1);
+        QVERIFY2(extract(spy->at(0)) == expected,
+                 qPrintable(language + QStringLiteral(": ") + QVariant(extract(spy->at(0))).toStringList().join(", ")));
+    }
 }
 
 QTEST_MAIN(TestFormDialogs)
