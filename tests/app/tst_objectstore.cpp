@@ -4,6 +4,7 @@
 #include "app/core/objectstore.h"
 
 #include "host/errors.h"
+#include "testmain.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -187,5 +188,5 @@ void TestObjectStore::objects_must_be_consistent()
     QVERIFY(!object.current_property());
 }
 
-QTEST_MAIN(TestObjectStore)
+KELVRA_TEST_MAIN(TestObjectStore)
 #include "tst_objectstore.moc"

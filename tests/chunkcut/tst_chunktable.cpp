@@ -9,6 +9,7 @@
 #include "utils/chunkcut.h"
 #include "utils/chunkstore.h"
 #include "utils/chunktable.h"
+#include "testmain.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -463,5 +464,5 @@ void TestChunkTable::weReadNumpysChunks()
     }
 }
 
-QTEST_APPLESS_MAIN(TestChunkTable)
+KELVRA_TEST_APPLESS_MAIN(TestChunkTable)
 #include "tst_chunktable.moc"

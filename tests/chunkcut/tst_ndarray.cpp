@@ -7,6 +7,7 @@
 #include "host/errors.h"
 #include "host/ndarray.h"
 #include "host/sqlite_array.h"
+#include "testmain.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -343,5 +344,5 @@ void TestNdArray::tooManyAxesToStore()
     QCOMPARE(convert_array(adapt_array(NdArray(DType::Int8, Shape(32, 1)))).ndim(), 32);
 }
 
-QTEST_APPLESS_MAIN(TestNdArray)
+KELVRA_TEST_APPLESS_MAIN(TestNdArray)
 #include "tst_ndarray.moc"

@@ -2,6 +2,7 @@
 // what it emits and in which order, and how it takes objects from the tree.
 
 #include "fakehost.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include "host/config.h"
@@ -810,5 +811,5 @@ void TestFormDialogs::untouched_dialogs_emit_the_same_in_every_language()
     }
 }
 
-QTEST_MAIN(TestFormDialogs)
+KELVRA_TEST_MAIN(TestFormDialogs)
 #include "tst_formdialogs.moc"

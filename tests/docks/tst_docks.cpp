@@ -2,6 +2,7 @@
 // and plot, against a fake main window and data explorer.
 
 #include "dockfakes.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include "host/config.h"
@@ -583,5 +584,5 @@ void TestDocks::german_titles()
     QCOMPARE(load_translations(), QStringLiteral("en"));
 }
 
-QTEST_MAIN(TestDocks)
+KELVRA_TEST_MAIN(TestDocks)
 #include "tst_docks.moc"

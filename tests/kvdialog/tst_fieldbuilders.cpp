@@ -6,6 +6,7 @@
 #include "host/errors.h"
 
 #include "fakehost.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include <QBoxLayout>
@@ -492,5 +493,5 @@ void TestFieldBuilders::enter_in_a_field_does_what_ok_does()
     QCOMPARE(errors.messages, QStringList{QStringLiteral("refused")});
 }
 
-QTEST_MAIN(TestFieldBuilders)
+KELVRA_TEST_MAIN(TestFieldBuilders)
 #include "tst_fieldbuilders.moc"
