@@ -4,6 +4,7 @@
 //   kelvra [PROJECT]              opens PROJECT (default: the sample project)
 //   kelvra --screenshot FILE      renders the main window into FILE and exits
 //   kelvra --tour FOLDER          saves a picture of every dialog and exits
+//   kelvra --version              prints the version and exits
 //
 // The last two need no display: they render offscreen.
 
@@ -47,11 +48,13 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvra"));
+    QApplication::setApplicationVersion(QStringLiteral(KELVRA_VERSION));
     kelvra::load_translations();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(kelvra::_("Builds and inspects 3-D subsurface models."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         kelvra::_("Render the main window into a PNG file and exit."),
                                         QStringLiteral("file"));

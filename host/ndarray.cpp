@@ -52,6 +52,7 @@ DTypeInfo info(DType dtype)
 constexpr std::int64_t kHugePagesFrom = 4 << 20; // bytes from which storage asks for huge pages
 constexpr std::int64_t kSummaryThreshold = 1000; // elements shown in full up to this count
 constexpr std::int64_t kSummaryEdge = 3;         // entries shown at each end of a long axis
+constexpr std::int64_t kShownLimit = 1000;       // elements shown at most, whatever the extents
 
 template <typename T>
 T load(const std::byte *at)
@@ -308,13 +309,21 @@ QString NdArray::shape_text() const
 
 QString NdArray::to_text() const
 {
+    // An empty array has no entries to show, whatever its extents.
+    if (m_size == 0)
+        return QStringLiteral("[]");
     const bool summarise = m_size > kSummaryThreshold;
     const std::int64_t item = itemsize();
+    std::int64_t shown = 0;
     QString out;
     // Writes the sub-array at `axis` whose first element is element `first`.
+    // Once kShownLimit elements are written, every list still open ends
+    // with "...": many short axes then cannot make the text grow without
+    // bound either.
     auto write = [&](auto &self, std::size_t axis, std::int64_t first) -> void {
         if (axis == m_shape.size()) {
             out += element_text(m_dtype, bytes() + first * item);
+            ++shown;
             return;
         }
         std::int64_t stride = 1;
@@ -323,8 +332,13 @@ QString NdArray::to_text() const
         const std::int64_t extent = m_shape[axis];
         out += QLatin1Char('[');
         for (std::int64_t i = 0; i < extent; ++i) {
-            if (i > 0)
+            if (i > 0) {
                 out += QLatin1String(", ");
+                if (shown >= kShownLimit) {
+                    out += QLatin1String("...");
+                    break;
+                }
+            }
             if (summarise && extent > 2 * kSummaryEdge && i == kSummaryEdge) {
                 out += QLatin1String("..., ");
                 i = extent - kSummaryEdge;

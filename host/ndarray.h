@@ -131,8 +131,10 @@ public:
     QString shape_text() const;
     // The elements as nested lists, "[[0, 1], [2, 3]]"; floats keep a
     // decimal point ("1.0"), complex numbers read "(1.0+2.0j)", booleans
-    // "True"/"False". Arrays of more than 1000 elements show the first and
-    // last three entries of each axis around "...".
+    // "True"/"False". An array without elements is "[]", whatever its
+    // extents. Arrays of more than 1000 elements show the first and last
+    // three entries of each axis around "..."; at most 1000 elements are
+    // shown in any case, the lists left open then ending in "...".
     QString to_text() const;
 
 private:

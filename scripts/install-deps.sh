@@ -18,6 +18,7 @@ if [[ "${1:-}" == "--test" ]]; then
         python3-numpy                  # interoperability of stored chunks with numpy
         locales                        # a German C locale for the number-parsing tests
         xvfb xauth                     # screenshots of the programs
+        desktop-file-utils appstream   # validators of the desktop entry and the AppStream metadata
     )
 fi
 

@@ -107,9 +107,10 @@
         <translation>Empfänger</translation>
     </message>
     <message id="email addresses separated by comma">
-        <location line="+0"/>
+        <location line="+3"/>
         <source></source>
-        <translation>E-Mail-Adressen, durch Komma getrennt</translation>
+        <extracomment>Sent as it stands when left untouched: it must stay one receiver, so its translation holds no comma.</extracomment>
+        <translation>durch Kommas getrennte E-Mail-Adressen</translation>
     </message>
     <message id="Subject">
         <location line="+2"/>

@@ -3,12 +3,14 @@
 #include "host/config.h"
 #include "host/errorhandler.h"
 #include "host/errors.h"
+#include "host/functions.h"
 #include "host/translation.h"
 #include "widgets/dialogs/aspectratiodialog.h"
 #include "widgets/dialogs/canvasexportdialog.h"
 #include "widgets/kvdialog/fields.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QColorDialog>
 #include <QGuiApplication>
@@ -113,13 +115,22 @@ void MapViewer::set_aspect()
         {QStringLiteral("aspect_method"), aspect_method_text(m_method)},
         {QStringLiteral("aspect_ratio"), m_ratio},
     };
+    // The dialog's own apply() sets the aspect, so that a refused ratio is
+    // an error of apply(): reported, with the dialog left open on what the
+    // user typed, as on any refused request.
+    class Dialog : public AspectRatioDialog
+    {
+    public:
+        Dialog(MapViewer *viewer, const QVariantMap &state) : AspectRatioDialog(viewer, state), m_viewer(viewer) {}
+        void apply() override { m_viewer->apply_aspect(method, text_to_double(ratio->edit->text())); }
+
+    private:
+        MapViewer *m_viewer;
+    };
     // The dialog is the viewer's child and runs its own event loop: should
     // the viewer be destroyed meanwhile, the guarded pointer is null and the
     // dialog is not deleted twice.
-    QPointer<AspectRatioDialog> dialog = new AspectRatioDialog(this, state);
-    connect(dialog, &AspectRatioDialog::sigApply, this, [this](const QString &method, double ratio) {
-        guarded([&] { apply_aspect(method, ratio); });
-    });
+    QPointer<Dialog> dialog = new Dialog(this, state);
     dialog->exec();
     delete dialog;
 }
@@ -134,12 +145,20 @@ void MapViewer::set_background_color()
 
 void MapViewer::export_canvas()
 {
-    QPointer<CanvasExportDialog> dialog = new CanvasExportDialog(this);
+    // As in set_aspect(): a file that cannot be written is an error of the
+    // dialog's apply(), which keeps the dialog open on the name typed.
+    class Dialog : public CanvasExportDialog
+    {
+    public:
+        explicit Dialog(MapViewer *viewer) : CanvasExportDialog(viewer), m_viewer(viewer) {}
+        void apply() override { m_viewer->export_to(output->lineedit->edit->text(), cbClipboard->isChecked()); }
+
+    private:
+        MapViewer *m_viewer;
+    };
+    QPointer<Dialog> dialog = new Dialog(this);
     if (!m_last_export.isEmpty())
         dialog->output->lineedit->edit->setText(m_last_export);
-    connect(dialog, &CanvasExportDialog::sig_start, this, [this](const QString &file, bool clipboard) {
-        guarded([&] { export_to(file, clipboard); });
-    });
     dialog->exec();
     delete dialog;
 }

@@ -20,6 +20,7 @@
 #include "widgets/dialogs.h"
 #include "widgets/pivotbar.h"
 
+#include "testmain.h"
 #include "testsupport.h"
 
 #include <QComboBox>
@@ -584,5 +585,5 @@ void TestHostApp::preferences_are_kept_and_reach_new_viewers()
     CONF.set(QStringLiteral("viewer"), QStringLiteral("aspect_method"), QStringLiteral("Equal"));
 }
 
-QTEST_MAIN(TestHostApp)
+KELVRA_TEST_MAIN(TestHostApp)
 #include "tst_hostapp.moc"

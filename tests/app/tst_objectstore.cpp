@@ -4,6 +4,7 @@
 #include "app/core/objectstore.h"
 
 #include "host/errors.h"
+#include "testmain.h"
 
 #include "testsupport.h"
 
@@ -244,5 +245,5 @@ void TestObjectStore::properties_past_two_billion_values()
     QCOMPARE(m_store->get(QStringLiteral("cube 2"))->prop().value("facies copy").dtype(), DType::Int8);
 }
 
-QTEST_MAIN(TestObjectStore)
+KELVRA_TEST_MAIN(TestObjectStore)
 #include "tst_objectstore.moc"

@@ -3,6 +3,7 @@
 #include "host/config.h"
 #include "host/errors.h"
 #include "host/translation.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include <QDialogButtonBox>
@@ -332,5 +333,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestConfigDialog)
+KELVRA_TEST_MAIN(TestConfigDialog)
 #include "tst_configdialog.moc"

@@ -1,4 +1,5 @@
 #include "widgets/dialogs.h"
+#include "testmain.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -87,5 +88,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestReportBugDialog)
+KELVRA_TEST_MAIN(TestReportBugDialog)
 #include "tst_reportbugdialog.moc"

@@ -3,6 +3,7 @@
 #include "host/config.h"
 #include "host/errors.h"
 #include "host/translation.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include <QCheckBox>
@@ -305,5 +306,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestViewerDialogs)
+KELVRA_TEST_MAIN(TestViewerDialogs)
 #include "tst_viewerdialogs.moc"

@@ -63,6 +63,9 @@ def seeds(folder):
     save("v1-c-float32-0x3", pattern("float32", (0, 3)))
     save("v1-c-int8-0", pattern("int8", (0,)))
     save("v1-c-uint8-24", pattern("uint8", (24,)))
+    # Found by fuzzing: no elements, yet extents whose product without the
+    # 0 is about 10^14; printing it must not walk them.
+    save("v1-c-float64-86x1999999999991x0", pattern("float64", (86, 1999999999991, 0)))
 
 
 # prop_name of a stored array: "<type>-<shape>[-fortran|-bigendian|-v2|-v3]".

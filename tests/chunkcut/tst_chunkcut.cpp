@@ -5,6 +5,7 @@
 
 #include "host/errors.h"
 #include "utils/chunkcut.h"
+#include "testmain.h"
 
 #include <QTest>
 
@@ -135,5 +136,5 @@ void TestChunkcut::refused()
     QCOMPARE(capture.lines(), QStringList());
 }
 
-QTEST_APPLESS_MAIN(TestChunkcut)
+KELVRA_TEST_APPLESS_MAIN(TestChunkcut)
 #include "tst_chunkcut.moc"

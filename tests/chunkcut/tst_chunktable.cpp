@@ -9,6 +9,7 @@
 #include "utils/chunkcut.h"
 #include "utils/chunkstore.h"
 #include "utils/chunktable.h"
+#include "testmain.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -17,6 +18,7 @@
 #include <sqlite3.h>
 
 #include <functional>
+#include <numeric>
 #include <optional>
 
 using namespace kelvra;
@@ -39,6 +41,13 @@ void register_arrays()
     sqlite::register_converter(QStringLiteral("array"), [](const char *data, std::size_t size) {
         return Value(convert_array(data, size));
     });
+}
+
+// Every row of a table, in key order.
+std::vector<Row> table_rows(sqlite::Connection &db, const QString &table)
+{
+    return db.cursor().execute(QStringLiteral("SELECT * FROM %1 ORDER BY object_name, prop_name, chunkID")
+                                   .arg(table)).fetchall();
 }
 
 std::int64_t count(sqlite::Connection &db, const QString &sql)
@@ -83,6 +92,8 @@ private slots:
     void conversionOff();
     void errorsCarrySqliteMessages();
     void implicitTransaction();
+    void implicitTransactionCoversEveryChange_data();
+    void implicitTransactionCoversEveryChange();
     void closedConnection();
     void rebuildChecksOrder();
     void demoRunsTwice();
@@ -92,6 +103,7 @@ private slots:
     void lengthLimitLeavesRoomForHeader_data();
     void lengthLimitLeavesRoomForHeader();
     void failedStoreKeepsTable();
+    void rowBudgetAtTheEdge();
     void loadRefuses();
     void numpyReadsOurChunks();
     void weReadNumpysChunks();
@@ -194,6 +206,42 @@ void TestChunkTable::implicitTransaction()
     }
     sqlite::Connection db(file);
     QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM test")), 1);
+}
+
+void TestChunkTable::implicitTransactionCoversEveryChange_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<bool>("many"); // through executemany, with no parameters per row
+    QTest::newRow("delete") << "DELETE FROM test" << false;
+    QTest::newRow("delete, lower case after a comment") << "-- all\n  delete from test" << false;
+    QTest::newRow("update") << "UPDATE test SET chunkID = 7" << false;
+    QTest::newRow("replace") << "REPLACE INTO test VALUES ('o', 'p', 1, NULL)" << false;
+    QTest::newRow("insert or replace") << "/* c */ INSERT OR REPLACE INTO test VALUES ('o', 'p', 1, NULL)" << false;
+    QTest::newRow("delete, executemany") << "DELETE FROM test" << true;
+    QTest::newRow("update, executemany") << "UPDATE test SET arr = NULL" << true;
+}
+
+// Every statement that changes rows opens the transaction, so rollback()
+// brings back what it deleted or overwrote.
+void TestChunkTable::implicitTransactionCoversEveryChange()
+{
+    QFETCH(QString, sql);
+    QFETCH(bool, many);
+    sqlite::Connection db(path("changes.db"));
+    db.exec(QStringLiteral("DROP TABLE IF EXISTS test"));
+    db.cursor().execute(kCreate);
+    const Row row{QStringLiteral("o"), QStringLiteral("p"), std::int64_t(1), pattern(DType::Float32, {4})};
+    db.cursor().execute(QStringLiteral("INSERT INTO test VALUES (?,?,?,?)"), {row});
+    db.commit();
+
+    if (many)
+        db.cursor().executemany(sql, {Row{}});
+    else
+        db.cursor().execute(sql);
+    QVERIFY(db.in_transaction());
+    QVERIFY(table_rows(db, QStringLiteral("test")) != std::vector<Row>{row});
+    db.rollback();
+    QVERIFY(table_rows(db, QStringLiteral("test")) == std::vector<Row>{row});
 }
 
 void TestChunkTable::closedConnection()
@@ -352,26 +400,69 @@ void TestChunkTable::lengthLimitLeavesRoomForHeader()
     db.rollback();
 }
 
+// A store that fails part-way leaves every row of the table as it was: the
+// property's old chunks (whose bytes differ from the new ones, so that kept
+// partial rows show) and the other properties' chunks.
 void TestChunkTable::failedStoreKeepsTable()
 {
     sqlite::Connection db(path("failed.db"));
-    create_chunk_table(db, QStringLiteral("props"));
-    const NdArray before = pattern(DType::Int32, {100});
-    store_chunks(db, QStringLiteral("props"), QStringLiteral("o"), QStringLiteral("p"), before, 400);
+    const QString table = QStringLiteral("props");
+    create_chunk_table(db, table);
+    std::vector<std::int32_t> values(300);
+    std::iota(values.begin(), values.end(), 1000);
+    const NdArray before = NdArray::from_values(values);
+    QCOMPARE(store_chunks(db, table, QStringLiteral("o"), QStringLiteral("p"), before, 400), 6);
+    store_chunks(db, table, QStringLiteral("o"), QStringLiteral("q"), pattern(DType::Int8, {5}), 400);
+    store_chunks(db, table, QStringLiteral("n"), QStringLiteral("p"), pattern(DType::Int16, {5}), 400);
+    db.commit();
+    const std::vector<Row> rows = table_rows(db, table);
+
     db.exec(QStringLiteral("CREATE TRIGGER no_room BEFORE INSERT ON props WHEN NEW.chunkID = 3 "
                            "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
     try {
-        store_chunks(db, QStringLiteral("props"), QStringLiteral("o"), QStringLiteral("p"),
-                     pattern(DType::Int32, {300}), 400);
+        store_chunks(db, table, QStringLiteral("o"), QStringLiteral("p"), pattern(DType::Int32, {300}), 400);
         QFAIL("stored");
     } catch (const SqliteError &error) {
         QCOMPARE(error_text(error), QStringLiteral("disk full"));
     }
-    QCOMPARE(load_chunks(db, QStringLiteral("props"), QStringLiteral("o"), QStringLiteral("p")), before);
+    QVERIFY(table_rows(db, table) == rows);
+    QCOMPARE(load_chunks(db, table, QStringLiteral("o"), QStringLiteral("p")), before);
     // A row larger than the limit is refused before anything changes.
-    QVERIFY_EXCEPTION_THROWN(store_chunks(db, QStringLiteral("props"), QStringLiteral("o"), QStringLiteral("p"),
+    QVERIFY_EXCEPTION_THROWN(store_chunks(db, table, QStringLiteral("o"), QStringLiteral("p"),
                                           pattern(DType::Int32, {2, 100}), 400), ValueError);
-    QCOMPARE(load_chunks(db, QStringLiteral("props"), QStringLiteral("o"), QStringLiteral("p")), before);
+    QVERIFY(table_rows(db, table) == rows);
+}
+
+// With one-byte elements every byte of the row budget counts. Limits too
+// small for one element are refused with the table untouched; from the
+// first limit that holds one element on, SQLite itself, held to the same
+// limit, accepts every row, and the array comes back whole.
+void TestChunkTable::rowBudgetAtTheEdge()
+{
+    sqlite::Connection db(path("budget.db"));
+    const QString table = QStringLiteral("props");
+    create_chunk_table(db, table);
+    const NdArray array = pattern(DType::Int8, {12});
+    std::optional<int> edge;
+    for (int limit = 100; limit < 400 && !edge; ++limit) {
+        sqlite3_limit(db.handle(), SQLITE_LIMIT_LENGTH, limit);
+        try {
+            QCOMPARE(store_chunks(db, table, QStringLiteral("o"), QStringLiteral("p"), array, limit), 12);
+            edge = limit;
+        } catch (const ValueError &) {
+            QVERIFY(table_rows(db, table).empty());
+        }
+    }
+    QVERIFY(edge);
+    QCOMPARE(load_chunks(db, table, QStringLiteral("o"), QStringLiteral("p")), array);
+    db.rollback();
+
+    for (const auto &[limit, chunks] : {std::pair{*edge + 1, 6}, std::pair{*edge + 2, 4}, std::pair{*edge + 11, 1}}) {
+        sqlite3_limit(db.handle(), SQLITE_LIMIT_LENGTH, limit);
+        QCOMPARE(store_chunks(db, table, QStringLiteral("o"), QStringLiteral("p"), array), std::int64_t(chunks));
+        QCOMPARE(load_chunks(db, table, QStringLiteral("o"), QStringLiteral("p")), array);
+        db.rollback();
+    }
 }
 
 void TestChunkTable::loadRefuses()
@@ -463,5 +554,5 @@ void TestChunkTable::weReadNumpysChunks()
     }
 }
 
-QTEST_APPLESS_MAIN(TestChunkTable)
+KELVRA_TEST_APPLESS_MAIN(TestChunkTable)
 #include "tst_chunktable.moc"

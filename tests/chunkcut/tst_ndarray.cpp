@@ -7,8 +7,10 @@
 #include "host/errors.h"
 #include "host/ndarray.h"
 #include "host/sqlite_array.h"
+#include "testmain.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QFile>
 #include <QtEndian>
 #include <QTest>
@@ -64,6 +66,7 @@ private slots:
     void concatenateRefuses();
     void text_data();
     void text();
+    void text_is_bounded();
     void roundTrip_data();
     void roundTrip();
     void headerIsNumpys();
@@ -162,6 +165,10 @@ void TestNdArray::text_data()
     QTest::newRow("float16") << pattern(DType::Float16, {3}) << "(3,)" << "[0.0, 1.0, 2.0]";
     QTest::newRow("0-d") << NdArray::from_values<double>({7}, {}) << "()" << "7.0";
     QTest::newRow("empty") << NdArray(DType::Float32, {0, 3}) << "(0, 3)" << "[]";
+    // numpy prints any array without elements as [].
+    QTest::newRow("empty last axis") << NdArray(DType::Float64, {2, 0}) << "(2, 0)" << "[]";
+    QTest::newRow("empty, huge extents") << NdArray(DType::Float64, {86, 1999999999991, 0})
+                                         << "(86, 1999999999991, 0)" << "[]";
     QTest::newRow("special") << NdArray::from_values<double>({std::numeric_limits<double>::infinity(),
                                                               -std::numeric_limits<double>::quiet_NaN()})
                              << "(2,)" << "[inf, nan]";
@@ -177,6 +184,22 @@ void TestNdArray::text()
     QFETCH(QString, elements);
     QCOMPARE(array.shape_text(), shape);
     QCOMPARE(array.to_text(), elements);
+}
+
+// Many short axes are not summarised, yet the text stays short: at most
+// 1000 elements are shown, and every list left open ends in "...".
+void TestNdArray::text_is_bounded()
+{
+    const NdArray array = pattern(DType::Int8, Shape(20, 2)); // 2^20 elements
+    const QString text = array.to_text();
+    QVERIFY2(text.size() < 10000, qPrintable(QString::number(text.size())));
+    int elements = 0;
+    for (auto numbers = QRegularExpression(QStringLiteral("-?[0-9]+")).globalMatch(text); numbers.hasNext(); numbers.next())
+        ++elements;
+    QCOMPARE(elements, 1000);
+    QVERIFY(text.startsWith(QString(20, QLatin1Char('[')) + QStringLiteral("0, 1], [2, 3]], [[4, 5], [6, 7]]], ")));
+    QVERIFY(text.endsWith(QStringLiteral(", ...]")));
+    QCOMPARE(text.count(QLatin1Char('[')), text.count(QLatin1Char(']')));
 }
 
 void TestNdArray::roundTrip_data()
@@ -321,5 +344,5 @@ void TestNdArray::tooManyAxesToStore()
     QCOMPARE(convert_array(adapt_array(NdArray(DType::Int8, Shape(32, 1)))).ndim(), 32);
 }
 
-QTEST_APPLESS_MAIN(TestNdArray)
+KELVRA_TEST_APPLESS_MAIN(TestNdArray)
 #include "tst_ndarray.moc"

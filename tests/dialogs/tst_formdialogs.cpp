@@ -2,6 +2,7 @@
 // what it emits and in which order, and how it takes objects from the tree.
 
 #include "fakehost.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include "host/config.h"
@@ -19,6 +20,7 @@
 #include <QMetaMethod>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTextDocument>
 #include <QtTest>
@@ -37,8 +39,11 @@ using namespace kelvra::test;
 using Factory = std::function<EasyDialog *(QWidget *parent)>;
 // Takes an object from the tree into a dialog, as a right click in the tree does.
 using Take = std::function<void(EasyDialog *)>;
+// The part of a dialog's emitted values that the host parses or acts on.
+using Extract = std::function<QVariantList(const QVariantList &emitted)>;
 Q_DECLARE_METATYPE(Factory)
 Q_DECLARE_METATYPE(Take)
+Q_DECLARE_METATYPE(Extract)
 Q_DECLARE_METATYPE(std::optional<QString>)
 
 namespace {
@@ -75,13 +80,13 @@ QPushButton *button_of(ChooserField *field)
     return field->findChild<QPushButton *>(QStringLiteral("chooser_button"));
 }
 
-// A spy on the dialog's sig_start, whatever its parameters.
-std::unique_ptr<QSignalSpy> spy_start(QObject *dialog)
+// A spy on the dialog's sig_start (or another signal), whatever its parameters.
+std::unique_ptr<QSignalSpy> spy_start(QObject *dialog, const QByteArray &signal = "sig_start")
 {
     const QMetaObject *meta = dialog->metaObject();
     for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
         const QMetaMethod method = meta->method(i);
-        if (method.methodType() == QMetaMethod::Signal && method.name() == "sig_start")
+        if (method.methodType() == QMetaMethod::Signal && method.name() == signal)
             return std::make_unique<QSignalSpy>(dialog, ("2" + method.methodSignature()).constData());
     }
     return nullptr;
@@ -189,6 +194,8 @@ private Q_SLOTS:
 
     void emits_the_fields_data();
     void emits_the_fields();
+    void enter_in_any_field_does_what_ok_does_data() { emits_the_fields_data(); }
+    void enter_in_any_field_does_what_ok_does();
 
     void right_click_fills_the_object_field_data();
     void right_click_fills_the_object_field();
@@ -206,6 +213,9 @@ private Q_SLOTS:
 
     void file_choosers_offer_their_filters_data();
     void file_choosers_offer_their_filters();
+
+    void untouched_dialogs_emit_the_same_in_every_language_data();
+    void untouched_dialogs_emit_the_same_in_every_language();
 
 private:
     void check_translate();
@@ -422,6 +432,38 @@ void TestFormDialogs::emits_the_fields()
     dialog->show();
     dialog->btn_close->click();
     QCOMPARE(spy->count(), 3);
+}
+
+// Enter in any text field emits the fields as they stand and closes the
+// dialog, whatever is picked in the tree: no field button takes it.
+void TestFormDialogs::enter_in_any_field_does_what_ok_does()
+{
+    QFETCH(Factory, make);
+    QFETCH(QVariantList, emitted);
+
+    FakeTree tree;
+    FakeObject picked(QStringLiteral("picked in the tree"), {QStringLiteral("A")}, QStringLiteral("A"));
+    tree.answer = &picked;
+    EasyDialog *dialog = make(&tree);
+    const auto spy = spy_start(dialog);
+    QVERIFY(spy);
+    int pressed = 0;
+    for (QLineEdit *edit : dialog->findChildren<QLineEdit *>()) {
+        dialog->show();
+        if (!edit->isVisible() || !edit->isEnabled())
+            continue;
+        QApplication::setActiveWindow(dialog);
+        edit->setFocus();
+        on_next_modal([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); }, 0);
+        QTest::keyClick(edit, Qt::Key_Return);
+        ++pressed;
+        QVERIFY2(!modal_was_handled(), "Enter opened a chooser");
+        QVERIFY(tree.requests.isEmpty());
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(spy->count(), pressed);
+        QCOMPARE(spy->last(), emitted);
+    }
+    QVERIFY(pressed > 0);
 }
 
 void TestFormDialogs::right_click_fills_the_object_field_data()
@@ -716,5 +758,58 @@ void TestFormDialogs::file_choosers_offer_their_filters()
     QCOMPARE(save_mode, saving);
 }
 
-QTEST_MAIN(TestFormDialogs)
+void TestFormDialogs::untouched_dialogs_emit_the_same_in_every_language_data()
+{
+    QTest::addColumn<Factory>("make");
+    QTest::addColumn<QByteArray>("signal");
+    QTest::addColumn<Extract>("extract");
+    QTest::addColumn<QVariantList>("expected");
+
+    const Extract all = [](const QVariantList &emitted) { return emitted; };
+    QTest::newRow("report bug: one receiver, the server")
+        << make<ReportBugDialog>() << QByteArray("sig_start")
+        << Extract([](const QVariantList &emitted) {
+               return QVariantList{emitted.at(1).toStringList().size(), emitted.at(4)};
+           })
+        << QVariantList{1, "localhost"};
+    QTest::newRow("aspect ratio") << make<AspectRatioDialog>() << QByteArray("sigApply") << all
+                                  << QVariantList{"Equal", 1.0};
+    QTest::newRow("aspect ratio, Fixed chosen")
+        << make<AspectRatioDialog>([](auto *d) { d->rbFixed->click(); }) << QByteArray("sigApply") << all
+        << QVariantList{"Fixed", 1.0};
+    QTest::newRow("translate: the shifts") << make<TranslateDialog>() << QByteArray("sig_start")
+                                           << Extract([](const QVariantList &emitted) { return emitted.mid(1); })
+                                           << QVariantList{0.0, 0.0, 0.0};
+    QTest::newRow("load object: the object name") << make<LoadObjectDialog>() << QByteArray("sig_start")
+                                                  << Extract([](const QVariantList &emitted) { return emitted.mid(1); })
+                                                  << QVariantList{"DEFAULT"};
+    QTest::newRow("canvas export") << make<CanvasExportDialog>() << QByteArray("sig_start") << all
+                                   << QVariantList{"canvas.png", true};
+}
+
+// A starting text that a catalogue translates must not change what the
+// host parses or does with an untouched form: a comma in the receivers'
+// text would send the report to two bogus receivers.
+void TestFormDialogs::untouched_dialogs_emit_the_same_in_every_language()
+{
+    QFETCH(Factory, make);
+    QFETCH(QByteArray, signal);
+    QFETCH(Extract, extract);
+    QFETCH(QVariantList, expected);
+
+    const QStringList languages = available_languages();
+    QVERIFY(languages.contains(QStringLiteral("de")));
+    for (const QString &language : languages) {
+        InterfaceLanguage scope(language);
+        std::unique_ptr<EasyDialog> dialog(make(nullptr));
+        const auto spy = spy_start(dialog.get(), signal);
+        QVERIFY(spy);
+        dialog->apply();
+        QCOMPARE(spy->count(), 1);
+        QVERIFY2(extract(spy->at(0)) == expected,
+                 qPrintable(language + QStringLiteral(": ") + QVariant(extract(spy->at(0))).toStringList().join(", ")));
+    }
+}
+
+KELVRA_TEST_MAIN(TestFormDialogs)
 #include "tst_formdialogs.moc"

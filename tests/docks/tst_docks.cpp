@@ -2,6 +2,7 @@
 // and plot, against a fake main window and data explorer.
 
 #include "dockfakes.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include "host/config.h"
@@ -444,16 +445,25 @@ void TestDocks::aspect_dialog()
     viewer.resize(224, 124); // a 200 x 100 pixel drawing area
     viewer.show_object(QStringLiteral("a"), array({0, 10}), array({0, 10}));
     ErrorRecorder recorder;
+    bool open_after_ok = false;
+    QString kept;
     on_next_modal([&](QWidget *modal) {
         auto *dialog = qobject_cast<AspectRatioDialog *>(modal);
         QRadioButton *rb = button == QLatin1String("Fixed") ? dialog->rbFixed : dialog->rbAuto;
         rb->click();
         dialog->ratio->edit->setText(ratio);
         dialog->btn_ok->click();
+        open_after_ok = dialog->isVisible();
+        kept = dialog->ratio->edit->text();
+        if (open_after_ok)
+            dialog->btn_close->click();
     });
     viewer.set_aspect();
     QVERIFY(modal_was_handled());
     QCOMPARE(recorder.messages.size(), errors);
+    // A refused ratio leaves the dialog open with what was typed.
+    QCOMPARE(open_after_ok, errors > 0);
+    QCOMPARE(kept, ratio);
     QCOMPARE(aspect_method_text(viewer.aspect_method()), method);
     const QTransform t = viewer.map_to_pixels();
     const double expected = method == QLatin1String("Fixed") ? 2.0 : method == QLatin1String("Equal") ? 1.0 : 0.5;
@@ -536,25 +546,39 @@ void TestDocks::export_failure_reported()
     const QString path = dir.filePath(QStringLiteral("missing/canvas.png"));
     MapViewer viewer;
     ErrorRecorder recorder;
+    bool open_after_ok = false;
+    QString kept;
     on_next_modal([&](QWidget *modal) {
         auto *dialog = qobject_cast<CanvasExportDialog *>(modal);
         dialog->output->lineedit->edit->setText(path);
         dialog->btn_ok->click();
+        // Reported, and the dialog stays open with the name typed.
+        open_after_ok = dialog->isVisible();
+        kept = dialog->output->lineedit->edit->text();
+        dialog->btn_close->click();
     });
     viewer.export_canvas();
+    QVERIFY(modal_was_handled());
     QCOMPARE(recorder.messages.size(), 1);
     QVERIFY2(recorder.messages.first().contains(path), qPrintable(recorder.messages.first()));
     QVERIFY(!QFile::exists(path));
+    QVERIFY(open_after_ok);
+    QCOMPARE(kept, path);
 
     // The next export offers the failed name again, to be corrected.
     QString offered;
+    const QString corrected = dir.filePath(QStringLiteral("canvas.png"));
     on_next_modal([&](QWidget *modal) {
         auto *dialog = qobject_cast<CanvasExportDialog *>(modal);
         offered = dialog->output->lineedit->edit->text();
-        dialog->close();
+        dialog->output->lineedit->edit->setText(corrected);
+        dialog->btn_ok->click();
     });
     viewer.export_canvas();
+    QVERIFY(modal_was_handled());
     QCOMPARE(offered, path);
+    QCOMPARE(QImageReader(corrected).format(), QByteArray("png"));
+    QCOMPARE(recorder.messages.size(), 1);
 }
 
 void TestDocks::property_plot()
@@ -583,5 +607,5 @@ void TestDocks::german_titles()
     QCOMPARE(load_translations(), QStringLiteral("en"));
 }
 
-QTEST_MAIN(TestDocks)
+KELVRA_TEST_MAIN(TestDocks)
 #include "tst_docks.moc"

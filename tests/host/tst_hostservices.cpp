@@ -12,6 +12,7 @@
 #include "host/qthelpers.h"
 #include "host/translation.h"
 
+#include "testmain.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -278,5 +279,5 @@ void TestHostServices::cwd_or_home()
     QVERIFY(QDir::setCurrent(start));
 }
 
-QTEST_MAIN(TestHostServices)
+KELVRA_TEST_MAIN(TestHostServices)
 #include "tst_hostservices.moc"

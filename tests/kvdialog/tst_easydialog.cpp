@@ -8,6 +8,7 @@
 #include "host/config.h"
 
 #include "fakehost.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include <QBoxLayout>
@@ -221,5 +222,5 @@ void TestEasyDialog::demonstration_form()
     }
 }
 
-QTEST_MAIN(TestEasyDialog)
+KELVRA_TEST_MAIN(TestEasyDialog)
 #include "tst_easydialog.moc"

@@ -6,6 +6,7 @@
 #include "host/errors.h"
 
 #include "fakehost.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include <QBoxLayout>
@@ -39,6 +40,36 @@ public:
     QString text_at_load;
     int objects_loaded = 0;
     int lines_loaded = 0;
+};
+
+// One field of the given family ("object", "file" or "directory"), a plain
+// text field and the button row; counts applies, which fail on request.
+class FieldDialog : public EasyDialog
+{
+public:
+    FieldDialog(QWidget *tree, const QString &family)
+        : EasyDialog(tree)
+    {
+        field = family == QLatin1String("object") ? create_grabob(QStringLiteral("Object"), QStringLiteral("well A"))
+              : family == QLatin1String("file")   ? create_browsefile(QStringLiteral("File"), QStringLiteral("a.db"))
+                                                  : create_browsedir(QStringLiteral("Folder"), QStringLiteral("data"));
+        name = create_lineedit(QStringLiteral("Name"));
+        layout->addWidget(field);
+        layout->addWidget(name);
+        layout->addWidget(create_action());
+    }
+
+    void apply() override
+    {
+        ++applied;
+        if (fail)
+            throw ValueError(QStringLiteral("refused"));
+    }
+
+    ChooserField *field;
+    LineEditField *name;
+    int applied = 0;
+    bool fail = false;
 };
 
 QPushButton *button_of(QWidget *field)
@@ -100,6 +131,8 @@ private Q_SLOTS:
     void select_directory();
     void object_name_of_path_data();
     void object_name_of_path();
+    void enter_in_a_field_does_what_ok_does_data();
+    void enter_in_a_field_does_what_ok_does();
 
 private:
     QTemporaryDir m_dir;
@@ -406,5 +439,59 @@ void TestFieldBuilders::object_name_of_path()
     QCOMPARE(EasyDialog::object_name_of_path(path), name);
 }
 
-QTEST_MAIN(TestFieldBuilders)
+void TestFieldBuilders::enter_in_a_field_does_what_ok_does_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("key");
+    for (const char *family : {"object", "file", "directory"}) {
+        QTest::addRow("%s field, Return", family) << QString::fromLatin1(family) << int(Qt::Key_Return);
+        QTest::addRow("%s field, keypad Enter", family) << QString::fromLatin1(family) << int(Qt::Key_Enter);
+    }
+}
+
+// Enter never grabs, browses or changes a field, wherever the focus is in
+// the form, the field's own button included: it applies, and closes the
+// dialog when apply succeeds.
+void TestFieldBuilders::enter_in_a_field_does_what_ok_does()
+{
+    QFETCH(QString, family);
+    QFETCH(int, key);
+    const Qt::KeyboardModifiers modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+    test::FakeTree tree;
+    test::FakeObject picked(QStringLiteral("well B"));
+    tree.answer = &picked;
+    FieldDialog dialog(&tree, family);
+    QLineEdit *edit = dialog.field->lineedit->edit;
+    const QString typed = edit->text();
+    test::ErrorRecorder errors;
+
+    const auto press = [&](QWidget *target) {
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        target->setFocus();
+        // A chooser that the key opens is closed at once and noticed.
+        test::on_next_modal([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); }, 0);
+        QTest::keyClick(target, Qt::Key(key), modifiers);
+        QVERIFY2(!test::modal_was_handled(), "Enter opened a chooser");
+        QVERIFY(tree.requests.isEmpty());
+        QCOMPARE(edit->text(), typed);
+    };
+    const QList<QWidget *> targets{edit, dialog.name->edit, button_of(dialog.field)};
+    for (QWidget *target : targets) {
+        press(target);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(!dialog.isVisible());
+    }
+    QCOMPARE(dialog.applied, targets.size());
+
+    // A refused apply keeps the dialog open with what was typed.
+    dialog.fail = true;
+    press(edit);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.applied, targets.size() + 1);
+    QCOMPARE(errors.messages, QStringList{QStringLiteral("refused")});
+}
+
+KELVRA_TEST_MAIN(TestFieldBuilders)
 #include "tst_fieldbuilders.moc"

@@ -3,6 +3,7 @@
 #include "host/errors.h"
 #include "host/translation.h"
 #include "pivotbarfakes.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include <QComboBox>
@@ -349,4 +350,4 @@ void TestPivotBar::plugin_menu_bar_base()
     QCOMPARE(bar.treebase, nullptr);
 }
 
-QTEST_MAIN(TestPivotBar)
+KELVRA_TEST_MAIN(TestPivotBar)

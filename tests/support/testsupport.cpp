@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QTimer>
 
 namespace kelvra {
@@ -24,6 +25,7 @@ NdArray array(std::initializer_list<double> values)
 }
 namespace {
 bool g_modal_handled = false;
+QPointer<QTimer> g_watch; // the arrangement of on_next_modal still waiting
 }
 
 ErrorRecorder::ErrorRecorder()
@@ -40,10 +42,15 @@ ErrorRecorder::~ErrorRecorder()
 
 void on_next_modal(std::function<void(QWidget *)> fn, int timeout_ms)
 {
+    if (g_watch) {
+        g_watch->stop();
+        g_watch->deleteLater();
+    }
     g_modal_handled = false;
     auto *timer = new QTimer(qApp);
-    auto *clock = new QElapsedTimer;
-    clock->start();
+    g_watch = timer;
+    QElapsedTimer clock;
+    clock.start();
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, fn, timeout_ms] {
         if (QWidget *modal = QApplication::activeModalWidget()) {
@@ -57,12 +64,11 @@ void on_next_modal(std::function<void(QWidget *)> fn, int timeout_ms)
                 g_modal_handled = false;
                 dialog->reject();
             }
-        } else if (clock->elapsed() > timeout_ms) {
+        } else if (clock.elapsed() > timeout_ms) {
             timer->stop();
         } else {
             return;
         }
-        delete clock;
         timer->deleteLater();
     });
     timer->start();

@@ -42,6 +42,7 @@ private:
 // Arranges for fn to run on the next modal widget that opens, from inside
 // its event loop; fn must close it (accept or reject). A dialog that fn
 // leaves open is rejected, so a failing check never blocks the test run.
+// A new arrangement replaces one that is still waiting.
 void on_next_modal(std::function<void(QWidget *)> fn, int timeout_ms = 5000);
 
 // Whether on_next_modal's last arrangement found a modal widget and its

@@ -5,6 +5,8 @@
 
 #include "utils/basedefs.h"
 
+#include "testmain.h"
+
 #include <QtTest>
 
 #include <algorithm>
@@ -87,7 +89,7 @@ int main(int argc, char **argv)
         ++argv;
         --argc;
     }
-    TestBasedefs test(mode);
+    kelvra::test::FailingOnExceptions<TestBasedefs> test(mode);
     return QTest::qExec(&test, argc, argv);
 }
 

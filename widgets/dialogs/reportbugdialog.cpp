@@ -41,7 +41,10 @@ ReportBugDialog::ReportBugDialog(QWidget *parent)
     sender = create_lineedit(_("Sender"), _("email address e.g.") + QLatin1Char(' ')
                                               + QString::fromLatin1(EXAMPLE_ADDRESS));
     layout->addWidget(sender);
-    receivers = create_lineedit(_("Receivers"), _("email addresses separated by comma"));
+    receivers = create_lineedit(_("Receivers"),
+                                //: Sent as it stands when left untouched: it must stay one
+                                //: receiver, so its translation holds no comma.
+                                _("email addresses separated by comma"));
     layout->addWidget(receivers);
     subject = create_lineedit(_("Subject"));
     layout->addWidget(subject);

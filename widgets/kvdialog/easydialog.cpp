@@ -76,6 +76,9 @@ QWidget *EasyDialog::create_action(bool ok, const char *apply_label)
 
     auto *action = new QWidget(this);
     action->setLayout(row);
+    // Enter anywhere in the form does what OK does (Apply without OK). Set
+    // once the buttons are inside the dialog, which then knows its default.
+    (ok ? btn_ok : btn_apply)->setDefault(true);
     return action;
 }
 
@@ -141,6 +144,9 @@ ComboBoxField *EasyDialog::create_combobox(const QString &text,
 QPushButton *EasyDialog::create_chooser_button(const char *icon_name, const char *tool_tip)
 {
     auto *button = new QPushButton(this);
+    // Never the button that Enter presses: Enter in a field must not take
+    // another object or path into it.
+    button->setAutoDefault(false);
     button->setIcon(ima::icon(QString::fromLatin1(icon_name)));
     button->setToolTip(_(tool_tip));
     return button;

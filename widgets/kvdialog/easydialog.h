@@ -73,7 +73,9 @@ public:
                         bool test = false);
 
     // Create action buttons. ok: have the OK button; apply_label: label of
-    // the apply button, translated here.
+    // the apply button, translated here. OK (or Apply, without OK) is the
+    // default button: Enter in any field presses it. The buttons of object,
+    // file and directory fields are never default.
     QWidget *create_action(bool ok = true, const char *apply_label = QT_TRID_NOOP("Apply"));
 
     // Field builders. Texts are shown as given: translate them first.
