@@ -29,6 +29,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 
 namespace kelvra::app {
 namespace {
@@ -86,6 +87,7 @@ HostWindow::HostWindow(const QStringList &plugin_folders, QWidget *parent)
     act_bkgd_color = new QAction(_("Background colour..."), this);
     canvas_export_action = new QAction(_("Export canvas..."), this);
     create_menus();
+    statusBar(); // where the map viewers tell what lies under the cursor
 
     pivotbar = new PivotBar(this);
     pivotbar->setObjectName(QStringLiteral("pivotbar"));
@@ -288,8 +290,19 @@ void HostWindow::follow_rename(const QString &name, const QString &new_name)
 void HostWindow::show_in(MapViewer *viewer, const QString &name)
 {
     const GeoObject *object = store->get(name);
-    viewer->show_object(name, object->prop().value(QStringLiteral("X")),
-                        object->prop().value(QStringLiteral("Y")));
+    MapObject shown{object->geometry_type(), object->prop().value(QStringLiteral("X")),
+                    object->prop().value(QStringLiteral("Y")), QString(), NdArray()};
+    if (const std::optional<QString> property = object->current_property()) {
+        shown.property = *property;
+        shown.values = object->prop().value(*property);
+    }
+    viewer->show_object(name, shown);
+    connect(viewer, &MapViewer::sig_cursor_text, this, &HostWindow::show_status, Qt::UniqueConnection);
+}
+
+void HostWindow::show_status(const QString &text)
+{
+    statusBar()->showMessage(text);
 }
 
 void HostWindow::forget_missing_objects()

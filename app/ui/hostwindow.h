@@ -65,6 +65,8 @@ private:
     void redraw(const QString &name);
     void follow_rename(const QString &name, const QString &new_name);
     void show_in(MapViewer *viewer, const QString &name);
+    // Shows a viewer's cursor readout in the status bar.
+    void show_status(const QString &text);
     void forget_missing_objects();
     void plot_selection();
 
