@@ -20,6 +20,7 @@
 #include "widgets/pivotbar.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
@@ -197,6 +198,15 @@ void HostWindow::open_project(const QString &path)
         opened.push_back(std::make_unique<GeoObject>(std::move(record)));
     store->replace_all(std::move(opened));
     setWindowFilePath(path);
+    present_project();
+}
+
+void HostWindow::present_project()
+{
+    const QStringList names = store->object_names();
+    show_objects(names);
+    if (!names.isEmpty())
+        objects->select(names.first());
 }
 
 void HostWindow::save_project(const QString &path)
@@ -237,6 +247,20 @@ void HostWindow::show_object_menu(const QString &name, const QPoint &position)
             continue;
         menu.addAction(_(entry.text), this, [this, kind = entry.kind] { requests->open(kind, true); });
     }
+    // The current property: what the viewers colour the object by and the plot shows.
+    QMenu *current = menu.addMenu(_("Current property"));
+    auto *choices = new QActionGroup(current);
+    for (const QString &key : keys) {
+        if (is_coordinate(key))
+            continue;
+        QAction *choice = current->addAction(key);
+        choice->setCheckable(true);
+        choice->setChecked(object->current_property() == key);
+        choices->addAction(choice);
+        connect_guarded(choice, &QAction::triggered, this,
+                        [this, name, key] { store->set_current_property(name, key); });
+    }
+    current->setEnabled(!current->isEmpty());
     menu.addSeparator();
     menu.addAction(_("Save object..."), this, [this] { requests->open(Kind::SaveObject, true); });
     menu.exec(position);

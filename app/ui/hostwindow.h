@@ -36,8 +36,11 @@ public:
 
     void add_dockwidget(EasyPluginWidget *plugin) override;
 
-    // Replaces the objects with those of a project file.
+    // Replaces the objects with those of a project file and presents them.
     void open_project(const QString &path);
+    // Shows every object in the current viewer and selects the first, so
+    // that the plot shows its current property.
+    void present_project();
     void save_project(const QString &path);
     // Opens the preferences window.
     void show_preferences();
