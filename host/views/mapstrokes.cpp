@@ -195,8 +195,7 @@ bool draw_lines(RenderedMap &map, const std::function<bool()> &stale)
             painter.begin(&map.image);
             painter.setRenderHint(QPainter::Antialiasing);
         }
-        painter.setPen(QPen(QColor::fromRgba(layer.colour), layer.look == MapLook::Outline ? 1.5 : 2.0,
-                            Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(QPen(QColor::fromRgba(layer.colour), 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         for (const QPolygonF &piece : *runs)
             painter.drawPolyline(piece);
     }

@@ -168,6 +168,7 @@ void MapViewer::hide_all()
     m_layers.clear();
     dpState.clear();
     m_view.reset();
+    m_colours_given = 0;
     invalidate();
     emit sig_hide_all();
 }

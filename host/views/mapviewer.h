@@ -57,7 +57,8 @@ public:
     void show_object(const QString &name, const MapObject &object);
     // Stops showing one object; an object that is not shown changes nothing.
     void hide_object(const QString &name);
-    // Stops showing every object and emits sig_hide_all.
+    // Stops showing every object, so that the next one shown has the first
+    // colour again, and emits sig_hide_all.
     void hide_all();
 
     // Opens the aspect ratio dialog on the current setting; what it applies

@@ -27,8 +27,10 @@ PropertyPlot::PropertyPlot(QWidget *parent)
     curve->setRenderHint(QwtPlotItem::RenderAntialiased);
     curve->attach(this);
 
-    // Wheel zooms, dragging with the left button pans (both owned by the canvas).
-    new QwtPlotMagnifier(canvas());
+    // Wheel zooms, dragging with the left button pans (both owned by the
+    // canvas). Forward zooms in, as on the map (Qwt's default zooms out).
+    auto *magnifier = new QwtPlotMagnifier(canvas());
+    magnifier->setWheelFactor(1 / magnifier->wheelFactor());
     new QwtPlotPanner(canvas());
     clear_plot();
 }
