@@ -70,21 +70,22 @@ void draw_axes(QPainter &painter, const QRect &area, const std::vector<AxisTick>
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(area).adjusted(-0.5, -0.5, 0.5, 0.5));
     const double bottom = area.bottom() + 1, left = area.left();
-    // A label that would leave the canvas is left out; its tick stays.
-    const QRectF canvas = painter.window();
+    // A label that would reach past the end of its axis, into the corner
+    // where the other axis's labels are or off the canvas, is left out; its
+    // tick stays.
     auto fits = [&](double position, const QString &label, double low, double high) {
         const double half = metrics.horizontalAdvance(label) / 2.0;
-        return position - half >= low && position + half <= high;
+        return position - half >= low - kGap && position + half <= high + kGap;
     };
     for (const AxisTick &tick : easting) {
         painter.drawLine(QPointF(tick.position, bottom), QPointF(tick.position, bottom + kTick));
-        if (fits(tick.position, tick.label, canvas.left(), canvas.right()))
+        if (fits(tick.position, tick.label, area.left(), area.right() + 1))
             painter.drawText(QRectF(tick.position - 500, bottom + kTick + kGap, 1000, height), Qt::AlignCenter,
                              tick.label);
     }
     for (const AxisTick &tick : northing) {
         painter.drawLine(QPointF(left - kTick, tick.position), QPointF(left, tick.position));
-        if (fits(tick.position, tick.label, canvas.top(), canvas.bottom()))
+        if (fits(tick.position, tick.label, area.top(), area.bottom() + 1))
             draw_upright(painter, QPointF(left - kTick - kGap - height / 2.0, tick.position), tick.label);
     }
     painter.drawText(QRectF(area.left(), bottom + kTick + kGap + height + kGap, area.width(), height),

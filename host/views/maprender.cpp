@@ -198,25 +198,37 @@ std::optional<std::pair<double, double>> value_range(const NdArray &values)
     using Range = std::pair<double, double>;
     if (!is_real(values.dtype()) || values.dtype() == DType::Float16)
         throw ValueError(QStringLiteral("%1 values cannot be measured here").arg(values.dtype_name()));
-    const std::vector<Range> parts = in_parts<Range>(
-        values.size(),
-        [&](Range &part, std::int64_t begin, std::int64_t end) {
-            visit_real(values, [&](const auto *v) {
-                for (std::int64_t i = begin; i < end; ++i) {
-                    const double value = double(v[i]);
-                    if (std::isfinite(value)) {
-                        part.first = std::min(part.first, value);
-                        part.second = std::max(part.second, value);
+    // First without looking for infinities, which is the most common case
+    // and faster: a NaN fails every comparison and drops out by
+    // itself. Only when an end came out infinite is the pass made again
+    // with every value checked.
+    auto measure = [&values](bool finite_only) {
+        const std::vector<Range> parts = in_parts<Range>(
+            values.size(),
+            [&](Range &part, std::int64_t begin, std::int64_t end) {
+                visit_real(values, [&](const auto *v) {
+                    double low = part.first, high = part.second;
+                    for (std::int64_t i = begin; i < end; ++i) {
+                        const double value = double(v[i]);
+                        if (finite_only && !std::isfinite(value))
+                            continue;
+                        low = value < low ? value : low;
+                        high = value > high ? value : high;
                     }
-                }
-            });
-        },
-        Range(kInf, -kInf));
-    Range all(kInf, -kInf);
-    for (const Range &part : parts) {
-        all.first = std::min(all.first, part.first);
-        all.second = std::max(all.second, part.second);
-    }
+                    part = Range(low, high);
+                });
+            },
+            Range(kInf, -kInf));
+        Range all(kInf, -kInf);
+        for (const Range &part : parts) {
+            all.first = std::min(all.first, part.first);
+            all.second = std::max(all.second, part.second);
+        }
+        return all;
+    };
+    Range all = measure(false);
+    if (std::isinf(all.first) || std::isinf(all.second))
+        all = measure(true);
     if (!(all.first <= all.second))
         return std::nullopt;
     return all;
