@@ -615,7 +615,7 @@ void MapViewer::report_cursor(QPoint pixel)
     const QTransform to_pixels = map_to_pixels();
     const QPointF at = to_pixels.inverted().map(QPointF(pixel) + QPointF(0.5, 0.5));
     // As many decimals as tell neighbouring pixels apart.
-    const int decimals = std::clamp(int(std::ceil(std::log10(std::abs(to_pixels.m11())))), 0, 12);
+    const int decimals = int(std::clamp(std::ceil(std::log10(std::abs(to_pixels.m11()))), 0.0, 12.0));
     QString text = _("E %1   N %2").arg(at.x(), 0, 'f', decimals).arg(at.y(), 0, 'f', decimals);
     if (picture_is_current()) {
         if (const auto found = m_picture->vertex_near(pixel - area.topLeft(), kReadoutRadius)) {

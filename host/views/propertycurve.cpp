@@ -51,9 +51,12 @@ private:
 };
 
 // The vertex number nearest below or at position, within 0 to count (a
-// scale far outside the values gives one of the ends).
+// scale far outside the values gives one of the ends, one that is not a
+// number the first).
 std::int64_t index_at(double position, std::int64_t count)
 {
+    if (std::isnan(position))
+        return 0;
     return std::int64_t(std::clamp(std::floor(position), 0.0, double(count)));
 }
 
