@@ -24,7 +24,7 @@
         <translation>Die zu öffnende Projektdatei.</translation>
     </message>
     <message id="Remove object...">
-        <location filename="../app/ui/hostwindow.cpp" line="+45"/>
+        <location filename="../app/ui/hostwindow.cpp" line="+47"/>
         <source></source>
         <translation>Objekt entfernen...</translation>
     </message>
@@ -94,7 +94,7 @@
         <translation>Zeichenfläche exportieren...</translation>
     </message>
     <message id="&amp;File">
-        <location line="+27"/>
+        <location line="+29"/>
         <source></source>
         <translation>&amp;Datei</translation>
     </message>
@@ -125,12 +125,12 @@
     </message>
     <message id="Save object...">
         <location line="+1"/>
-        <location line="+100"/>
+        <location line="+134"/>
         <source></source>
         <translation>Objekt speichern...</translation>
     </message>
     <message id="Preferences...">
-        <location line="-98"/>
+        <location line="-132"/>
         <source></source>
         <translation>Einstellungen...</translation>
     </message>
@@ -174,6 +174,11 @@
         <location line="+1"/>
         <source></source>
         <translation>Kelvra erstellt und untersucht 3-D-Modelle des Untergrunds.</translation>
+    </message>
+    <message id="Current property">
+        <location line="+99"/>
+        <source></source>
+        <translation>Aktuelle Eigenschaft</translation>
     </message>
     <message id="Objects">
         <location filename="../app/ui/objecttreewidget.cpp" line="+22"/>

@@ -24,17 +24,27 @@
         <translation>Andockfenster des Diagramms</translation>
     </message>
     <message id="Hide all objects">
-        <location filename="../host/views/mapviewer.cpp" line="+49"/>
+        <location filename="../host/views/mapviewer.cpp" line="+94"/>
         <source></source>
         <translation>Alle Objekte ausblenden</translation>
     </message>
+    <message id="The coordinates of %1 are not float64 arrays">
+        <location line="+27"/>
+        <source></source>
+        <translation>Die Koordinaten von %1 sind keine float64-Felder</translation>
+    </message>
     <message id="%1 has %2 X and %3 Y coordinates">
-        <location line="+8"/>
+        <location line="+2"/>
         <source></source>
         <translation>%1 hat %2 X- und %3 Y-Koordinaten</translation>
     </message>
+    <message id="The values of %1 of %2 are not one real number per vertex">
+        <location line="+5"/>
+        <source></source>
+        <translation>Die Werte von %1 von %2 sind nicht eine reelle Zahl je Knoten</translation>
+    </message>
     <message id="Viewer background colour">
-        <location line="+57"/>
+        <location line="+67"/>
         <source></source>
         <translation>Hintergrundfarbe des Betrachters</translation>
     </message>
@@ -44,14 +54,34 @@
         <translation>Das Verhältnis Y/X muss eine positive Zahl sein, nicht %1</translation>
     </message>
     <message id="Cannot write the canvas to %1: %2">
-        <location line="+21"/>
+        <location line="+22"/>
         <source></source>
         <translation>Die Zeichenfläche kann nicht nach %1 geschrieben werden: %2</translation>
     </message>
+    <message id="Cannot draw the map: %1">
+        <location line="+199"/>
+        <source></source>
+        <translation>Die Karte kann nicht gezeichnet werden: %1</translation>
+    </message>
     <message id="No objects shown">
-        <location line="+41"/>
+        <location line="+33"/>
         <source></source>
         <translation>Keine Objekte angezeigt</translation>
+    </message>
+    <message id="E %1   N %2">
+        <location line="+147"/>
+        <source></source>
+        <translation>O %1   N %2</translation>
+    </message>
+    <message id="%1, vertex %2: %3 = %4">
+        <location line="+7"/>
+        <source></source>
+        <translation>%1, Knoten %2: %3 = %4</translation>
+    </message>
+    <message id="%1, vertex %2">
+        <location line="+2"/>
+        <source></source>
+        <translation>%1, Knoten %2</translation>
     </message>
     <message id="Show grid">
         <location filename="../host/views/plotwidget.cpp" line="+21"/>
@@ -59,22 +89,23 @@
         <translation>Gitter anzeigen</translation>
     </message>
     <message id="Zoom to fit">
-        <location line="+7"/>
+        <location filename="../host/views/mapviewer.cpp" line="-538"/>
+        <location filename="../host/views/plotwidget.cpp" line="+7"/>
         <source></source>
         <translation>Auf alles zoomen</translation>
     </message>
     <message id="Vertex">
-        <location filename="../host/views/propertyplot.cpp" line="+22"/>
+        <location filename="../host/views/propertyplot.cpp" line="+20"/>
         <source></source>
         <translation>Knoten</translation>
     </message>
     <message id="%1: no property to plot">
-        <location line="+21"/>
+        <location line="+23"/>
         <source></source>
         <translation>%1: keine Eigenschaft zum Darstellen</translation>
     </message>
     <message id="Value">
-        <location line="+22"/>
+        <location line="+15"/>
         <source></source>
         <translation>Wert</translation>
     </message>
@@ -92,6 +123,16 @@
         <location filename="../host/easypluginwidget.cpp" line="+20"/>
         <source></source>
         <translation>Optionen</translation>
+    </message>
+    <message id="Easting">
+        <location filename="../host/views/mapdecor.cpp" line="+91"/>
+        <source></source>
+        <translation>Ostwert</translation>
+    </message>
+    <message id="Northing">
+        <location line="+1"/>
+        <source></source>
+        <translation>Nordwert</translation>
     </message>
 </context>
 </TS>

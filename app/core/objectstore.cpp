@@ -236,4 +236,15 @@ void ObjectStore::remove_property(const QString &object, const QString &property
     Q_EMIT object_changed(object);
 }
 
+void ObjectStore::set_current_property(const QString &object, const QString &property)
+{
+    check_free();
+    GeoObject *found = get_with_property(object, property);
+    check_not_coordinate(property, "the current property");
+    if (found->current_property() == property)
+        return;
+    found->set_current_property(property);
+    Q_EMIT object_changed(object);
+}
+
 } // namespace kelvra::app

@@ -50,6 +50,9 @@ public:
     void copy_property(const QString &from_object, const QString &from_property,
                        const QString &to_object, const QString &to_property);
     void rename_property(const QString &object, const QString &property, const QString &new_name);
+    // Makes property the object's current property: the one the viewers
+    // colour the object by and the plot shows. X, Y and Z cannot be current.
+    void set_current_property(const QString &object, const QString &property);
     // Removing the current property makes the next remaining one current
     // (the first one before it when none follows), never X, Y or Z.
     void remove_property(const QString &object, const QString &property);

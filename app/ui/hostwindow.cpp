@@ -21,6 +21,7 @@
 #include "widgets/pivotbar.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
@@ -31,6 +32,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 
 namespace kelvra::app {
 namespace {
@@ -89,6 +91,7 @@ HostWindow::HostWindow(const QStringList &plugin_folders, QWidget *parent)
     act_bkgd_color = new QAction(_("Background colour..."), this);
     canvas_export_action = new QAction(_("Export canvas..."), this);
     create_menus();
+    statusBar(); // where the map viewers tell what lies under the cursor
 
     pivotbar = new PivotBar(this);
     pivotbar->setObjectName(QStringLiteral("pivotbar"));
@@ -204,8 +207,17 @@ BackgroundTask *HostWindow::open_project(const QString &path)
                 opened.push_back(std::make_unique<GeoObject>(std::move(record)));
             store->replace_all(std::move(opened));
             setWindowFilePath(path);
+            present_project();
         },
     });
+}
+
+void HostWindow::present_project()
+{
+    const QStringList names = store->object_names();
+    show_objects(names);
+    if (!names.isEmpty())
+        objects->select(names.first());
 }
 
 BackgroundTask *HostWindow::save_project(const QString &path)
@@ -252,6 +264,20 @@ void HostWindow::show_object_menu(const QString &name, const QPoint &position)
             continue;
         menu.addAction(_(entry.text), this, [this, kind = entry.kind] { requests->open(kind, true); });
     }
+    // The current property: what the viewers colour the object by and the plot shows.
+    QMenu *current = menu.addMenu(_("Current property"));
+    auto *choices = new QActionGroup(current);
+    for (const QString &key : keys) {
+        if (is_coordinate(key))
+            continue;
+        QAction *choice = current->addAction(key);
+        choice->setCheckable(true);
+        choice->setChecked(object->current_property() == key);
+        choices->addAction(choice);
+        connect_guarded(choice, &QAction::triggered, this,
+                        [this, name, key] { store->set_current_property(name, key); });
+    }
+    current->setEnabled(!current->isEmpty());
     menu.addSeparator();
     menu.addAction(_("Save object..."), this, [this] { requests->open(Kind::SaveObject, true); });
     menu.exec(position);
@@ -305,8 +331,19 @@ void HostWindow::follow_rename(const QString &name, const QString &new_name)
 void HostWindow::show_in(MapViewer *viewer, const QString &name)
 {
     const GeoObject *object = store->get(name);
-    viewer->show_object(name, object->prop().value(QStringLiteral("X")),
-                        object->prop().value(QStringLiteral("Y")));
+    MapObject shown{object->geometry_type(), object->prop().value(QStringLiteral("X")),
+                    object->prop().value(QStringLiteral("Y")), QString(), NdArray()};
+    if (const std::optional<QString> property = object->current_property()) {
+        shown.property = *property;
+        shown.values = object->prop().value(*property);
+    }
+    viewer->show_object(name, shown);
+    connect(viewer, &MapViewer::sig_cursor_text, this, &HostWindow::show_status, Qt::UniqueConnection);
+}
+
+void HostWindow::show_status(const QString &text)
+{
+    statusBar()->showMessage(text);
 }
 
 void HostWindow::forget_missing_objects()

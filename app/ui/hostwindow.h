@@ -46,6 +46,9 @@ public:
     // Writes every object into a project file on a worker thread; the store
     // refuses changes until it is written.
     BackgroundTask *save_project(const QString &path);
+    // Shows every object in the current viewer and selects the first, so
+    // that the plot shows its current property.
+    void present_project();
     // Opens the preferences window.
     void show_preferences();
     // Checks exactly these objects and shows them in the current viewer.
@@ -73,6 +76,8 @@ private:
     void redraw(const QString &name);
     void follow_rename(const QString &name, const QString &new_name);
     void show_in(MapViewer *viewer, const QString &name);
+    // Shows a viewer's cursor readout in the status bar.
+    void show_status(const QString &text);
     void forget_missing_objects();
     void plot_selection();
 

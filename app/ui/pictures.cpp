@@ -7,6 +7,7 @@
 #include "app/ui/requests.h"
 
 #include "host/logging.h"
+#include "host/views/mapviewer.h"
 #include "widgets/dialogs.h"
 
 #include <QApplication>
@@ -40,12 +41,12 @@ bool save(QWidget *widget, const QString &file, QSize size = {})
 bool save_window_picture(HostWindow &window, const QString &file)
 {
     window.show();
-    // Show the first objects in the viewer and select one for the plot.
-    const QStringList names = window.store->object_names().mid(0, 4);
-    window.show_objects(names);
-    if (!names.isEmpty())
-        window.objects->select(names.first());
     settle();
+    // The maps are drawn off the GUI thread: finish them before the picture is taken.
+    for (MapViewer *viewer : window.findChildren<MapViewer *>()) {
+        if (viewer->isVisible())
+            viewer->render_now();
+    }
     return window.grab().save(file, "PNG");
 }
 

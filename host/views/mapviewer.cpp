@@ -5,6 +5,8 @@
 #include "host/errors.h"
 #include "host/functions.h"
 #include "host/translation.h"
+#include "host/views/mapdecor.h"
+#include "host/views/maprender.h"
 #include "widgets/dialogs/aspectratiodialog.h"
 #include "widgets/dialogs/canvasexportdialog.h"
 #include "widgets/kvdialog/fields.h"
@@ -13,45 +15,87 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QRubberBand>
+#include <QWheelEvent>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <limits>
 #include <stdexcept>
 
 namespace kelvra {
 namespace {
 
-constexpr int kMargin = 12;      // pixels between the widget's edge and the map
-constexpr double kPointSize = 4; // diameter of a drawn vertex, in pixels
+constexpr int kPadding = 7;        // pixels between the frame and the outermost vertices when fitted
+constexpr double kZoomStep = 1.25; // per wheel notch, + or -
+constexpr int kBandMinimum = 4;    // a smaller rubber band is taken for a click
+constexpr int kReadoutRadius = 4;  // pixels around the cursor searched for a vertex
+constexpr double kZoomRange = 1e6; // how far the view may shrink, or grow, from the fitted one
 
 // Colours told apart easily on light and dark backgrounds.
-const QColor &object_colour(std::size_t index)
+QRgb object_colour(int index)
 {
-    static const QColor colours[] = {
-        QColor(31, 119, 180), QColor(255, 127, 14), QColor(44, 160, 44),
-        QColor(214, 39, 40),  QColor(148, 103, 189), QColor(140, 86, 75),
-        QColor(227, 119, 194), QColor(127, 127, 127), QColor(188, 189, 34),
-        QColor(23, 190, 207),
+    static const QRgb colours[] = {
+        qRgb(31, 119, 180), qRgb(255, 127, 14), qRgb(44, 160, 44),   qRgb(214, 39, 40),
+        qRgb(148, 103, 189), qRgb(140, 86, 75), qRgb(227, 119, 194), qRgb(127, 127, 127),
+        qRgb(188, 189, 34), qRgb(23, 190, 207),
     };
-    return colours[index % std::size(colours)];
+    return colours[std::size_t(index) % std::size(colours)];
+}
+
+// Whether both arrays are the same values in the same storage.
+bool same_array(const NdArray &a, const NdArray &b)
+{
+    return a.shares_storage(b) && a.bytes() == b.bytes() && a.size() == b.size() && a.dtype() == b.dtype();
+}
+
+QString value_text(const NdArray &values, std::int64_t vertex)
+{
+    return visit_real(values, [vertex](const auto *v) {
+        using T = std::decay_t<decltype(*v)>;
+        if constexpr (std::is_floating_point_v<T>)
+            return QString::number(double(v[vertex]), 'g', std::numeric_limits<T>::digits10);
+        else if constexpr (std::is_signed_v<T>)
+            return QString::number(qlonglong(v[vertex]));
+        else
+            return QString::number(qulonglong(v[vertex]));
+    });
 }
 
 } // namespace
 
 MapViewer::MapViewer(QWidget *parent)
     : AbstractViewer(parent)
+    , m_renderer(std::make_unique<MapRenderer>())
+    , m_watcher(new QFutureWatcher<std::shared_ptr<RenderedMap>>(this))
+    , m_band(new QRubberBand(QRubberBand::Rectangle, this))
 {
-    setMinimumSize(120, 90);
+    setMinimumSize(160, 120);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setCursor(Qt::CrossCursor);
+    m_pool.setMaxThreadCount(1); // one render at a time; a stale one stops within a few milliseconds
+    connect(m_watcher, &QFutureWatcherBase::finished, this, [this] { take_render(); });
+
     setContextMenuPolicy(Qt::ActionsContextMenu);
+    act_zoom_to_fit = new QAction(_("Zoom to fit"), this);
+    act_zoom_to_fit->setShortcuts({QKeySequence(Qt::Key_Home), QKeySequence(Qt::Key_F)});
+    act_zoom_to_fit->setShortcutContext(Qt::WidgetShortcut);
+    connect_guarded(act_zoom_to_fit, &QAction::triggered, this, [this] { zoom_to_fit(); });
     act_hide_all = new QAction(_("Hide all objects"), this);
     connect_guarded(act_hide_all, &QAction::triggered, this, [this] { hide_all(); });
-    addAction(act_hide_all);
+    addActions({act_zoom_to_fit, act_hide_all});
 
     // A new viewer starts with the defaults of the "viewer" settings section.
     const QColor background(
@@ -66,46 +110,68 @@ MapViewer::MapViewer(QWidget *parent)
     });
 }
 
-void MapViewer::show_object(const QString &name, const NdArray &x, const NdArray &y)
+MapViewer::~MapViewer()
 {
-    if (x.size() != y.size()) {
-        throw ValueError(_("%1 has %2 X and %3 Y coordinates")
-                             .arg(name).arg(x.size()).arg(y.size()));
+    // The render thread reads the renderer and the generation: stop it first.
+    ++m_generation;
+    m_pool.waitForDone();
+}
+
+void MapViewer::show_object(const QString &name, const MapObject &object)
+{
+    if (object.x.dtype() != DType::Float64 || object.y.dtype() != DType::Float64)
+        throw ValueError(_("The coordinates of %1 are not float64 arrays").arg(name));
+    if (object.x.size() != object.y.size())
+        throw ValueError(_("%1 has %2 X and %3 Y coordinates").arg(name).arg(object.x.size()).arg(object.y.size()));
+    Layer layer{name, object, map_look(object.geometry_type), 0, std::nullopt, std::nullopt};
+    if (object.property.isEmpty()) {
+        layer.object.values = NdArray();
+    } else if (object.values.size() != object.x.size() || !is_real(object.values.dtype())) {
+        throw ValueError(_("The values of %1 of %2 are not one real number per vertex").arg(object.property, name));
+    } else if (object.values.dtype() == DType::Float16) {
+        layer.object.values = object.values.astype(DType::Float32);
     }
-    const double *xs = x.data<double>();
-    const double *ys = y.data<double>();
-    QVector<QPointF> vertices;
-    for (std::int64_t i = 0; i < x.size(); ++i) {
-        if (std::isfinite(xs[i]) && std::isfinite(ys[i]))
-            vertices.append(QPointF(xs[i], ys[i]));
-    }
-    auto found = std::find_if(m_items.begin(), m_items.end(),
-                              [&name](const Item &item) { return item.name == name; });
-    if (found != m_items.end()) {
-        found->vertices = std::move(vertices);
+    const auto found = std::find_if(m_layers.begin(), m_layers.end(),
+                                    [&name](const Layer &shown) { return shown.name == name; });
+    // What was measured of the same arrays before holds still.
+    const bool same_vertices =
+        found != m_layers.end() && same_array(found->object.x, object.x) && same_array(found->object.y, object.y);
+    const bool same_values = found != m_layers.end() && same_array(found->object.values, layer.object.values);
+    layer.bounds = same_vertices ? found->bounds : vertex_bounds(object.x, object.y);
+    if (layer.look == MapLook::Dots && layer.object.values.size())
+        layer.range = same_values ? found->range : value_range(layer.object.values);
+
+    if (found != m_layers.end()) {
+        layer.colour = found->colour;
+        *found = std::move(layer);
     } else {
-        m_items.push_back({name, std::move(vertices)});
+        layer.colour = object_colour(m_colours_given++);
+        m_layers.push_back(std::move(layer));
         dpState.append(name);
     }
-    update();
+    invalidate();
 }
 
 void MapViewer::hide_object(const QString &name)
 {
-    auto found = std::find_if(m_items.begin(), m_items.end(),
-                              [&name](const Item &item) { return item.name == name; });
-    if (found == m_items.end())
+    const auto found = std::find_if(m_layers.begin(), m_layers.end(),
+                                    [&name](const Layer &layer) { return layer.name == name; });
+    if (found == m_layers.end())
         return;
-    m_items.erase(found);
+    m_layers.erase(found);
     dpState.removeAll(name);
-    update();
+    if (m_layers.empty())
+        m_view.reset();
+    invalidate();
 }
 
 void MapViewer::hide_all()
 {
-    m_items.clear();
+    m_layers.clear();
     dpState.clear();
-    update();
+    m_view.reset();
+    m_colours_given = 0;
+    invalidate();
     emit sig_hide_all();
 }
 
@@ -172,18 +238,19 @@ void MapViewer::apply_aspect(const QString &method, double ratio)
         m_ratio = ratio;
     }
     m_method = chosen;
-    update();
+    invalidate();
 }
 
 void MapViewer::set_background(const QColor &color)
 {
     m_background = color;
-    update();
+    invalidate(); // the picture is drawn on the background
 }
 
 void MapViewer::export_to(const QString &file, bool clipboard)
 {
     m_last_export = file;
+    render_now();
     const QImage picture = grab().toImage();
     if (clipboard)
         QGuiApplication::clipboard()->setImage(picture);
@@ -194,33 +261,224 @@ void MapViewer::export_to(const QString &file, bool clipboard)
     }
 }
 
-std::optional<QRectF> MapViewer::map_bounds() const
+std::optional<QRectF> MapViewer::fit_rect() const
 {
-    bool any = false;
-    double left = 0, right = 0, bottom = 0, top = 0;
-    for (const Item &item : m_items) {
-        for (const QPointF &p : item.vertices) {
-            left = any ? std::min(left, p.x()) : p.x();
-            right = any ? std::max(right, p.x()) : p.x();
-            bottom = any ? std::min(bottom, p.y()) : p.y();
-            top = any ? std::max(top, p.y()) : p.y();
-            any = true;
-        }
+    // QRectF::united drops rectangles without area, such as a single well's.
+    std::optional<QRectF> all;
+    for (const Layer &layer : m_layers) {
+        if (!layer.bounds)
+            continue;
+        const QRectF &b = *layer.bounds;
+        all = all ? QRectF(QPointF(std::min(all->left(), b.left()), std::min(all->top(), b.top())),
+                           QPointF(std::max(all->right(), b.right()), std::max(all->bottom(), b.bottom())))
+                  : b;
     }
-    if (!any)
-        return std::nullopt;
-    return QRectF(QPointF(left, bottom), QPointF(right, top));
+    return all;
 }
 
-QRectF MapViewer::drawing_area() const
+QRectF MapViewer::view_rect() const
 {
-    return QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    if (m_view)
+        return *m_view;
+    return fit_rect().value_or(QRectF(0, 0, 1, 1));
+}
+
+QRect MapViewer::map_area() const
+{
+    const MapMargins margins = map_margins(fontMetrics(), colour_scales());
+    return rect().adjusted(margins.left, margins.top, -margins.right, -margins.bottom);
 }
 
 QTransform MapViewer::map_to_pixels() const
 {
-    const std::optional<QRectF> bounds = map_bounds();
-    return bounds ? map_transform(*bounds, drawing_area(), m_method, m_ratio) : QTransform();
+    const QRectF area = map_area();
+    const QRectF inner = area.adjusted(kPadding, kPadding, -kPadding, -kPadding);
+    return map_transform(view_rect(), inner.isValid() ? inner : area, m_method, m_ratio);
+}
+
+MapView MapViewer::current_view() const
+{
+    const QRect area = map_area();
+    const QTransform to_pixels = map_to_pixels();
+    return MapView{area.size(), to_pixels.m11(), to_pixels.dx() - area.left(), to_pixels.m22(),
+                   to_pixels.dy() - area.top()};
+}
+
+std::vector<ColourScale> MapViewer::colour_scales() const
+{
+    std::vector<ColourScale> scales;
+    for (const Layer &layer : m_layers) {
+        if (!layer.range)
+            continue;
+        const QString &property = layer.object.property;
+        auto found = std::find_if(scales.begin(), scales.end(),
+                                  [&property](const ColourScale &scale) { return scale.property == property; });
+        if (found == scales.end()) {
+            scales.push_back({property, layer.range->first, layer.range->second});
+        } else {
+            found->low = std::min(found->low, layer.range->first);
+            found->high = std::max(found->high, layer.range->second);
+        }
+    }
+    return scales;
+}
+
+std::vector<AxisTick> MapViewer::axis_ticks(Qt::Orientation axis) const
+{
+    if (m_layers.empty())
+        return {};
+    const QRect area = map_area();
+    const QTransform to_map = map_to_pixels().inverted();
+    const QFontMetrics metrics = fontMetrics();
+    auto label_width = [&metrics](const QString &label) { return double(metrics.horizontalAdvance(label)); };
+    constexpr double gap = 16;
+    if (axis == Qt::Horizontal) {
+        const double left = area.left(), right = area.left() + area.width();
+        return kelvra::axis_ticks(to_map.map(QPointF(left, 0)).x(), to_map.map(QPointF(right, 0)).x(), left, right,
+                                  label_width, gap);
+    }
+    const double top = area.top(), bottom = area.top() + area.height();
+    return kelvra::axis_ticks(to_map.map(QPointF(0, bottom)).y(), to_map.map(QPointF(0, top)).y(), bottom, top,
+                              label_width, gap);
+}
+
+void MapViewer::zoom_to_fit()
+{
+    m_view.reset();
+    invalidate();
+}
+
+void MapViewer::zoom_at(QPointF pixel, double factor)
+{
+    const QPointF anchor = map_to_pixels().inverted().map(pixel);
+    const QRectF view = view_rect();
+    set_view(QRectF(anchor + (view.topLeft() - anchor) / factor, view.size() / factor));
+}
+
+void MapViewer::pan_by(QPointF delta)
+{
+    const QTransform to_pixels = map_to_pixels();
+    set_view(view_rect().translated(-delta.x() / to_pixels.m11(), -delta.y() / to_pixels.m22()));
+}
+
+void MapViewer::zoom_to_pixels(const QRect &rect)
+{
+    set_view(map_to_pixels().inverted().mapRect(QRectF(rect)));
+}
+
+void MapViewer::set_view(const QRectF &view)
+{
+    // Far past the data's own size, coordinates lose their precision.
+    const QRectF fit = fit_rect().value_or(QRectF(0, 0, 1, 1));
+    const double reference = std::max({fit.width(), fit.height(), 1e-9 * (1 + std::abs(fit.center().x()))});
+    const double extent = std::max(view.width(), view.height());
+    if (m_layers.empty() || !(extent >= reference / kZoomRange && extent <= reference * kZoomRange))
+        return;
+    m_view = view;
+    invalidate();
+}
+
+bool MapViewer::picture_is_current() const
+{
+    return m_picture && m_picture->generation == m_generation.load();
+}
+
+void MapViewer::invalidate()
+{
+    ++m_generation;
+    if (m_layers.empty())
+        m_picture.reset();
+    if (!m_rendering)
+        start_render();
+    update();
+}
+
+void MapViewer::start_render()
+{
+    if (m_layers.empty() || !isVisible() || map_area().isEmpty() || picture_is_current()
+        || m_failed == m_generation.load())
+        return;
+    std::shared_ptr<RenderedMap> map = prepare_render();
+    m_rendering = true;
+    MapRenderer *renderer = m_renderer.get();
+    const std::atomic<quint64> *generation = &m_generation;
+    const QColor background = m_background;
+    m_watcher->setFuture(QtConcurrent::run(&m_pool, [renderer, map, background, generation] {
+        renderer->render(*map, background, *generation);
+        return map;
+    }));
+}
+
+std::shared_ptr<RenderedMap> MapViewer::prepare_render()
+{
+    std::shared_ptr<RenderedMap> map = m_spare ? std::move(m_spare) : std::make_shared<RenderedMap>();
+    map->view = current_view();
+    map->generation = m_generation.load();
+    map->layers.clear();
+    const std::vector<ColourScale> scales = colour_scales();
+    for (MapLook look : {MapLook::Dots, MapLook::Outline, MapLook::Polyline, MapLook::Marker}) {
+        for (const Layer &layer : m_layers) {
+            if (layer.look != look)
+                continue;
+            RenderLayer drawn;
+            drawn.look = look;
+            drawn.x = layer.object.x;
+            drawn.y = layer.object.y;
+            drawn.values = layer.object.values;
+            drawn.colour = layer.colour;
+            drawn.bounds = layer.bounds;
+            drawn.name = layer.name;
+            drawn.property = layer.object.property;
+            for (const ColourScale &scale : scales) {
+                if (layer.range && scale.property == layer.object.property) {
+                    drawn.low = scale.low;
+                    drawn.high = scale.high;
+                }
+            }
+            map->layers.push_back(std::move(drawn));
+        }
+    }
+    return map;
+}
+
+void MapViewer::take_render()
+{
+    if (!m_rendering || !m_watcher->isFinished())
+        return; // taken already by render_now()
+    m_rendering = false;
+    keep(m_watcher->result());
+    start_render(); // the view moved on meanwhile
+}
+
+void MapViewer::keep(std::shared_ptr<RenderedMap> map)
+{
+    if (!map->error.isEmpty()) {
+        // Not tried again until something changes.
+        m_failed = map->generation;
+        report_error(std::runtime_error(_("Cannot draw the map: %1").arg(map->error).toStdString()));
+    }
+    if (map->complete && map->generation == m_generation.load()) {
+        m_spare = std::move(m_picture);
+        m_picture = std::move(map);
+        update();
+        emit sig_picture_ready();
+    } else {
+        m_spare = std::move(map);
+    }
+}
+
+void MapViewer::render_now()
+{
+    if (m_rendering) {
+        m_watcher->waitForFinished();
+        m_rendering = false;
+        keep(m_watcher->result());
+    }
+    if (m_layers.empty() || map_area().isEmpty() || picture_is_current() || m_failed == m_generation.load())
+        return;
+    std::shared_ptr<RenderedMap> map = prepare_render();
+    m_renderer->render(*map, m_background, m_generation);
+    keep(std::move(map));
 }
 
 void MapViewer::paintEvent(QPaintEvent *)
@@ -229,28 +487,167 @@ void MapViewer::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), m_background);
     const QColor ink = qGray(m_background.rgb()) < 128 ? Qt::white : Qt::black;
     painter.setPen(ink);
-    if (m_items.empty()) {
+    if (m_layers.empty()) {
         painter.drawText(rect(), Qt::AlignCenter, _("No objects shown"));
         return;
     }
-    painter.setRenderHint(QPainter::Antialiasing);
-    if (const std::optional<QRectF> bounds = map_bounds()) {
-        const QTransform to_pixels = map_transform(*bounds, drawing_area(), m_method, m_ratio);
-        painter.setPen(QPen(QColor(ink.red(), ink.green(), ink.blue(), 60), 1));
-        painter.drawRect(to_pixels.mapRect(*bounds));
-        for (std::size_t i = 0; i < m_items.size(); ++i) {
-            painter.setPen(QPen(object_colour(i), kPointSize, Qt::SolidLine, Qt::RoundCap));
-            painter.drawPoints(to_pixels.map(QPolygonF(m_items[i].vertices)));
+    const QRect area = map_area();
+    if (m_picture) {
+        painter.save();
+        painter.setClipRect(area);
+        const MapView now = current_view();
+        const MapView &then = m_picture->view;
+        if (then == now) {
+            painter.drawImage(area.topLeft(), m_picture->image);
+        } else {
+            // The last picture, moved and scaled to the view now, until the new one is ready.
+            const double ax = now.sx / then.sx, ay = now.sy / then.sy;
+            painter.setTransform(QTransform(ax, 0, 0, ay, area.left() + now.ox - ax * then.ox,
+                                            area.top() + now.oy - ay * then.oy));
+            painter.drawImage(QPointF(0, 0), m_picture->image);
+        }
+        painter.restore();
+    }
+    draw_axes(painter, area, axis_ticks(Qt::Horizontal), axis_ticks(Qt::Vertical), ink);
+    draw_colour_bars(painter, area, colour_scales(), ink);
+    std::vector<LegendEntry> legend;
+    for (const Layer &layer : m_layers)
+        legend.push_back({layer.name, layer.colour, layer.range.has_value()});
+    draw_legend(painter, area, legend, ink, m_background);
+}
+
+void MapViewer::resizeEvent(QResizeEvent *event)
+{
+    AbstractViewer::resizeEvent(event);
+    invalidate();
+}
+
+void MapViewer::showEvent(QShowEvent *event)
+{
+    AbstractViewer::showEvent(event);
+    if (!m_rendering)
+        start_render();
+}
+
+void MapViewer::wheelEvent(QWheelEvent *event)
+{
+    const double notches = event->angleDelta().y() / 120.0;
+    if (m_layers.empty() || notches == 0) {
+        event->ignore();
+        return;
+    }
+    zoom_at(event->position(), std::pow(kZoomStep, notches));
+}
+
+void MapViewer::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || m_layers.empty()) {
+        AbstractViewer::mousePressEvent(event);
+        return;
+    }
+    m_press = m_last = event->pos();
+    if (event->modifiers() & Qt::ShiftModifier) {
+        m_drag = Drag::Band;
+        m_band->setGeometry(QRect(m_press, QSize()));
+        m_band->show();
+    } else {
+        m_drag = Drag::Pan;
+        setCursor(Qt::ClosedHandCursor);
+    }
+}
+
+void MapViewer::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_drag == Drag::Pan) {
+        pan_by(event->pos() - m_last);
+        m_last = event->pos();
+    } else if (m_drag == Drag::Band) {
+        m_band->setGeometry(QRect(m_press, event->pos()).normalized());
+    }
+    report_cursor(event->pos());
+}
+
+void MapViewer::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || m_drag == Drag::None) {
+        AbstractViewer::mouseReleaseEvent(event);
+        return;
+    }
+    if (m_drag == Drag::Band) {
+        m_band->hide();
+        const QRect band = QRect(m_press, event->pos()).normalized();
+        if (band.width() >= kBandMinimum && band.height() >= kBandMinimum)
+            zoom_to_pixels(band);
+    }
+    m_drag = Drag::None;
+    setCursor(Qt::CrossCursor);
+}
+
+void MapViewer::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        zoom_to_fit();
+}
+
+void MapViewer::keyPressEvent(QKeyEvent *event)
+{
+    const QRectF area = map_area();
+    const double across = area.width() / 8, down = area.height() / 8;
+    switch (m_layers.empty() ? 0 : event->key()) {
+    case Qt::Key_Left: // look west: the map moves east
+        pan_by(QPointF(across, 0));
+        break;
+    case Qt::Key_Right:
+        pan_by(QPointF(-across, 0));
+        break;
+    case Qt::Key_Up:
+        pan_by(QPointF(0, down));
+        break;
+    case Qt::Key_Down:
+        pan_by(QPointF(0, -down));
+        break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        zoom_at(area.center(), kZoomStep);
+        break;
+    case Qt::Key_Minus:
+        zoom_at(area.center(), 1 / kZoomStep);
+        break;
+    default:
+        AbstractViewer::keyPressEvent(event);
+    }
+}
+
+void MapViewer::leaveEvent(QEvent *event)
+{
+    AbstractViewer::leaveEvent(event);
+    emit sig_cursor_text(QString());
+}
+
+void MapViewer::report_cursor(QPoint pixel)
+{
+    const QRect area = map_area();
+    if (m_layers.empty() || !area.contains(pixel)) {
+        emit sig_cursor_text(QString());
+        return;
+    }
+    const QTransform to_pixels = map_to_pixels();
+    const QPointF at = to_pixels.inverted().map(QPointF(pixel) + QPointF(0.5, 0.5));
+    // As many decimals as tell neighbouring pixels apart.
+    const int decimals = int(std::clamp(std::ceil(std::log10(std::abs(to_pixels.m11()))), 0.0, 12.0));
+    QString text = _("E %1   N %2").arg(at.x(), 0, 'f', decimals).arg(at.y(), 0, 'f', decimals);
+    if (picture_is_current()) {
+        if (const auto found = m_picture->vertex_near(pixel - area.topLeft(), kReadoutRadius)) {
+            const RenderLayer &layer = m_picture->layers[found->first];
+            const QString vertex = QString::number(found->second);
+            text += QStringLiteral("    ");
+            text += layer.values.size()
+                        ? _("%1, vertex %2: %3 = %4")
+                              .arg(layer.name, vertex, layer.property, value_text(layer.values, found->second))
+                        : _("%1, vertex %2").arg(layer.name, vertex);
         }
     }
-    // Legend, top left: a swatch and the name of each object.
-    const int line_height = painter.fontMetrics().height();
-    for (std::size_t i = 0; i < m_items.size(); ++i) {
-        const QPointF baseline(kMargin, kMargin + line_height * double(i + 1));
-        painter.fillRect(QRectF(baseline - QPointF(0, 8), QSizeF(8, 8)), object_colour(i));
-        painter.setPen(ink);
-        painter.drawText(baseline + QPointF(12, 0), m_items[i].name);
-    }
+    emit sig_cursor_text(text);
 }
 
 } // namespace kelvra

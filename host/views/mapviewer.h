@@ -1,39 +1,64 @@
 #pragma once
 
-// A viewer that draws a 2-D map: the X and Y vertices of the objects it
-// shows, one colour per object, seen from above (north up).
+// A viewer that draws a 2-D base map of the objects it shows, seen from
+// above (north up): surfaces as dots coloured by their current property
+// with a colour bar, wells as markers, lines and outlines as lines, with
+// easting and northing axes and a legend. The picture is drawn off the GUI
+// thread into an image that is kept while nothing changes; while a new one
+// is made, the last one is shown moved and scaled to the new view.
+//
+// Navigation: the wheel zooms about the cursor; dragging pans; Shift and
+// drag zooms to a rectangle; a double click, Home, F or the context menu
+// zoom to fit; the arrow keys pan and + and - zoom.
 
-#include "host/ndarray.h"
-#include "host/viewer.h"
 #include "host/views/hostviews_export.h"
+#include "host/views/mapaxes.h"
+#include "host/views/maplayer.h"
 #include "host/views/maptransform.h"
+#include "host/viewer.h"
 
 #include <QColor>
+#include <QRgb>
 #include <QString>
+#include <QThreadPool>
 #include <QTransform>
-#include <QVector>
 
+#include <atomic>
+#include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QAction;
+class QRubberBand;
+template <typename T> class QFutureWatcher;
 
 namespace kelvra {
+
+class MapRenderer;
+struct MapView;
+struct RenderedMap;
+struct ColourScale;
 
 class HOSTVIEWS_EXPORT MapViewer : public AbstractViewer
 {
     Q_OBJECT
 public:
     explicit MapViewer(QWidget *parent = nullptr);
+    ~MapViewer() override;
 
-    // Shows an object's vertices, or replaces them when the object is shown
-    // already; dpState lists the shown objects in the order they were first
-    // shown. x and y must be float64 arrays of the same length (ValueError
-    // otherwise). Vertices with a non-finite coordinate are not drawn.
-    void show_object(const QString &name, const NdArray &x, const NdArray &y);
+    // Shows an object, or replaces what is shown of it; dpState lists the
+    // shown objects in the order they were first shown, and each keeps the
+    // colour it was first given. Throws ValueError (showing nothing new)
+    // when x and y are not float64 arrays of the same length, or values,
+    // when a property is named, are not real numbers, one per vertex.
+    // Vertices with a non-finite coordinate are not drawn, nor dots whose
+    // value is not finite.
+    void show_object(const QString &name, const MapObject &object);
     // Stops showing one object; an object that is not shown changes nothing.
     void hide_object(const QString &name);
-    // Stops showing every object and emits sig_hide_all.
+    // Stops showing every object, so that the next one shown has the first
+    // colour again, and emits sig_hide_all.
     void hide_all();
 
     // Opens the aspect ratio dialog on the current setting; what it applies
@@ -54,35 +79,107 @@ public:
     QColor background_color() const { return m_background; }
     void set_background(const QColor &color);
 
-    // Writes the canvas as a PNG picture to file (whatever its ending), and
-    // copies the picture to the clipboard first when clipboard is true.
-    // Throws std::runtime_error naming the file when it cannot be written.
+    // Writes the canvas as the user sees it, axes, colour bars and legend
+    // included, as a PNG picture to file (whatever its ending), and copies
+    // the picture to the clipboard first when clipboard is true. Throws
+    // std::runtime_error naming the file when it cannot be written.
     void export_to(const QString &file, bool clipboard);
 
-    // The mapping from map coordinates to pixels for the current size and
-    // aspect setting; the identity while no vertex is shown.
+    // Shows every vertex of the shown objects again, undoing zoom and pan.
+    void zoom_to_fit();
+
+    // The mapping from map coordinates to widget pixels for the current
+    // size, zoom and aspect setting.
     QTransform map_to_pixels() const;
+    // The part of the widget the map is drawn in, inside the axes.
+    QRect map_area() const;
+    // The ticks of the easting (Qt::Horizontal) or northing axis, at their
+    // widget pixel positions.
+    std::vector<AxisTick> axis_ticks(Qt::Orientation axis) const;
+
+    // Whether the picture on screen is of what is shown now, in the view now.
+    bool picture_is_current() const;
+    // Makes the picture current before returning: waits for the render in
+    // progress, or renders here. For export, pictures and tests.
+    void render_now();
 
     QAction *act_hide_all = nullptr;
+    QAction *act_zoom_to_fit = nullptr;
+
+Q_SIGNALS:
+    // The mouse is over the map: the map coordinates under it and, where a
+    // vertex is drawn there, its object, its number and its value of the
+    // object's current property. Empty when the mouse leaves the map.
+    void sig_cursor_text(const QString &text);
+    // A new picture of the current view is on screen.
+    void sig_picture_ready();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
-    struct Item
+    struct Layer
     {
         QString name;
-        QVector<QPointF> vertices; // finite ones only
+        MapObject object; // values converted from float16, which the renderer does not read
+        MapLook look;
+        QRgb colour;
+        std::optional<QRectF> bounds;                   // of the finite vertices
+        std::optional<std::pair<double, double>> range; // of the finite values
     };
+    enum class Drag { None, Pan, Band };
 
-    std::optional<QRectF> map_bounds() const; // of the drawn vertices
-    QRectF drawing_area() const;
+    std::optional<QRectF> fit_rect() const; // of every finite vertex
+    QRectF view_rect() const;               // the map rectangle the view frames
+    MapView current_view() const;
+    std::vector<ColourScale> colour_scales() const;
 
-    std::vector<Item> m_items;
+    // Zooms by factor (above 1: in), keeping the map point under pixel in place.
+    void zoom_at(QPointF pixel, double factor);
+    // Moves the map by delta pixels.
+    void pan_by(QPointF delta);
+    // Frames the map rectangle under the widget pixels of rect.
+    void zoom_to_pixels(const QRect &rect);
+    void set_view(const QRectF &view);
+
+    // Something drawn changed: the picture is stale; a new one is asked for.
+    void invalidate();
+    void start_render();
+    std::shared_ptr<RenderedMap> prepare_render();
+    void take_render();
+    void keep(std::shared_ptr<RenderedMap> map);
+    void report_cursor(QPoint pixel);
+
+    std::vector<Layer> m_layers;
+    int m_colours_given = 0;
     AspectMethod m_method = AspectMethod::Equal;
     double m_ratio = 1.0;
     QColor m_background = Qt::white;
-    QString m_last_export; // offered again by the next export dialog
+    std::optional<QRectF> m_view; // the zoomed view; none: fit to every vertex
+    QString m_last_export;        // offered again by the next export dialog
+
+    std::unique_ptr<MapRenderer> m_renderer;
+    std::atomic<quint64> m_generation{1};      // grows with every change; a render of another is stale
+    std::shared_ptr<RenderedMap> m_picture;    // on screen
+    std::shared_ptr<RenderedMap> m_spare;      // buffers for the next render
+    QThreadPool m_pool;                        // one render thread
+    QFutureWatcher<std::shared_ptr<RenderedMap>> *m_watcher = nullptr;
+    bool m_rendering = false;
+    quint64 m_failed = 0; // the generation whose render failed; not tried again
+
+    Drag m_drag = Drag::None;
+    QPoint m_press;
+    QPoint m_last;
+    QRubberBand *m_band = nullptr;
 };
 
 } // namespace kelvra

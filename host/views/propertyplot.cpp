@@ -2,20 +2,18 @@
 
 #include "host/dataobject.h"
 #include "host/translation.h"
+#include "host/views/propertycurve.h"
 
-#include <qwt_plot_curve.h>
 #include <qwt_plot_grid.h>
 #include <qwt_plot_magnifier.h>
 #include <qwt_plot_panner.h>
 #include <qwt_symbol.h>
 
-#include <cmath>
-
 namespace kelvra {
 
 PropertyPlot::PropertyPlot(QWidget *parent)
     : QwtPlot(parent)
-    , curve(new QwtPlotCurve)
+    , curve(new PropertyCurve)
     , grid(new QwtPlotGrid)
 {
     setCanvasBackground(Qt::white);
@@ -29,8 +27,10 @@ PropertyPlot::PropertyPlot(QWidget *parent)
     curve->setRenderHint(QwtPlotItem::RenderAntialiased);
     curve->attach(this);
 
-    // Wheel zooms, dragging with the left button pans (both owned by the canvas).
-    new QwtPlotMagnifier(canvas());
+    // Wheel zooms, dragging with the left button pans (both owned by the
+    // canvas). Forward zooms in, as on the map (Qwt's default zooms out).
+    auto *magnifier = new QwtPlotMagnifier(canvas());
+    magnifier->setWheelFactor(1 / magnifier->wheelFactor());
     new QwtPlotPanner(canvas());
     clear_plot();
 }
@@ -43,15 +43,7 @@ void PropertyPlot::show_property(const DataObject &object)
         setTitle(_("%1: no property to plot").arg(object.name()));
         return;
     }
-    QVector<QPointF> samples;
-    visit_real(object.prop().value(*property), [&](const auto *values) {
-        const std::int64_t count = object.prop().value(*property).size();
-        for (std::int64_t i = 0; i < count; ++i) {
-            if (std::isfinite(double(values[i])))
-                samples.append(QPointF(double(i), double(values[i])));
-        }
-    });
-    curve->setSamples(samples);
+    curve->set_values(object.prop().value(*property));
     curve->setTitle(*property);
     setTitle(QStringLiteral("%1 \u2013 %2").arg(object.name(), *property));
     setAxisTitle(QwtPlot::yLeft, *property);
@@ -60,7 +52,7 @@ void PropertyPlot::show_property(const DataObject &object)
 
 void PropertyPlot::clear_plot()
 {
-    curve->setSamples(QVector<QPointF>());
+    curve->set_values(NdArray());
     curve->setTitle(QString());
     setTitle(QString());
     setAxisTitle(QwtPlot::yLeft, _("Value"));

@@ -8,12 +8,12 @@
 
 #include <qwt_plot.h>
 
-class QwtPlotCurve;
 class QwtPlotGrid;
 
 namespace kelvra {
 
 class DataObject;
+class PropertyCurve;
 
 class HOSTVIEWS_EXPORT PropertyPlot : public QwtPlot
 {
@@ -21,17 +21,17 @@ class HOSTVIEWS_EXPORT PropertyPlot : public QwtPlot
 public:
     explicit PropertyPlot(QWidget *parent = nullptr);
 
-    // Plots the values of object's current property; an object without a
-    // current property (or whose current property has no values entry)
-    // empties the plot and says so in the title. Non-finite values are
-    // left out.
+    // Plots the values of object's current property, reading the property's
+    // array itself (nothing is copied); an object without a current property
+    // (or whose current property has no values entry) empties the plot and
+    // says so in the title. Non-finite values are not drawn.
     void show_property(const DataObject &object);
     // Empties the plot.
     void clear_plot();
     // Scales both axes to the plotted values again, undoing zoom and pan.
     void zoom_to_fit();
 
-    QwtPlotCurve *const curve;
+    PropertyCurve *const curve;
     QwtPlotGrid *const grid;
 };
 

@@ -1,7 +1,11 @@
 // The reference host end to end, offscreen: requests made through the real
 // dialogs change the objects exactly; refused ones change nothing and are
 // reported once; objects survive a save and a load; modes and viewer tabs
-// keep the docks consistent.
+// keep the docks consistent; an opened project is on the map, east to the
+// right and north up.
+
+// Mouse events through the window system layer, as a user's would come.
+#define QTEST_QPA_MOUSE_HANDLING
 
 #include "app/core/objectfile.h"
 #include "app/ui/backgroundtask.h"
@@ -26,6 +30,8 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QLineEdit>
+#include <QMenu>
+#include <QStatusBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -112,6 +118,8 @@ private Q_SLOTS:
     void cancel_at_every_step_changes_nothing();
     void progress_dialog_cancels_the_work();
     void modes_and_viewer_tabs_keep_the_docks_consistent();
+    void opened_project_is_on_the_map_east_right_north_up();
+    void current_property_from_the_object_menu();
     void bug_report_is_handed_over();
     void preferences_are_kept_and_reach_new_viewers();
 
@@ -529,6 +537,83 @@ void TestHostApp::modes_and_viewer_tabs_keep_the_docks_consistent()
     window.store->remove_object(QStringLiteral("fault F1"));
     QCOMPARE(window.current_viewer->dpState, DisplayState{"well A"});
     QCOMPARE(window.objects->checked_names(), QStringList{"well A"});
+    QVERIFY(m_errors->messages.isEmpty());
+}
+
+void TestHostApp::opened_project_is_on_the_map_east_right_north_up()
+{
+    // Three marks with X and Y told apart: east of, and north of, the first.
+    PropertyMap prop;
+    prop.insert(QStringLiteral("X"), test::array({0, 1000, 0}));
+    prop.insert(QStringLiteral("Y"), test::array({0, 0, 500}));
+    prop.insert(QStringLiteral("Z"), test::array({0, 0, 0}));
+    prop.insert(QStringLiteral("id"), test::array({1, 2, 3}));
+    std::vector<std::unique_ptr<GeoObject>> objects = sample_objects();
+    objects.insert(objects.begin(), std::make_unique<GeoObject>(QStringLiteral("marks"), QStringLiteral("Point"),
+                                                                prop, QStringLiteral("id")));
+    const QString file = m_dir.filePath(QStringLiteral("marks.db"));
+    m_window->store->replace_all(std::move(objects));
+    m_window->save_project(file);
+    QVERIFY(finish(*m_window));
+    const QStringList names = m_window->store->object_names();
+    m_window.reset();
+
+    HostWindow window;
+    window.open_project(file);
+    QVERIFY(finish(window));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.current_viewer->dpState, names);
+    QStringList checked = window.objects->checked_names(); // in the tree's order
+    checked.sort();
+    QStringList sorted = names;
+    sorted.sort();
+    QCOMPARE(checked, sorted);
+    QCOMPARE(window.objects->selected_object()->name(), QStringLiteral("marks"));
+    auto *plot = qobject_cast<PropertyPlot *>(window.plotWidget.data());
+    QCOMPARE(plot->axisTitle(QwtPlot::yLeft).text(), QStringLiteral("id"));
+
+    auto *viewer = qobject_cast<MapViewer *>(window.current_viewer.data());
+    viewer->render_now();
+    const QTransform t = viewer->map_to_pixels();
+    QVERIFY(t.map(QPointF(1000, 0)).x() > t.map(QPointF(0, 0)).x() + 50);
+    QVERIFY(t.map(QPointF(0, 500)).y() < t.map(QPointF(0, 0)).y() - 20);
+    // The vertex drawn at each mark's place is that mark.
+    const double x[] = {0, 1000, 0}, y[] = {0, 0, 500};
+    for (int i = 0; i < 3; ++i) {
+        const QPointF at = t.map(QPointF(x[i], y[i]));
+        QTest::mouseMove(viewer, QPoint(int(at.x()), int(at.y())));
+        const QString readout = window.statusBar()->currentMessage();
+        QVERIFY2(readout.endsWith(QStringLiteral("marks, vertex %1: id = %2").arg(i).arg(i + 1)), qPrintable(readout));
+    }
+}
+
+void TestHostApp::current_property_from_the_object_menu()
+{
+    HostWindow &window = *m_window;
+    window.objects->select(QStringLiteral("well A"));
+    QStringList offered, checked;
+    QTimer::singleShot(0, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction *action : menu->actions()) {
+            if (action->text() != QStringLiteral("Current property"))
+                continue;
+            for (QAction *choice : action->menu()->actions()) {
+                offered << choice->text();
+                if (choice->isChecked())
+                    checked << choice->text();
+            }
+            action->menu()->actions().last()->trigger();
+        }
+        menu->close();
+    });
+    emit window.objects->object_menu_requested(QStringLiteral("well A"), QPoint(100, 100));
+    QCOMPARE(offered, (QStringList{"vint", "porosity"}));
+    QCOMPARE(checked, QStringList{"vint"});
+    QCOMPARE(window.store->get(QStringLiteral("well A"))->current_property(), std::optional<QString>("porosity"));
+    auto *plot = qobject_cast<PropertyPlot *>(window.plotWidget.data());
+    QCOMPARE(plot->axisTitle(QwtPlot::yLeft).text(), QStringLiteral("porosity"));
     QVERIFY(m_errors->messages.isEmpty());
 }
 

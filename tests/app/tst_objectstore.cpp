@@ -139,6 +139,15 @@ void TestObjectStore::property_requests()
     QCOMPARE(well->prop().keys(), (QStringList{"X", "Y", "Z", "vint", "phi"}));
     QCOMPARE(well->current_property(), std::optional<QString>("phi"));
 
+    // The current property is chosen, and the viewers and plot are told.
+    QSignalSpy changed(m_store.get(), &ObjectStore::object_changed);
+    m_store->set_current_property(QStringLiteral("well"), QStringLiteral("vint"));
+    QCOMPARE(well->current_property(), std::optional<QString>("vint"));
+    QCOMPARE(changed.count(), 1);
+    m_store->set_current_property(QStringLiteral("well"), QStringLiteral("vint"));
+    QCOMPARE(changed.count(), 1); // no change, nothing to tell
+    m_store->set_current_property(QStringLiteral("well"), QStringLiteral("phi"));
+
     // Removing the current property makes a remaining one current, never a
     // coordinate; the last one leaves none.
     m_store->create_property(QStringLiteral("well"), QStringLiteral("sw"));
@@ -172,6 +181,9 @@ void TestObjectStore::refused_requests_change_nothing_data()
     QTest::newRow("rename missing property") << Request([](ObjectStore &s) { s.rename_property("well", "B", "C"); });
     QTest::newRow("remove coordinate") << Request([](ObjectStore &s) { s.remove_property("well", "Z"); });
     QTest::newRow("remove missing property") << Request([](ObjectStore &s) { s.remove_property("well", ""); });
+    QTest::newRow("current coordinate") << Request([](ObjectStore &s) { s.set_current_property("well", "Y"); });
+    QTest::newRow("current missing") << Request([](ObjectStore &s) { s.set_current_property("well", "nope"); });
+    QTest::newRow("current of unknown") << Request([](ObjectStore &s) { s.set_current_property("nope", "vint"); });
     QTest::newRow("add taken") << Request([](ObjectStore &s) { s.add(make("well", "Line", 2)); });
     QTest::newRow("while busy") << Request([](ObjectStore &s) {
         s.set_busy(QStringLiteral("saving"));

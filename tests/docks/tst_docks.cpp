@@ -14,6 +14,7 @@
 #include "host/views/mapviewer.h"
 #include "host/views/maptransform.h"
 #include "host/views/plotwidget.h"
+#include "host/views/propertycurve.h"
 #include "host/views/propertyplot.h"
 #include "host/views/tabviewer.h"
 #include "plugins/plotter/plotter.h"
@@ -38,7 +39,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include <qwt_plot_curve.h>
 
 #include <algorithm>
 #include <limits>
@@ -49,6 +49,12 @@ using namespace kelvra::test;
 namespace {
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// An object of wells at the vertices, without a property.
+MapObject wells(NdArray x, NdArray y)
+{
+    return MapObject{QStringLiteral("Point"), std::move(x), std::move(y), QString(), NdArray()};
+}
 
 // A main window with a registered viewer dock.
 struct ViewerDock
@@ -177,7 +183,7 @@ void TestDocks::viewer_without_data_explorer()
 void TestDocks::tab_switch_emits_current_state_once()
 {
     ViewerDock f;
-    f.viewer(0)->show_object(QStringLiteral("top"), array({0, 1}), array({0, 1}));
+    f.viewer(0)->show_object(QStringLiteral("top"), wells(array({0, 1}), array({0, 1})));
     f.dock->tabs->act_new_viewer->trigger();
     QCOMPARE(f.dock->tabs->count(), 2);
     QCOMPARE(f.main.current_viewer.data(), f.viewer(1));
@@ -342,11 +348,11 @@ void TestDocks::map_objects()
 {
     MapViewer viewer;
     QSignalSpy hidden(&viewer, &AbstractViewer::sig_hide_all);
-    viewer.show_object(QStringLiteral("a"), array({0, 1}), array({0, 1}));
-    viewer.show_object(QStringLiteral("b"), array({2}), array({2}));
-    viewer.show_object(QStringLiteral("a"), array({5}), array({5}));
+    viewer.show_object(QStringLiteral("a"), wells(array({0, 1}), array({0, 1})));
+    viewer.show_object(QStringLiteral("b"), wells(array({2}), array({2})));
+    viewer.show_object(QStringLiteral("a"), wells(array({5}), array({5})));
     QCOMPARE(viewer.dpState, (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
-    QVERIFY_EXCEPTION_THROWN(viewer.show_object(QStringLiteral("c"), array({1, 2}), array({1})), ValueError);
+    QVERIFY_EXCEPTION_THROWN(viewer.show_object(QStringLiteral("c"), wells(array({1, 2}), array({1}))), ValueError);
     viewer.hide_object(QStringLiteral("missing"));
     viewer.hide_object(QStringLiteral("a"));
     QCOMPARE(viewer.dpState, QStringList{QStringLiteral("b")});
@@ -355,11 +361,16 @@ void TestDocks::map_objects()
     QVERIFY(viewer.dpState.isEmpty());
     QCOMPARE(hidden.count(), 1);
 
-    // Non-finite vertices are left out of the drawing and of its extent.
-    viewer.resize(132, 132);
-    viewer.show_object(QStringLiteral("c"), array({0, kNaN, 10, 1e300 * 1e300}), array({0, 1, 10, 3}));
-    QCOMPARE(viewer.map_to_pixels().map(QPointF(5, 5)), QPointF(66, 66));
-    QCOMPARE(viewer.map_to_pixels().map(QPointF(0, 0)), QPointF(12, 120));
+    // Non-finite vertices are left out of the drawing and of its extent:
+    // the finite ones fill the map, centred.
+    viewer.resize(300, 300);
+    viewer.show_object(QStringLiteral("c"), wells(array({0, kNaN, 10, 1e300 * 1e300}), array({0, 1, 10, 3})));
+    const QTransform t = viewer.map_to_pixels();
+    const QRect area = viewer.map_area();
+    QCOMPARE(t.map(QPointF(5, 5)), QRectF(area).center());
+    const QRectF drawn(t.map(QPointF(0, 10)), t.map(QPointF(10, 0)));
+    QVERIFY(QRectF(area).contains(drawn));
+    QVERIFY(drawn.width() > 0.8 * area.width());
 }
 
 void TestDocks::map_transform_data()
@@ -442,8 +453,8 @@ void TestDocks::aspect_dialog()
     QFETCH(QString, method);
     QFETCH(int, errors);
     MapViewer viewer;
-    viewer.resize(224, 124); // a 200 x 100 pixel drawing area
-    viewer.show_object(QStringLiteral("a"), array({0, 10}), array({0, 10}));
+    viewer.resize(400, 200); // a map much wider than high
+    viewer.show_object(QStringLiteral("a"), wells(array({0, 10}), array({0, 10})));
     ErrorRecorder recorder;
     bool open_after_ok = false;
     QString kept;
@@ -466,8 +477,15 @@ void TestDocks::aspect_dialog()
     QCOMPARE(kept, ratio);
     QCOMPARE(aspect_method_text(viewer.aspect_method()), method);
     const QTransform t = viewer.map_to_pixels();
-    const double expected = method == QLatin1String("Fixed") ? 2.0 : method == QLatin1String("Equal") ? 1.0 : 0.5;
-    QCOMPARE(-t.m22() / t.m11(), expected);
+    if (method == QLatin1String("Auto")) {
+        // Both axes fill the map, whatever its shape.
+        const QRectF drawn(t.map(QPointF(0, 10)), t.map(QPointF(10, 0)));
+        const QRect area = viewer.map_area();
+        QCOMPARE(drawn.left() - area.left(), drawn.top() - area.top());
+        QVERIFY(qAbs(-t.m22() / t.m11() - 1) > 0.1);
+    } else {
+        QCOMPARE(-t.m22() / t.m11(), method == QLatin1String("Fixed") ? 2.0 : 1.0);
+    }
 
     // The next dialog opens on the setting in effect.
     QString shown;
@@ -519,7 +537,7 @@ void TestDocks::export_canvas()
     MapViewer viewer;
     viewer.resize(200, 150);
     viewer.set_background(QColor(10, 20, 30));
-    viewer.show_object(QStringLiteral("a"), array({0, 10}), array({0, 5}));
+    viewer.show_object(QStringLiteral("a"), wells(array({0, 10}), array({0, 5})));
     QGuiApplication::clipboard()->clear();
     on_next_modal([&](QWidget *modal) {
         auto *dialog = qobject_cast<CanvasExportDialog *>(modal);
@@ -585,8 +603,11 @@ void TestDocks::property_plot()
 {
     PropertyPlot plot;
     plot.show_property(PlotObject(QStringLiteral("poro"), array({0.1, kNaN, 0.3})));
-    QCOMPARE(plot.curve->dataSize(), size_t(2));
-    QCOMPARE(plot.curve->sample(1), QPointF(2, 0.3));
+    // The curve reads the property's values; the NaN is not drawn and does
+    // not count in the plot's extent.
+    QCOMPARE(plot.curve->dataSize(), size_t(3));
+    QCOMPARE(plot.curve->sample(2), QPointF(2, 0.3));
+    QCOMPARE(plot.curve->boundingRect(), QRectF(QPointF(0, 0.1), QPointF(2, 0.3)));
     QCOMPARE(plot.axisTitle(QwtPlot::yLeft).text(), QStringLiteral("poro"));
 
     plot.show_property(PlotObject(std::nullopt, array({1, 2})));

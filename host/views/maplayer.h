@@ -1,0 +1,39 @@
+#pragma once
+
+// What a map viewer is given of one object, and how each geometry type
+// looks on the map.
+
+#include "host/ndarray.h"
+#include "host/views/hostviews_export.h"
+
+#include <QString>
+
+namespace kelvra {
+
+// How an object's vertices appear on the map. The order is the drawing
+// order: dots at the bottom, markers on top, so that a well stays visible
+// above any surface.
+enum class MapLook {
+    Dots,     // each vertex a dot, coloured by the current property
+    Outline,  // a closed polygon through the vertices in their order
+    Polyline, // a line through the vertices in their order
+    Marker,   // a marker of constant screen size at each vertex
+};
+
+// Point and Label: Marker; Line: Polyline; Survey: Outline; Tsurface,
+// Gsurface, Cube and any other type: Dots.
+HOSTVIEWS_EXPORT MapLook map_look(const QString &geometry_type);
+
+// One object as the host hands it to a map viewer. The viewer keeps the
+// arrays themselves, which share storage with the object's (nothing is
+// copied); the host never writes into an array that another holder shares.
+struct MapObject
+{
+    QString geometry_type;
+    NdArray x;        // float64, one value per vertex
+    NdArray y;        // float64, one value per vertex
+    QString property; // the object's current property; empty when it has none
+    NdArray values;   // that property's values, real numbers, one per vertex
+};
+
+} // namespace kelvra

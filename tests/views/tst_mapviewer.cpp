@@ -1,0 +1,470 @@
+// The map viewer as a user meets it: what lands where on screen, the
+// colours of property values, the axes, navigation with real mouse and key
+// events, the picture kept while a new one is drawn, and the export.
+
+// Mouse events through the window system layer, which tracks the pressed
+// buttons, so that a drag reaches the widget as one.
+#define QTEST_QPA_MOUSE_HANDLING
+
+#include "testsupport.h"
+
+#include "host/views/mapaxes.h"
+#include "host/views/mapviewer.h"
+
+#include <QAction>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QWheelEvent>
+#include <QtTest>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+using namespace kelvra;
+
+namespace {
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+MapObject object(const QString &type, std::initializer_list<double> x, std::initializer_list<double> y,
+                 const QString &property = QString(), std::initializer_list<double> values = {})
+{
+    return MapObject{type, test::array(x), test::array(y), property,
+                     property.isEmpty() ? NdArray() : test::array(values)};
+}
+
+// A square grid of side x side vertices over 0 to 1000 in X and Y, valued
+// by X, with a gap of NaN values along row gap_row.
+MapObject grid(int side)
+{
+    std::vector<double> x, y, values;
+    for (int row = 0; row < side; ++row) {
+        for (int column = 0; column < side; ++column) {
+            x.push_back(1000.0 * column / (side - 1));
+            y.push_back(1000.0 * row / (side - 1));
+            values.push_back(x.back());
+        }
+    }
+    return MapObject{QStringLiteral("Tsurface"), NdArray::from_values(x), NdArray::from_values(y),
+                     QStringLiteral("value"), NdArray::from_values(values)};
+}
+
+// The widget pixel a map point lands in.
+QPoint pixel_of(const MapViewer &viewer, double x, double y)
+{
+    const QPointF at = viewer.map_to_pixels().map(QPointF(x, y));
+    return QPoint(int(std::floor(at.x())), int(std::floor(at.y())));
+}
+
+QColor colour_at(MapViewer &viewer, QPoint pixel)
+{
+    viewer.render_now();
+    return viewer.grab().toImage().pixelColor(pixel);
+}
+
+// Whether the colours are alike within a little rounding.
+bool alike(const QColor &a, const QColor &b)
+{
+    return std::abs(a.red() - b.red()) <= 2 && std::abs(a.green() - b.green()) <= 2
+        && std::abs(a.blue() - b.blue()) <= 2;
+}
+
+// The colours of the object palette, in the order objects are shown.
+const QColor kFirst(31, 119, 180);
+const QColor kSecond(255, 127, 14);
+
+void wheel(MapViewer &viewer, QPoint at, int notches)
+{
+    QWheelEvent event(at, viewer.mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&viewer, &event);
+}
+
+// The map point under a widget pixel's centre.
+QPointF map_point(const MapViewer &viewer, QPointF pixel)
+{
+    return viewer.map_to_pixels().inverted().map(pixel);
+}
+
+} // namespace
+
+class TestMapViewer : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void each_geometry_lands_where_the_transform_puts_it_data();
+    void each_geometry_lands_where_the_transform_puts_it();
+    void lone_well_survives_among_many_vertices();
+    void colours_of_known_values();
+    void sparse_surface_dots_are_wider();
+    void axis_ticks_data();
+    void axis_ticks();
+    void axes_follow_zoom();
+    void wheel_zooms_about_the_cursor();
+    void drag_pans();
+    void rubber_band_zooms_to_the_rectangle_data();
+    void rubber_band_zooms_to_the_rectangle();
+    void keys_and_double_click();
+    void last_picture_shown_until_the_new_one_is_ready();
+    void cursor_readout();
+    void export_has_axes_and_colour_bar();
+
+private:
+    std::unique_ptr<MapViewer> m_viewer;
+};
+
+void TestMapViewer::init()
+{
+    m_viewer = std::make_unique<MapViewer>();
+    m_viewer->resize(600, 400);
+}
+
+void TestMapViewer::cleanup()
+{
+    m_viewer.reset();
+}
+
+void TestMapViewer::each_geometry_lands_where_the_transform_puts_it_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QPointF>("drawn"); // a map point the geometry covers
+    QTest::addColumn<QPointF>("empty"); // one it leaves empty
+    // Vertices (600, 200), (1000, 200), (1000, 600), (600, 600) in this order.
+    QTest::newRow("Point: markers at the vertices") << "Point" << QPointF(1000, 600) << QPointF(800, 200);
+    QTest::newRow("Line: through the vertices in order") << "Line" << QPointF(800, 200) << QPointF(600, 400);
+    QTest::newRow("Survey: the closed outline") << "Survey" << QPointF(600, 400) << QPointF(800, 400);
+    QTest::newRow("Tsurface: dots at the vertices") << "Tsurface" << QPointF(600, 600) << QPointF(800, 600);
+}
+
+void TestMapViewer::each_geometry_lands_where_the_transform_puts_it()
+{
+    QFETCH(QString, type);
+    QFETCH(QPointF, drawn);
+    QFETCH(QPointF, empty);
+    MapViewer &viewer = *m_viewer;
+    // A far corner keeps the legend clear of what is checked.
+    viewer.show_object(QStringLiteral("corner"), object(QStringLiteral("Point"), {0}, {1000}));
+    viewer.show_object(type, object(type, {600, 1000, 1000, 600}, {200, 200, 600, 600}));
+    // North up, east to the right.
+    QVERIFY(pixel_of(viewer, 1000, 200).x() > pixel_of(viewer, 600, 200).x());
+    QVERIFY(pixel_of(viewer, 600, 600).y() < pixel_of(viewer, 600, 200).y());
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, drawn.x(), drawn.y())), kSecond));
+    QCOMPARE(colour_at(viewer, pixel_of(viewer, empty.x(), empty.y())), QColor(Qt::white));
+}
+
+void TestMapViewer::lone_well_survives_among_many_vertices()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show();
+    viewer.show_object(QStringLiteral("surface"), grid(500)); // 250,000 vertices, several per pixel
+    viewer.show_object(QStringLiteral("well"), object(QStringLiteral("Point"), {500.3}, {499.7}));
+    for (int notches : {0, 6, 6, -20}) {
+        wheel(viewer, pixel_of(viewer, 495, 495), notches);
+        QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 500.3, 499.7)), kSecond));
+    }
+    // Shown first, the well still lies on top of a surface shown after it.
+    viewer.hide_all();
+    viewer.show_object(QStringLiteral("well"), object(QStringLiteral("Point"), {500.3}, {499.7}));
+    viewer.show_object(QStringLiteral("surface"), grid(500));
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 500.3, 499.7)), kFirst));
+}
+
+void TestMapViewer::colours_of_known_values()
+{
+    MapViewer &viewer = *m_viewer;
+    // viridis at the low end, the middle and the high end of the values;
+    // a vertex whose value is NaN is not drawn.
+    viewer.show_object(QStringLiteral("horizon"),
+                       object(QStringLiteral("Tsurface"), {0, 500, 1000, 1000, 0}, {0, 0, 0, 500, 500},
+                              QStringLiteral("amplitude"), {-2, 0, 2, kNaN, 1}));
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 0, 0)), QColor(0x44, 0x01, 0x54)));
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 500, 0)), QColor(0x21, 0x91, 0x8c)));
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 1000, 0)), QColor(0xfd, 0xe7, 0x25)));
+    QCOMPARE(colour_at(viewer, pixel_of(viewer, 1000, 500)), QColor(Qt::white));
+
+    // Another current property recolours the map.
+    viewer.show_object(QStringLiteral("horizon"),
+                       object(QStringLiteral("Tsurface"), {0, 500, 1000, 1000, 0}, {0, 0, 0, 500, 500},
+                              QStringLiteral("other"), {5, 5, 4, 4, 4}));
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 0, 0)), QColor(0xfd, 0xe7, 0x25)));
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 1000, 500)), QColor(0x44, 0x01, 0x54)));
+
+    // Without a current property a surface has its object colour.
+    viewer.show_object(QStringLiteral("horizon"),
+                       object(QStringLiteral("Tsurface"), {0, 500, 1000, 1000, 0}, {0, 0, 0, 500, 500}));
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 1000, 500)), kFirst));
+}
+
+void TestMapViewer::sparse_surface_dots_are_wider()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show_object(QStringLiteral("coarse"), grid(21));
+    const QPoint vertex = pixel_of(viewer, 500, 500);
+    QCOMPARE(colour_at(viewer, vertex), colour_at(viewer, vertex + QPoint(1, 1)));
+    QCOMPARE(colour_at(viewer, vertex), colour_at(viewer, vertex - QPoint(1, 1)));
+    // Between the vertices the background shows.
+    QCOMPARE(colour_at(viewer, pixel_of(viewer, 525, 525)), QColor(Qt::white));
+}
+
+void TestMapViewer::axis_ticks_data()
+{
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    QTest::addColumn<QStringList>("labels");
+    // 500 pixels, labels 30 pixels wide: ticks at least 50 pixels apart.
+    QTest::newRow("whole map") << 0.0 << 1000.0 << QStringList{"0", "100", "200", "300", "400", "500", "600", "700", "800", "900", "1000"};
+    QTest::newRow("zoomed in") << 431.7 << 437.1 << QStringList{"432", "433", "434", "435", "436", "437"};
+    QTest::newRow("decimals") << 0.1203 << 0.1251
+                              << QStringList{"0.1205", "0.1210", "0.1215", "0.1220", "0.1225",
+                                             "0.1230", "0.1235", "0.1240", "0.1245", "0.1250"};
+    QTest::newRow("around zero") << -7.0 << 12.0 << QStringList{"-6", "-4", "-2", "0", "2", "4", "6", "8", "10", "12"};
+    QTest::newRow("far from the origin") << 6512345.0 << 6519876.0
+                                         << QStringList{"6513000", "6514000", "6515000", "6516000", "6517000", "6518000", "6519000"};
+}
+
+void TestMapViewer::axis_ticks()
+{
+    QFETCH(double, low);
+    QFETCH(double, high);
+    QFETCH(QStringList, labels);
+    const std::vector<AxisTick> ticks = kelvra::axis_ticks(low, high, 100, 600, [](const QString &) { return 30.0; }, 16);
+    QStringList found;
+    for (const AxisTick &tick : ticks) {
+        found << tick.label;
+        QCOMPARE(tick.position, 100 + (tick.value - low) / (high - low) * 500);
+    }
+    QCOMPARE(found, labels);
+    // Wide labels need room: fewer ticks.
+    QVERIFY(kelvra::axis_ticks(low, high, 100, 600, [](const QString &) { return 120.0; }, 16).size() < ticks.size());
+}
+
+void TestMapViewer::axes_follow_zoom()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show_object(QStringLiteral("surface"), grid(11));
+    std::vector<double> steps;
+    for (int notches : {0, 4, 8, 8}) {
+        wheel(viewer, pixel_of(viewer, 321, 123), notches);
+        for (Qt::Orientation axis : {Qt::Horizontal, Qt::Vertical}) {
+            const std::vector<AxisTick> ticks = viewer.axis_ticks(axis);
+            QVERIFY(ticks.size() >= 2);
+            const double step = ticks[1].value - ticks[0].value;
+            const double mantissa = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+            QVERIFY2(std::abs(mantissa - 1) < 1e-6 || std::abs(mantissa - 2) < 1e-6 || std::abs(mantissa - 5) < 1e-6,
+                     qPrintable(QString::number(step)));
+            for (const AxisTick &tick : ticks) {
+                const QPointF at = viewer.map_to_pixels().map(QPointF(tick.value, tick.value));
+                QCOMPARE(tick.position, axis == Qt::Horizontal ? at.x() : at.y());
+                QCOMPARE(tick.label.toDouble(), tick.value);
+            }
+            if (axis == Qt::Horizontal)
+                steps.push_back(step);
+        }
+    }
+    // Closer in, finer ticks.
+    QVERIFY(std::is_sorted(steps.rbegin(), steps.rend()));
+    QVERIFY(steps.back() < steps.front() / 50);
+}
+
+void TestMapViewer::wheel_zooms_about_the_cursor()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show_object(QStringLiteral("surface"), grid(11));
+    const QPoint cursor = pixel_of(viewer, 700, 300);
+    const QPointF under = map_point(viewer, cursor);
+    const double scale = viewer.map_to_pixels().m11();
+    wheel(viewer, cursor, 1);
+    QCOMPARE(viewer.map_to_pixels().m11(), scale * 1.25);
+    QCOMPARE(map_point(viewer, cursor), under);
+    wheel(viewer, cursor, -2);
+    QCOMPARE(viewer.map_to_pixels().m11(), scale / 1.25);
+    QCOMPARE(map_point(viewer, cursor), under);
+}
+
+void TestMapViewer::drag_pans()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    viewer.show_object(QStringLiteral("surface"), grid(11));
+    const QPoint from = pixel_of(viewer, 500, 500), to = from + QPoint(-80, 35);
+    const QPointF under = map_point(viewer, from);
+    const double scale = viewer.map_to_pixels().m11();
+    QTest::mousePress(&viewer, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(&viewer, from + QPoint(-40, 20));
+    QTest::mouseMove(&viewer, to);
+    QTest::mouseRelease(&viewer, Qt::LeftButton, Qt::NoModifier, to);
+    QCOMPARE(map_point(viewer, to), under);
+    QCOMPARE(viewer.map_to_pixels().m11(), scale);
+}
+
+void TestMapViewer::rubber_band_zooms_to_the_rectangle_data()
+{
+    QTest::addColumn<QString>("method");
+    QTest::addColumn<double>("ratio");
+    QTest::newRow("equal") << "Equal" << 1.0;
+    QTest::newRow("fixed 2") << "Fixed" << 2.0;
+    QTest::newRow("auto") << "Auto" << 1.0;
+}
+
+void TestMapViewer::rubber_band_zooms_to_the_rectangle()
+{
+    QFETCH(QString, method);
+    QFETCH(double, ratio);
+    MapViewer &viewer = *m_viewer;
+    viewer.apply_aspect(method, ratio);
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    viewer.show_object(QStringLiteral("surface"), grid(11));
+    const QPoint corner = pixel_of(viewer, 200, 700), other = pixel_of(viewer, 450, 600);
+    const QRectF chosen = QRectF(map_point(viewer, corner), map_point(viewer, other)).normalized();
+    // One pixel before the zoom, in map units.
+    const double pixel_x = 1 / viewer.map_to_pixels().m11(), pixel_y = -1 / viewer.map_to_pixels().m22();
+    QTest::mousePress(&viewer, Qt::LeftButton, Qt::ShiftModifier, corner);
+    QTest::mouseMove(&viewer, other);
+    QTest::mouseRelease(&viewer, Qt::LeftButton, Qt::ShiftModifier, other);
+
+    // The chosen rectangle, to the pixel it was drawn with, fills the map
+    // along one axis at least, centred.
+    const QTransform t = viewer.map_to_pixels();
+    const QRectF area = viewer.map_area();
+    const QPointF centre = map_point(viewer, area.center());
+    QVERIFY(std::abs(centre.x() - chosen.center().x()) <= pixel_x);
+    QVERIFY(std::abs(centre.y() - chosen.center().y()) <= pixel_y);
+    const QRectF shown = t.mapRect(chosen.adjusted(pixel_x, pixel_y, -pixel_x, -pixel_y));
+    QVERIFY(area.contains(shown));
+    QVERIFY(shown.width() > 0.85 * area.width() || shown.height() > 0.85 * area.height());
+    if (method != QLatin1String("Auto"))
+        QCOMPARE(-t.m22() / t.m11(), ratio); // the aspect keeps its meaning
+}
+
+void TestMapViewer::keys_and_double_click()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show();
+    viewer.activateWindow();
+    viewer.setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(&viewer));
+    viewer.show_object(QStringLiteral("surface"), grid(11));
+    const QTransform fitted = viewer.map_to_pixels();
+    const QPointF centre = QRectF(viewer.map_area()).center();
+
+    QTest::keyClick(&viewer, Qt::Key_Plus);
+    QCOMPARE(viewer.map_to_pixels().m11(), fitted.m11() * 1.25);
+    QCOMPARE(map_point(viewer, centre), fitted.inverted().map(centre));
+    QTest::keyClick(&viewer, Qt::Key_Minus);
+    QCOMPARE(viewer.map_to_pixels().m11(), fitted.m11());
+
+    // Right: look east; the map moves left by an eighth of its width.
+    const QPointF before = viewer.map_to_pixels().map(QPointF(500, 500));
+    QTest::keyClick(&viewer, Qt::Key_Right);
+    QCOMPARE(viewer.map_to_pixels().map(QPointF(500, 500)), before - QPointF(viewer.map_area().width() / 8.0, 0));
+    QTest::keyClick(&viewer, Qt::Key_Up);
+    QCOMPARE(viewer.map_to_pixels().map(QPointF(500, 500)).y(), before.y() + viewer.map_area().height() / 8.0);
+
+    QTest::keyClick(&viewer, Qt::Key_Home);
+    QCOMPARE(viewer.map_to_pixels(), fitted);
+    wheel(viewer, pixel_of(viewer, 100, 100), 3);
+    QTest::keyClick(&viewer, Qt::Key_F);
+    QCOMPARE(viewer.map_to_pixels(), fitted);
+    wheel(viewer, pixel_of(viewer, 100, 100), 3);
+    QTest::mouseDClick(&viewer, Qt::LeftButton, Qt::NoModifier, pixel_of(viewer, 300, 300));
+    QCOMPARE(viewer.map_to_pixels(), fitted);
+    wheel(viewer, pixel_of(viewer, 100, 100), 3);
+    viewer.act_zoom_to_fit->trigger();
+    QCOMPARE(viewer.map_to_pixels(), fitted);
+}
+
+void TestMapViewer::last_picture_shown_until_the_new_one_is_ready()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    viewer.show_object(QStringLiteral("well"), object(QStringLiteral("Point"), {0, 1000}, {0, 1000}));
+    viewer.render_now();
+    QVERIFY(viewer.picture_is_current());
+
+    // A zoom step asks for a new picture off the GUI thread; until it comes
+    // the last one is shown moved and scaled: the well is where it will be.
+    QSignalSpy ready(&viewer, &MapViewer::sig_picture_ready);
+    const QPoint at = pixel_of(viewer, 1000, 1000);
+    for (int step = 0; step < 5; ++step)
+        wheel(viewer, at, 1);
+    if (!viewer.picture_is_current())
+        QVERIFY(alike(viewer.grab().toImage().pixelColor(pixel_of(viewer, 1000, 1000)), kFirst));
+    QTRY_VERIFY(viewer.picture_is_current());
+    QVERIFY(ready.count() >= 1);
+    // Stale renders are dropped: at most one picture was finished before the last view.
+    QVERIFY(ready.count() <= 2);
+    QVERIFY(alike(viewer.grab().toImage().pixelColor(pixel_of(viewer, 1000, 1000)), kFirst));
+}
+
+void TestMapViewer::cursor_readout()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    viewer.show_object(QStringLiteral("horizon"),
+                       object(QStringLiteral("Tsurface"), {0, 1000, 1000}, {0, 0, 500}, QStringLiteral("depth"),
+                              {1500.25, 1600, 1700}));
+    viewer.render_now();
+    QSignalSpy texts(&viewer, &MapViewer::sig_cursor_text);
+    QTest::mouseMove(&viewer, pixel_of(viewer, 1000, 0));
+    QVERIFY(!texts.isEmpty());
+    QVERIFY2(texts.last().at(0).toString().endsWith(QStringLiteral("horizon, vertex 1: depth = 1600")),
+             qPrintable(texts.last().at(0).toString()));
+    // Away from the vertices: the map coordinates only, to the pixel.
+    QTest::mouseMove(&viewer, pixel_of(viewer, 500, 250));
+    const QString between = texts.last().at(0).toString();
+    const QRegularExpressionMatch numbers =
+        QRegularExpression(QStringLiteral("^E (\\S+)   N (\\S+)$")).match(between);
+    QVERIFY2(numbers.hasMatch(), qPrintable(between));
+    const double unit = 1 / viewer.map_to_pixels().m11(); // map units per pixel
+    QVERIFY(std::abs(numbers.captured(1).toDouble() - 500) <= unit);
+    QVERIFY(std::abs(numbers.captured(2).toDouble() - 250) <= unit);
+    QTest::mouseMove(&viewer, QPoint(2, 2)); // outside the map
+    QCOMPARE(texts.last().at(0).toString(), QString());
+}
+
+void TestMapViewer::export_has_axes_and_colour_bar()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("map.png"));
+    MapViewer &viewer = *m_viewer;
+    viewer.show_object(QStringLiteral("horizon"),
+                       object(QStringLiteral("Tsurface"), {0, 1000}, {0, 500}, QStringLiteral("amplitude"), {0, 1}));
+    viewer.export_to(path, false);
+    const QImage picture(path);
+    QCOMPARE(picture.size(), viewer.size());
+    const QRect area = viewer.map_area();
+    // The map as on screen.
+    QVERIFY(alike(picture.pixelColor(pixel_of(viewer, 1000, 500)), QColor(0xfd, 0xe7, 0x25)));
+    // The colour bar right of the map holds both ends of the colour map.
+    bool low = false, high = false;
+    for (int x = area.right() + 1; x < picture.width(); ++x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            low = low || alike(picture.pixelColor(x, y), QColor(0x44, 0x01, 0x54));
+            high = high || alike(picture.pixelColor(x, y), QColor(0xfd, 0xe7, 0x25));
+        }
+    }
+    QVERIFY(low && high);
+    // Tick labels below and left of the map.
+    auto inked = [&picture](const QRect &region) {
+        for (int x = region.left(); x <= region.right(); ++x) {
+            for (int y = region.top(); y <= region.bottom(); ++y) {
+                if (qGray(picture.pixel(x, y)) < 100)
+                    return true;
+            }
+        }
+        return false;
+    };
+    QVERIFY(inked(QRect(area.left(), area.bottom() + 8, area.width(), 12)));
+    QVERIFY(inked(QRect(area.left() - 20, area.top(), 12, area.height())));
+}
+
+QTEST_MAIN(TestMapViewer)
+#include "tst_mapviewer.moc"
