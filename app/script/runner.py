@@ -1,0 +1,134 @@
+# Runs one property script inside the host's embedded interpreter and
+# gathers what it left behind for the host to take as properties. The host
+# loads this file once, into a module of its own, and sets `Names` to its
+# dictionary type that records the order in which keys are first set.
+
+import io
+import keyword
+import linecache
+import sys
+import traceback
+import types
+
+import numpy
+
+FILENAME = "<script>"
+TRACEBACK_FRAMES = 4  # innermost frames shown when a script raises
+
+Names = dict  # replaced by the host
+
+
+class Failed(Exception):
+    """The script raised, or left a value that cannot become a property."""
+
+
+def bound_as_variable(name):
+    """Whether a property is also bound to its name, besides props[name]."""
+    return (name.isidentifier() and not keyword.iskeyword(name)
+            and not name.startswith("_") and name != "props")
+
+
+def run(source, views, vertices, output):
+    """Runs source with every property bound as a read-only view.
+
+    views: (name, array) of every property, in the object's order.
+    Returns (name, array) of every property the script created or replaced,
+    in the order it first assigned them; each array one-dimensional, in C
+    order, aligned, in the machine's byte order and read-only. print and
+    warnings go to output; input() finds nothing to read.
+    """
+    order = {}
+    props = Names()
+    props.order = order
+    namespace = Names()
+    namespace.order = order
+    originals = dict(views)
+    for name, view in views:
+        dict.__setitem__(props, name, view)
+        if bound_as_variable(name):
+            dict.__setitem__(namespace, name, view)
+    dict.__setitem__(namespace, "props", props)
+    dict.__setitem__(namespace, "__name__", "__main__")
+
+    try:
+        code = compile(source, FILENAME, "exec")
+    except SyntaxError as error:
+        raise Failed(describe(error)) from None
+    linecache.cache[FILENAME] = (len(source), None, source.splitlines(True), FILENAME)
+    saved = sys.stdin, sys.stdout, sys.stderr
+    sys.stdin, sys.stdout, sys.stderr = io.StringIO(), output, output
+    try:
+        exec(code, namespace)
+    except KeyboardInterrupt:
+        raise
+    except BaseException as error:  # SystemExit too: the host goes on
+        raise Failed(describe(error)) from None
+    finally:
+        sys.stdin, sys.stdout, sys.stderr = saved
+        linecache.cache.pop(FILENAME, None)
+    return collect(namespace, props, originals, order, vertices)
+
+
+def describe(error):
+    """The last traceback lines of an error raised by the script."""
+    frame = error.__traceback__
+    while frame is not None and frame.tb_frame.f_code.co_filename != FILENAME:
+        frame = frame.tb_next  # the runner's own frames
+    lines = traceback.format_exception(type(error), error, frame, limit=-TRACEBACK_FRAMES, chain=False)
+    return "".join(lines).rstrip()
+
+
+def collect(namespace, props, originals, order, vertices):
+    found = {}
+    for name, value in namespace.items():
+        if (not isinstance(name, str) or name.startswith("_") or value is props
+                or isinstance(value, types.ModuleType) or callable(value)
+                or originals.get(name) is value):
+            continue  # the script's own names, and properties left as they were
+        found[name] = value
+    for name, value in props.items():
+        if not isinstance(name, str):
+            raise Failed(f"props holds the key {name!r}: property names are texts")
+        if originals.get(name) is value:
+            continue
+        if name in found and found[name] is not value:
+            raise Failed(f"'{name}' was given one value as a variable and another in props")
+        found[name] = value
+    rank = {name: position for position, name in enumerate(order)}
+    names = sorted(found, key=lambda name: rank.get(name, len(rank)))
+    return [(name, as_property(name, found[name], vertices)) for name in names]
+
+
+def as_property(name, value, vertices):
+    if isinstance(value, numpy.ma.MaskedArray):
+        raise Failed(f"'{name}' is a masked array: fill the masked values first, as in {name}.filled(numpy.nan)")
+    if isinstance(value, numpy.ndarray):
+        array = numpy.asarray(value)
+    elif isinstance(value, (int, float, numpy.number, numpy.bool_)):
+        array = numpy.asarray(value)
+    else:
+        raise Failed(f"'{name}' holds a {type(value).__name__}, neither a number nor a numpy array "
+                     "(names of the script's own values start with '_')")
+    kind = array.dtype.kind
+    if kind == "c":
+        raise Failed(f"'{name}' holds complex numbers")
+    if kind not in "buif":
+        raise Failed(f"'{name}' holds {array.dtype} values, not numbers")
+    if kind == "f" and array.dtype.itemsize > 8:
+        array = array.astype(numpy.float64)
+    if array.ndim == 0:
+        array = numpy.full(vertices, array, dtype=array.dtype)
+    elif array.size != vertices:
+        raise Failed(f"'{name}' holds {array.size} values for {vertices} vertices")
+    array = numpy.require(array.reshape(-1), array.dtype.newbyteorder("="), "CA")
+    array.flags.writeable = False
+    return array
+
+
+def new_output():
+    return io.StringIO()
+
+
+def utf8(value):
+    """str(value) as UTF-8, whatever characters it holds."""
+    return str(value).encode("utf-8", "replace")
