@@ -32,6 +32,7 @@
 
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QThread>
 
@@ -143,6 +144,7 @@ private Q_SLOTS:
     void refused_scripts_change_nothing_data();
     void refused_scripts_change_nothing();
     void cancel_stops_an_endless_script();
+    void batch_script_run_on_the_sample_project();
     void modes_and_viewer_tabs_keep_the_docks_consistent();
     void bug_report_is_handed_over();
     void preferences_are_kept_and_reach_new_viewers();
@@ -582,6 +584,47 @@ void TestHostApp::cancel_stops_an_endless_script()
     QVERIFY(finish(window));
     QCOMPARE(window.store->get(QStringLiteral("small"))->prop().value("propB"),
              test::array({11, -99, 1.5, 1001}));
+}
+
+void TestHostApp::batch_script_run_on_the_sample_project()
+{
+    const QString bin = QCoreApplication::applicationDirPath();
+    const QString sample = bin + QStringLiteral("/../share/kelvra/sample-project.db");
+    const QString saved = m_dir.filePath(QStringLiteral("scripted.db"));
+    const QString script = m_dir.filePath(QStringLiteral("script.py"));
+    QFile file(script);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("import numpy as np\n"
+               "slowness = 1 / vint\n"
+               "props['dense zone'] = porosity < 0.25\n"
+               "vint = vint.astype(np.float32)\n");
+    file.close();
+
+    QProcess kelvra;
+    kelvra.start(bin + QStringLiteral("/kelvra"), {sample, QStringLiteral("--script"), QStringLiteral("well A"),
+                                                  script, QStringLiteral("--save"), saved});
+    QVERIFY(kelvra.waitForFinished(60000));
+    QCOMPARE(kelvra.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(kelvra.readAllStandardOutput()),
+             QStringLiteral("slowness\tfloat64\t41\ndense zone\tbool\t41\nvint\tfloat32\t41\n"));
+
+    const std::vector<ObjectRecord> objects = load_objects(saved);
+    QCOMPARE(objects.size(), std::size_t(5));
+    const ObjectRecord &well = objects.front();
+    QCOMPARE(well.name, QStringLiteral("well A"));
+    QCOMPARE(well.prop.keys(), (QStringList{"X", "Y", "Z", "vint", "porosity", "slowness", "dense zone"}));
+    QCOMPARE(well.prop.value("vint").dtype(), DType::Float32);
+    QCOMPARE(well.prop.value("slowness").data<double>()[0], 1.0 / 1800);
+    QCOMPARE(well.prop.value("dense zone").dtype(), DType::Bool);
+
+    // A refused run says why, exits non-zero and saves nothing.
+    QFile::remove(saved);
+    kelvra.start(bin + QStringLiteral("/kelvra"), {sample, QStringLiteral("--script"), QStringLiteral("survey outline"),
+                                                  script, QStringLiteral("--save"), saved});
+    QVERIFY(kelvra.waitForFinished(60000));
+    QCOMPARE(kelvra.exitCode(), 1);
+    QVERIFY(kelvra.readAllStandardError().contains("NameError: name 'vint' is not defined"));
+    QVERIFY(!QFileInfo::exists(saved));
 }
 
 void TestHostApp::files_keep_types_order_and_permissions()
