@@ -46,8 +46,8 @@ public:
     // KeyboardInterrupt.
     void run(Progress &progress);
 
-    // After run(): the properties the script created or replaced, in the
-    // order it first assigned them.
+    // After run(): the properties the script replaced, in the object's
+    // order, then those it created, in the order it first assigned them.
     const std::vector<std::pair<QString, NdArray>> &results() const { return m_results; }
     // What the script printed, and the warnings it raised; also after a
     // failure or a cancel.

@@ -1,7 +1,6 @@
 #include "app/script/python.h"
 
 #include "app/script/propertyscript.h"
-#include "app/script/recordingdict.h"
 #include "app/script/runner_source.h"
 
 #include <pybind11/eval.h>
@@ -79,10 +78,6 @@ void PythonThread::start_interpreter()
             throw py::error_already_set();
         runner.attr("__builtins__") = py::module_::import("builtins");
         py::exec(kRunnerSource, runner.attr("__dict__"));
-        PyTypeObject *names = recording_dict_type();
-        if (!names)
-            throw py::error_already_set();
-        runner.attr("Names") = py::handle(reinterpret_cast<PyObject *>(names));
         m_runner = runner.release().ptr();
     } catch (const py::error_already_set &error) {
         throw ScriptError(QStringLiteral("Python started, but scripts cannot run (is numpy installed?): %1")

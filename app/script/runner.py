@@ -1,7 +1,6 @@
 # Runs one property script inside the host's embedded interpreter and
 # gathers what it left behind for the host to take as properties. The host
-# loads this file once, into a module of its own, and sets `Names` to its
-# dictionary type that records the order in which keys are first set.
+# loads this file once, into a module of its own.
 
 import io
 import keyword
@@ -15,7 +14,21 @@ import numpy
 FILENAME = "<script>"
 TRACEBACK_FRAMES = 4  # innermost frames shown when a script raises
 
-Names = dict  # replaced by the host
+
+class Props(dict):
+    """The dict props. For every key the script sets, it remembers how many
+    names the script's namespace held at that moment, which places the key
+    among the script's top-level names in the order of first assignment.
+    (The namespace itself stays a plain dict, which orders its names by
+    first assignment too, and whose lookups Python makes fast: a dict
+    subclass there would slow every global name lookup of a script.)"""
+
+    __slots__ = ("namespace", "first_set")
+
+    def __setitem__(self, key, value):
+        if key not in self.first_set:
+            self.first_set[key] = len(self.namespace)
+        dict.__setitem__(self, key, value)
 
 
 class Failed(Exception):
@@ -32,16 +45,17 @@ def run(source, views, vertices, output):
     """Runs source with every property bound as a read-only view.
 
     views: (name, array) of every property, in the object's order.
-    Returns (name, array) of every property the script created or replaced,
-    in the order it first assigned them; each array one-dimensional, in C
+    Returns (name, array) of every property the script replaced, in the
+    object's order, then of every one it created, in the order it first
+    assigned them (a name deleted and set again counts from then on); each
+    array one-dimensional, in C
     order, aligned, in the machine's byte order and read-only. print and
     warnings go to output; input() finds nothing to read.
     """
-    order = {}
-    props = Names()
-    props.order = order
-    namespace = Names()
-    namespace.order = order
+    namespace = {}
+    props = Props()
+    props.namespace = namespace
+    props.first_set = {}
     originals = dict(views)
     for name, view in views:
         dict.__setitem__(props, name, view)
@@ -66,7 +80,7 @@ def run(source, views, vertices, output):
     finally:
         sys.stdin, sys.stdout, sys.stderr = saved
         linecache.cache.pop(FILENAME, None)
-    return collect(namespace, props, originals, order, vertices)
+    return collect(namespace, props, originals, vertices)
 
 
 def describe(error):
@@ -78,14 +92,16 @@ def describe(error):
     return "".join(lines).rstrip()
 
 
-def collect(namespace, props, originals, order, vertices):
+def collect(namespace, props, originals, vertices):
     found = {}
-    for name, value in namespace.items():
+    rank = {name: (-1, position) for position, name in enumerate(originals)}  # replaced: in their place
+    for position, (name, value) in enumerate(namespace.items()):
         if (not isinstance(name, str) or name.startswith("_") or value is props
                 or isinstance(value, types.ModuleType) or callable(value)
                 or originals.get(name) is value):
             continue  # the script's own names, and properties left as they were
         found[name] = value
+        rank.setdefault(name, (position, 1))
     for name, value in props.items():
         if not isinstance(name, str):
             raise Failed(f"props holds the key {name!r}: property names are texts")
@@ -94,8 +110,8 @@ def collect(namespace, props, originals, order, vertices):
         if name in found and found[name] is not value:
             raise Failed(f"'{name}' was given one value as a variable and another in props")
         found[name] = value
-    rank = {name: position for position, name in enumerate(order)}
-    names = sorted(found, key=lambda name: rank.get(name, len(rank)))
+        rank[name] = min(rank.get(name, (len(namespace), 2)), (props.first_set.get(name, len(namespace)), 0))
+    names = sorted(found, key=rank.__getitem__)
     return [(name, as_property(name, found[name], vertices)) for name in names]
 
 

@@ -606,7 +606,7 @@ void TestHostApp::batch_script_run_on_the_sample_project()
     QVERIFY(kelvra.waitForFinished(60000));
     QCOMPARE(kelvra.exitCode(), 0);
     QCOMPARE(QString::fromUtf8(kelvra.readAllStandardOutput()),
-             QStringLiteral("slowness\tfloat64\t41\ndense zone\tbool\t41\nvint\tfloat32\t41\n"));
+             QStringLiteral("vint\tfloat32\t41\nslowness\tfloat64\t41\ndense zone\tbool\t41\n"));
 
     const std::vector<ObjectRecord> objects = load_objects(saved);
     QCOMPARE(objects.size(), std::size_t(5));

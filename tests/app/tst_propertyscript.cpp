@@ -66,16 +66,15 @@ void TestPropertyScript::results_in_order_with_their_types()
                                          "props['twt ms'] = props['two way time'] * np.float32(1000)\n"
                                          "fast = vint > 1900\n"
                                          "half = 0.5\n"
-                                         "del count\n"
                                          "count = np.arange(3, dtype=np.int16)\n"
                                          "vint = vint.astype(np.float32)\n"
                                          "props['two way time'] = props['two way time'] * 2\n"),
                           well());
     QCOMPARE(run(script), QString());
     QCOMPARE(results_of(script),
-             (QStringList{"count int16 [0, 1, 2]", "twt ms float32 [500.0, 1000.0, 1500.0]",
-                          "fast bool [False, True, True]", "half float64 [0.5, 0.5, 0.5]",
-                          "vint float32 [1800.0, 2000.0, 2500.0]", "two way time float32 [1.0, 2.0, 3.0]"}));
+             (QStringList{"vint float32 [1800.0, 2000.0, 2500.0]", "two way time float32 [1.0, 2.0, 3.0]",
+                          "count int16 [0, 1, 2]", "twt ms float32 [500.0, 1000.0, 1500.0]",
+                          "fast bool [False, True, True]", "half float64 [0.5, 0.5, 0.5]"}));
 }
 
 void TestPropertyScript::the_scripts_own_names_are_ignored()
