@@ -52,6 +52,11 @@ def run(source, views, vertices, output):
     order, aligned, in the machine's byte order and read-only. print and
     warnings go to output; input() finds nothing to read.
     """
+    try:
+        code = compile(source, FILENAME, "exec")
+    except SyntaxError as error:
+        raise Failed(describe(error)) from None
+
     namespace = {}
     props = Props()
     props.namespace = namespace
@@ -60,27 +65,29 @@ def run(source, views, vertices, output):
     for name, view in views:
         dict.__setitem__(props, name, view)
         if bound_as_variable(name):
-            dict.__setitem__(namespace, name, view)
-    dict.__setitem__(namespace, "props", props)
-    dict.__setitem__(namespace, "__name__", "__main__")
-
-    try:
-        code = compile(source, FILENAME, "exec")
-    except SyntaxError as error:
-        raise Failed(describe(error)) from None
+            namespace[name] = view
+    namespace["props"] = props
+    namespace["__name__"] = "__main__"
     linecache.cache[FILENAME] = (len(source), None, source.splitlines(True), FILENAME)
     saved = sys.stdin, sys.stdout, sys.stderr
-    sys.stdin, sys.stdout, sys.stderr = io.StringIO(), output, output
     try:
-        exec(code, namespace)
-    except KeyboardInterrupt:
-        raise
-    except BaseException as error:  # SystemExit too: the host goes on
-        raise Failed(describe(error)) from None
+        sys.stdin, sys.stdout, sys.stderr = io.StringIO(), output, output
+        try:
+            exec(code, namespace)
+        except KeyboardInterrupt:
+            raise
+        except BaseException as error:  # SystemExit too: the host goes on
+            raise Failed(describe(error)) from None
+        finally:
+            sys.stdin, sys.stdout, sys.stderr = saved
+            linecache.cache.pop(FILENAME, None)
+        return collect(namespace, props, originals, vertices)
     finally:
-        sys.stdin, sys.stdout, sys.stderr = saved
-        linecache.cache.pop(FILENAME, None)
-    return collect(namespace, props, originals, vertices)
+        # props and the script's functions refer back to the namespace:
+        # emptied, the views and the property values they keep go now, not
+        # at Python's next collection of reference cycles.
+        namespace.clear()
+        props.clear()
 
 
 def describe(error):
