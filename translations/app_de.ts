@@ -4,7 +4,7 @@
 <context>
     <name></name>
     <message id="Builds and inspects 3-D subsurface models.">
-        <location filename="../app/main.cpp" line="+52"/>
+        <location filename="../app/main.cpp" line="+65"/>
         <source></source>
         <translation>Erstellt und untersucht 3-D-Modelle des Untergrunds.</translation>
     </message>
@@ -18,13 +18,33 @@
         <source></source>
         <translation>Ein Bild jedes Dialogs in einem Ordner speichern und beenden.</translation>
     </message>
+    <message id="Run the script file given after the project on this object, without a window, and exit.">
+        <location line="+3"/>
+        <source></source>
+        <translation>Die nach dem Projekt angegebene Skriptdatei ohne Fenster auf dieses Objekt anwenden und beenden.</translation>
+    </message>
+    <message id="With --script: save the project to this file afterwards.">
+        <location line="+4"/>
+        <source></source>
+        <translation>Mit --script: das Projekt danach in diese Datei speichern.</translation>
+    </message>
     <message id="The project file to open.">
         <location line="+3"/>
         <source></source>
         <translation>Die zu öffnende Projektdatei.</translation>
     </message>
+    <message id="With --script: the script file.">
+        <location line="+1"/>
+        <source></source>
+        <translation>Mit --script: die Skriptdatei.</translation>
+    </message>
+    <message id="Usage: %1 PROJECT --script OBJECT FILE [--save OUT]">
+        <location line="+7"/>
+        <source></source>
+        <translation>Aufruf: %1 PROJEKT --script OBJEKT DATEI [--save AUSGABE]</translation>
+    </message>
     <message id="Remove object...">
-        <location filename="../app/ui/hostwindow.cpp" line="+45"/>
+        <location filename="../app/ui/hostwindow.cpp" line="+47"/>
         <source></source>
         <translation>Objekt entfernen...</translation>
     </message>
@@ -74,7 +94,7 @@
         <translation>Eigenschaftsoperator...</translation>
     </message>
     <message id="Data explorer">
-        <location line="+23"/>
+        <location line="+24"/>
         <source></source>
         <translation>Datenexplorer</translation>
     </message>
@@ -94,7 +114,7 @@
         <translation>Zeichenfläche exportieren...</translation>
     </message>
     <message id="&amp;File">
-        <location line="+27"/>
+        <location line="+28"/>
         <source></source>
         <translation>&amp;Datei</translation>
     </message>
@@ -125,12 +145,12 @@
     </message>
     <message id="Save object...">
         <location line="+1"/>
-        <location line="+100"/>
+        <location line="+125"/>
         <source></source>
         <translation>Objekt speichern...</translation>
     </message>
     <message id="Preferences...">
-        <location line="-98"/>
+        <location line="-123"/>
         <source></source>
         <translation>Einstellungen...</translation>
     </message>
@@ -174,6 +194,27 @@
         <location line="+1"/>
         <source></source>
         <translation>Kelvra erstellt und untersucht 3-D-Modelle des Untergrunds.</translation>
+    </message>
+    <message id="Opening %1">
+        <location line="+46"/>
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Kelvra is opening %1; try again when that is done.">
+        <location line="+1"/>
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Saving %1">
+        <location line="+15"/>
+        <location filename="../app/ui/requests.cpp" line="+159"/>
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Kelvra is saving the project to %1; try again when that is done.">
+        <location line="+1"/>
+        <source></source>
+        <translation type="unfinished"></translation>
     </message>
     <message id="Objects">
         <location filename="../app/ui/objecttreewidget.cpp" line="+22"/>
@@ -231,7 +272,7 @@
         <translation>Betrachter</translation>
     </message>
     <message id="Save bug report">
-        <location filename="../app/ui/requests.cpp" line="+41"/>
+        <location filename="../app/ui/requests.cpp" line="-112"/>
         <source></source>
         <translation>Fehlerbericht speichern</translation>
     </message>
@@ -240,13 +281,40 @@
         <source></source>
         <translation>Textdateien (*.txt)</translation>
     </message>
-    <message id="This version of Kelvra does not run property scripts: the script for '%1' was not run.">
-        <location line="+138"/>
+    <message id="Loading %1">
+        <location line="+95"/>
         <source></source>
-        <translation>Diese Version von Kelvra führt keine Eigenschaftsskripte aus: das Skript für „%1“ wurde nicht ausgeführt.</translation>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Kelvra is loading %1; try again when that is done.">
+        <location line="+1"/>
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Kelvra is saving %1 to %2; try again when that is done.">
+        <location line="+16"/>
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Running the script on %1">
+        <location line="+64"/>
+        <source></source>
+        <translation>Das Skript läuft auf %1</translation>
+    </message>
+    <message id="Kelvra is running a script on %1; try again when it is done.">
+        <location line="+1"/>
+        <source></source>
+        <translation>Kelvra führt ein Skript auf %1 aus; versuchen Sie es erneut, wenn es fertig ist.</translation>
+    </message>
+    <message id="The script on '%1' changed nothing:
+%2">
+        <location line="+6"/>
+        <source></source>
+        <translation>Das Skript auf „%1“ hat nichts geändert:
+%2</translation>
     </message>
     <message id="No mail program took the bug report, and it was not saved.">
-        <location line="+25"/>
+        <location line="+33"/>
         <source></source>
         <translation>Kein E-Mail-Programm hat den Fehlerbericht übernommen, und er wurde nicht gespeichert.</translation>
     </message>
@@ -264,6 +332,21 @@
         <location line="+1"/>
         <source></source>
         <translation>Kein E-Mail-Programm hat den Fehlerbericht übernommen. Er wurde in %1 gespeichert.</translation>
+    </message>
+    <message id="Cancelling...">
+        <location filename="../app/ui/backgroundtask.cpp" line="+73"/>
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Cancel">
+        <location line="+13"/>
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Output of the script on %1">
+        <location filename="../app/ui/scriptoutput.cpp" line="+18"/>
+        <source></source>
+        <translation>Ausgabe des Skripts auf %1</translation>
     </message>
 </context>
 </TS>
