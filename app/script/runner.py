@@ -118,8 +118,19 @@ def collect(namespace, props, originals, vertices):
             raise Failed(f"'{name}' was given one value as a variable and another in props")
         found[name] = value
         rank[name] = min(rank.get(name, (len(namespace), 2)), (props.first_set.get(name, len(namespace)), 0))
-    names = sorted(found, key=rank.__getitem__)
-    return [(name, as_property(name, found[name], vertices)) for name in names]
+    results = []
+    held = list(originals.values())
+    for name in sorted(found, key=rank.__getitem__):
+        array = as_property(name, found[name], vertices)
+        if any(numpy.may_share_memory(array, other) for other in held):
+            # Each property holds memory of its own (propB = propA, or
+            # b = a for two results): the host shares and copies values by
+            # itself and must know which arrays share them.
+            array = array.copy()
+            array.flags.writeable = False
+        held.append(array)
+        results.append((name, array))
+    return results
 
 
 def as_property(name, value, vertices):

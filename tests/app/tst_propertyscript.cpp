@@ -101,13 +101,21 @@ void TestPropertyScript::arrays_are_shared_not_copied()
                           QStringLiteral("import numpy as np\n"
                                          "seen_at = vint.ctypes.data\n"
                                          "made = np.arange(3.0)\n"
-                                         "made_at = made.ctypes.data\n"),
+                                         "made_at = made.ctypes.data\n"
+                                         "alias = vint\n"
+                                         "made_too = made\n"),
                           properties);
     QCOMPARE(run(script), QString());
-    QCOMPARE(script.results().size(), std::size_t(3));
-    const auto address = [&script](int i) { return script.results()[std::size_t(i)].second.data<std::int64_t>()[0]; };
-    QCOMPARE(address(0), std::int64_t(properties.value("vint").bytes()));
-    QCOMPARE(address(2), std::int64_t(script.results()[1].second.bytes()));
+    QCOMPARE(script.results().size(), std::size_t(5));
+    const auto result = [&script](int i) { return script.results()[std::size_t(i)].second; };
+    QCOMPARE(result(0).data<std::int64_t>()[0], std::int64_t(properties.value("vint").bytes()));
+    QCOMPARE(result(2).data<std::int64_t>()[0], std::int64_t(result(1).bytes()));
+    // A result that is another property, or another result, gets values of
+    // its own.
+    QCOMPARE(result(3), properties.value("vint"));
+    QVERIFY(result(3).bytes() != properties.value("vint").bytes());
+    QCOMPARE(result(4), result(1));
+    QVERIFY(result(4).bytes() != result(1).bytes());
 
     // The views are read-only: numpy refuses a change in place.
     PropertyScript in_place(QStringLiteral("well"), QStringLiteral("vint *= 2\n"), properties);
