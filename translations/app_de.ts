@@ -306,15 +306,8 @@
         <source></source>
         <translation>Kelvra führt ein Skript auf %1 aus; versuchen Sie es erneut, wenn es fertig ist.</translation>
     </message>
-    <message id="The script on '%1' changed nothing:
-%2">
-        <location line="+6"/>
-        <source></source>
-        <translation>Das Skript auf „%1“ hat nichts geändert:
-%2</translation>
-    </message>
     <message id="No mail program took the bug report, and it was not saved.">
-        <location line="+33"/>
+        <location line="+39"/>
         <source></source>
         <translation>Kein E-Mail-Programm hat den Fehlerbericht übernommen, und er wurde nicht gespeichert.</translation>
     </message>
@@ -347,6 +340,16 @@
         <location filename="../app/ui/scriptoutput.cpp" line="+18"/>
         <source></source>
         <translation>Ausgabe des Skripts auf %1</translation>
+    </message>
+    <message id="The script %1 cannot be read: %2">
+        <location filename="../app/core/scriptfile.cpp" line="+21"/>
+        <source></source>
+        <translation>Das Skript %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message id="The script on '%1' changed nothing:">
+        <location filename="../app/script/propertyscript.cpp" line="+93"/>
+        <source></source>
+        <translation>Das Skript auf „%1“ hat nichts geändert:</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include "app/script/propertyscript.h"
 
 #include "host/errors.h"
+#include "host/translation.h"
 
 #include <QFile>
 #include <QTextStream>
@@ -17,7 +18,7 @@ int run_script_file(const QString &project, const QString &object, const QString
     try {
         QFile script_file(file);
         if (!script_file.open(QIODevice::ReadOnly))
-            throw ValueError(QStringLiteral("The script %1 cannot be read: %2").arg(file, script_file.errorString()));
+            throw ValueError(_("The script %1 cannot be read: %2").arg(file, script_file.errorString()));
         const QString source = QString::fromUtf8(script_file.readAll());
 
         ObjectStore store;
@@ -38,7 +39,7 @@ int run_script_file(const QString &project, const QString &object, const QString
         try {
             store.set_properties(object, script.results());
         } catch (const std::exception &error) {
-            throw ValueError(QStringLiteral("The script on '%1' changed nothing:\n%2").arg(object, error_text(error)));
+            throw ValueError(refusal_message(object, error_text(error)));
         }
         for (const auto &[name, values] : script.results())
             out << name << '\t' << values.dtype_name() << '\t' << values.size() << '\n';

@@ -2,6 +2,8 @@
 
 #include "app/script/python.h"
 
+#include "host/translation.h"
+
 #include <pybind11/numpy.h>
 
 #include <memory>
@@ -86,6 +88,11 @@ private:
 
 } // namespace
 
+QString refusal_message(const QString &object, const QString &why)
+{
+    return _("The script on '%1' changed nothing:").arg(object) + QLatin1Char('\n') + why;
+}
+
 PropertyScript::PropertyScript(QString object, QString source, PropertyMap properties)
     : m_object(std::move(object))
     , m_source(std::move(source))
@@ -106,7 +113,7 @@ void PropertyScript::run(Progress &progress)
     py::gil_scoped_acquire gil;
     const py::handle runner = python.runner();
     const auto refused = [this](const QString &why) {
-        return ScriptError(QStringLiteral("The script on '%1' changed nothing:\n%2").arg(m_object, why));
+        return ScriptError(refusal_message(m_object, why));
     };
     try {
         py::list views;

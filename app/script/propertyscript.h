@@ -31,6 +31,9 @@ public:
     explicit ScriptError(const QString &what) : std::runtime_error(what.toStdString()) {}
 };
 
+// The message for a script on object that changed nothing, and why.
+QString refusal_message(const QString &object, const QString &why);
+
 class PropertyScript
 {
 public:

@@ -228,7 +228,7 @@ EasyDialog *Requests::create(Kind kind)
                         try {
                             store->set_properties(object, script->results());
                         } catch (const std::exception &error) {
-                            throw ValueError(_("The script on '%1' changed nothing:\n%2").arg(object, error_text(error)));
+                            throw ValueError(refusal_message(object, error_text(error)));
                         }
                     },
                 };
