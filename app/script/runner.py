@@ -54,7 +54,7 @@ def run(source, views, vertices, output):
     """
     try:
         code = compile(source, FILENAME, "exec")
-    except SyntaxError as error:
+    except (SyntaxError, ValueError) as error:  # ValueError: a null character
         raise Failed(describe(error)) from None
 
     namespace = {}
