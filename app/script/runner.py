@@ -48,9 +48,9 @@ def run(source, views, vertices, output):
     Returns (name, array) of every property the script replaced, in the
     object's order, then of every one it created, in the order it first
     assigned them (a name deleted and set again counts from then on); each
-    array one-dimensional, in C
-    order, aligned, in the machine's byte order and read-only. print and
-    warnings go to output; input() finds nothing to read.
+    array one-dimensional, in C order, aligned, in the machine's byte order,
+    read-only and over memory of its own. print and warnings go to output;
+    input() finds nothing to read.
     """
     try:
         code = compile(source, FILENAME, "exec")
