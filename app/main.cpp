@@ -5,9 +5,12 @@
 //   kelvra --screenshot FILE      renders the main window into FILE and exits
 //   kelvra --tour FOLDER          saves a picture of every dialog and exits
 //   kelvra --version              prints the version and exits
+//   kelvra PROJECT --script OBJECT FILE [--save OUT]
+//                                 runs a property script without a window
 //
-// The last two need no display: they render offscreen.
+// The last three need no display: they render offscreen or show nothing.
 
+#include "app/core/scriptfile.h"
 #include "app/ui/backgroundtask.h"
 #include "app/ui/hostwindow.h"
 #include "app/ui/pictures.h"
@@ -20,16 +23,22 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QTextStream>
 
 #include <cstring>
+#include <initializer_list>
+#include <memory>
 
 namespace {
 
-bool renders_offscreen(int argc, char **argv)
+bool has_option(int argc, char **argv, std::initializer_list<const char *> options)
 {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--screenshot") == 0 || std::strcmp(argv[i], "--tour") == 0)
-            return true;
+        for (const char *option : options) {
+            const std::size_t length = std::strlen(option);
+            if (std::strncmp(argv[i], option, length) == 0 && (argv[i][length] == '\0' || argv[i][length] == '='))
+                return true;
+        }
     }
     return false;
 }
@@ -44,9 +53,12 @@ QString sample_project()
 
 int main(int argc, char **argv)
 {
-    if (renders_offscreen(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (has_option(argc, argv, {"--screenshot", "--tour"}) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // A batch run needs no display: it makes no widgets.
+    const std::unique_ptr<QCoreApplication> app = has_option(argc, argv, {"--script", "--save"})
+        ? std::make_unique<QCoreApplication>(argc, argv)
+        : std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvra"));
     QApplication::setApplicationVersion(QStringLiteral(KELVRA_VERSION));
     kelvra::load_translations();
@@ -61,9 +73,28 @@ int main(int argc, char **argv)
     const QCommandLineOption tour(QStringLiteral("tour"),
                                   kelvra::_("Save a picture of every dialog into a folder and exit."),
                                   QStringLiteral("folder"));
-    parser.addOptions({screenshot, tour});
+    const QCommandLineOption script(QStringLiteral("script"),
+                                    kelvra::_("Run the script file given after the project on this object, "
+                                              "without a window, and exit."),
+                                    QStringLiteral("object"));
+    const QCommandLineOption save(QStringLiteral("save"),
+                                  kelvra::_("With --script: save the project to this file afterwards."),
+                                  QStringLiteral("out"));
+    parser.addOptions({screenshot, tour, script, save});
     parser.addPositionalArgument(QStringLiteral("project"), kelvra::_("The project file to open."));
-    parser.process(app);
+    parser.addPositionalArgument(QStringLiteral("file"), kelvra::_("With --script: the script file."),
+                                 QStringLiteral("[file]"));
+    parser.process(*app);
+
+    if (parser.isSet(script) || parser.isSet(save)) {
+        QTextStream out(stdout), err(stderr);
+        if (!parser.isSet(script) || parser.positionalArguments().size() != 2) {
+            err << kelvra::_("Usage: %1 PROJECT --script OBJECT FILE [--save OUT]").arg(argv[0]) << Qt::endl;
+            return 2;
+        }
+        return kelvra::app::run_script_file(parser.positionalArguments().at(0), parser.value(script),
+                                            parser.positionalArguments().at(1), parser.value(save), out, err);
+    }
 
     const bool batch = parser.isSet(screenshot) || parser.isSet(tour);
     if (!batch)
@@ -86,5 +117,5 @@ int main(int argc, char **argv)
         return kelvra::app::save_dialog_tour(window, parser.value(tour)) > 0 ? 0 : 1;
 
     window.show();
-    return app.exec();
+    return QCoreApplication::exec();
 }

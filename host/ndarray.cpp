@@ -168,11 +168,24 @@ QString dtype_name(DType dtype)
 NdArray::NdArray() : NdArray(DType::Float64, {0}) {}
 
 NdArray::NdArray(DType dtype, std::vector<std::int64_t> shape)
-    : m_dtype(dtype), m_shape(std::move(shape)), m_size(1)
+    : m_dtype(dtype), m_shape(std::move(shape))
+{
+    count_elements();
+    m_storage = allocate(nbytes());
+}
+
+NdArray::NdArray(DType dtype, std::vector<std::int64_t> shape, std::shared_ptr<std::byte> storage)
+    : m_storage(std::move(storage)), m_dtype(dtype), m_shape(std::move(shape))
+{
+    count_elements();
+}
+
+void NdArray::count_elements()
 {
     // The product of the nonzero extents must fit too, so that the bytes of
     // one row stay computable when the first extent is 0.
-    const std::int64_t item = dtype_size(dtype);
+    m_size = 1;
+    const std::int64_t item = dtype_size(m_dtype);
     std::int64_t capacity = item;
     for (const std::int64_t extent : m_shape) {
         if (extent < 0)
@@ -183,7 +196,6 @@ NdArray::NdArray(DType dtype, std::vector<std::int64_t> shape)
         capacity *= std::max<std::int64_t>(extent, 1);
         m_size *= extent;
     }
-    m_storage = allocate(nbytes());
 }
 
 std::int64_t NdArray::rows() const

@@ -71,6 +71,11 @@ public:
     // pages the caller never writes are never touched. Negative extents and
     // byte sizes past 64 bits throw ValueError.
     NdArray(DType dtype, std::vector<std::int64_t> shape);
+    // An array over elements that something else owns, such as an array of
+    // another library: storage points at them in C order, and its deleter
+    // lets the owner go once no array or view uses them any more. Negative
+    // extents and byte sizes past 64 bits throw ValueError.
+    NdArray(DType dtype, std::vector<std::int64_t> shape, std::shared_ptr<std::byte> storage);
 
     // A one-dimensional array holding the values, or one with the given
     // extents (whose product must be the number of values; {} for 0-d).
@@ -139,6 +144,8 @@ public:
 
 private:
     void check_type(DType requested) const;
+    // Sets the size from the extents, checking them.
+    void count_elements();
 
     std::shared_ptr<std::byte> m_storage;
     std::int64_t m_offset = 0;

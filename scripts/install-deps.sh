@@ -11,11 +11,11 @@ packages=(
     libqt5svg5                                    # the bundled SVG icons
     libsqlite3-dev
     libqwt-qt5-dev                                # the plotter dock's plot
+    python3-dev pybind11-dev python3-numpy        # property scripts: embedded Python and numpy
 )
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(
         clang llvm libclang-rt-14-dev  # the sanitizer build and the fuzz target
-        python3-numpy                  # interoperability of stored chunks with numpy
         locales                        # a German C locale for the number-parsing tests
         xvfb xauth                     # screenshots of the programs
         desktop-file-utils appstream   # validators of the desktop entry and the AppStream metadata

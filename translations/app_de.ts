@@ -4,12 +4,12 @@
 <context>
     <name></name>
     <message id="Builds and inspects 3-D subsurface models.">
-        <location filename="../app/main.cpp" line="+52"/>
+        <location filename="../app/main.cpp" line="+67"/>
         <source></source>
         <translation>Erstellt und untersucht 3-D-Modelle des Untergrunds.</translation>
     </message>
     <message id="Render the main window into a PNG file and exit.">
-        <location line="+3"/>
+        <location line="+4"/>
         <source></source>
         <translation>Das Hauptfenster als PNG-Datei speichern und beenden.</translation>
     </message>
@@ -18,13 +18,33 @@
         <source></source>
         <translation>Ein Bild jedes Dialogs in einem Ordner speichern und beenden.</translation>
     </message>
+    <message id="Run the script file given after the project on this object, without a window, and exit.">
+        <location line="+3"/>
+        <source></source>
+        <translation>Die nach dem Projekt angegebene Skriptdatei ohne Fenster auf dieses Objekt anwenden und beenden.</translation>
+    </message>
+    <message id="With --script: save the project to this file afterwards.">
+        <location line="+4"/>
+        <source></source>
+        <translation>Mit --script: das Projekt danach in diese Datei speichern.</translation>
+    </message>
     <message id="The project file to open.">
         <location line="+3"/>
         <source></source>
         <translation>Die zu öffnende Projektdatei.</translation>
     </message>
+    <message id="With --script: the script file.">
+        <location line="+1"/>
+        <source></source>
+        <translation>Mit --script: die Skriptdatei.</translation>
+    </message>
+    <message id="Usage: %1 PROJECT --script OBJECT FILE [--save OUT]">
+        <location line="+7"/>
+        <source></source>
+        <translation>Aufruf: %1 PROJEKT --script OBJEKT DATEI [--save AUSGABE]</translation>
+    </message>
     <message id="Remove object...">
-        <location filename="../app/ui/hostwindow.cpp" line="+47"/>
+        <location filename="../app/ui/hostwindow.cpp" line="+49"/>
         <source></source>
         <translation>Objekt entfernen...</translation>
     </message>
@@ -74,7 +94,7 @@
         <translation>Eigenschaftsoperator...</translation>
     </message>
     <message id="Data explorer">
-        <location line="+23"/>
+        <location line="+24"/>
         <source></source>
         <translation>Datenexplorer</translation>
     </message>
@@ -125,12 +145,12 @@
     </message>
     <message id="Save object...">
         <location line="+1"/>
-        <location line="+134"/>
+        <location line="+148"/>
         <source></source>
         <translation>Objekt speichern...</translation>
     </message>
     <message id="Preferences...">
-        <location line="-132"/>
+        <location line="-146"/>
         <source></source>
         <translation>Einstellungen...</translation>
     </message>
@@ -176,9 +196,30 @@
         <translation>Kelvra erstellt und untersucht 3-D-Modelle des Untergrunds.</translation>
     </message>
     <message id="Current property">
-        <location line="+99"/>
+        <location line="+113"/>
         <source></source>
         <translation>Aktuelle Eigenschaft</translation>
+    </message>
+    <message id="Opening %1">
+        <location line="-67"/>
+        <source></source>
+        <translation>%1 wird geöffnet</translation>
+    </message>
+    <message id="Kelvra is opening %1; try again when that is done.">
+        <location line="+1"/>
+        <source></source>
+        <translation>Kelvra öffnet gerade %1; bitte versuchen Sie es erneut, wenn das abgeschlossen ist.</translation>
+    </message>
+    <message id="Saving %1">
+        <location line="+24"/>
+        <location filename="../app/ui/requests.cpp" line="+159"/>
+        <source></source>
+        <translation>%1 wird gespeichert</translation>
+    </message>
+    <message id="Kelvra is saving the project to %1; try again when that is done.">
+        <location line="+1"/>
+        <source></source>
+        <translation>Kelvra speichert gerade das Projekt nach %1; bitte versuchen Sie es erneut, wenn das abgeschlossen ist.</translation>
     </message>
     <message id="Objects">
         <location filename="../app/ui/objecttreewidget.cpp" line="+22"/>
@@ -236,7 +277,7 @@
         <translation>Betrachter</translation>
     </message>
     <message id="Save bug report">
-        <location filename="../app/ui/requests.cpp" line="+41"/>
+        <location filename="../app/ui/requests.cpp" line="-112"/>
         <source></source>
         <translation>Fehlerbericht speichern</translation>
     </message>
@@ -245,13 +286,33 @@
         <source></source>
         <translation>Textdateien (*.txt)</translation>
     </message>
-    <message id="This version of Kelvra does not run property scripts: the script for '%1' was not run.">
-        <location line="+138"/>
+    <message id="Loading %1">
+        <location line="+95"/>
         <source></source>
-        <translation>Diese Version von Kelvra führt keine Eigenschaftsskripte aus: das Skript für „%1“ wurde nicht ausgeführt.</translation>
+        <translation>%1 wird geladen</translation>
+    </message>
+    <message id="Kelvra is loading %1; try again when that is done.">
+        <location line="+1"/>
+        <source></source>
+        <translation>Kelvra lädt gerade %1; bitte versuchen Sie es erneut, wenn das abgeschlossen ist.</translation>
+    </message>
+    <message id="Kelvra is saving %1 to %2; try again when that is done.">
+        <location line="+16"/>
+        <source></source>
+        <translation>Kelvra speichert gerade %1 nach %2; bitte versuchen Sie es erneut, wenn das abgeschlossen ist.</translation>
+    </message>
+    <message id="Running the script on %1">
+        <location line="+64"/>
+        <source></source>
+        <translation>Das Skript läuft auf %1</translation>
+    </message>
+    <message id="Kelvra is running a script on %1; try again when it is done.">
+        <location line="+1"/>
+        <source></source>
+        <translation>Kelvra führt ein Skript auf %1 aus; versuchen Sie es erneut, wenn es fertig ist.</translation>
     </message>
     <message id="No mail program took the bug report, and it was not saved.">
-        <location line="+25"/>
+        <location line="+39"/>
         <source></source>
         <translation>Kein E-Mail-Programm hat den Fehlerbericht übernommen, und er wurde nicht gespeichert.</translation>
     </message>
@@ -269,6 +330,31 @@
         <location line="+1"/>
         <source></source>
         <translation>Kein E-Mail-Programm hat den Fehlerbericht übernommen. Er wurde in %1 gespeichert.</translation>
+    </message>
+    <message id="Cancelling...">
+        <location filename="../app/ui/backgroundtask.cpp" line="+73"/>
+        <source></source>
+        <translation>Wird abgebrochen...</translation>
+    </message>
+    <message id="Cancel">
+        <location line="+13"/>
+        <source></source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="Output of the script on %1">
+        <location filename="../app/ui/scriptoutput.cpp" line="+18"/>
+        <source></source>
+        <translation>Ausgabe des Skripts auf %1</translation>
+    </message>
+    <message id="The script %1 cannot be read: %2">
+        <location filename="../app/core/scriptfile.cpp" line="+21"/>
+        <source></source>
+        <translation>Das Skript %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message id="The script on '%1' changed nothing:">
+        <location filename="../app/script/propertyscript.cpp" line="+93"/>
+        <source></source>
+        <translation>Das Skript auf „%1“ hat nichts geändert:</translation>
     </message>
 </context>
 </TS>

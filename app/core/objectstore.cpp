@@ -247,4 +247,36 @@ void ObjectStore::set_current_property(const QString &object, const QString &pro
     Q_EMIT object_changed(object);
 }
 
+void ObjectStore::set_properties(const QString &object, const std::vector<std::pair<QString, NdArray>> &values)
+{
+    check_free();
+    GeoObject *found = get(object);
+    QStringList names;
+    for (const auto &[name, array] : values) {
+        check_property_name(name);
+        if (is_coordinate(name))
+            throw ValueError(QStringLiteral("'%1' would replace coordinates of object '%2': "
+                                            "X, Y and Z cannot be replaced").arg(name, object));
+        if (names.contains(name))
+            throw ValueError(QStringLiteral("'%1' is given twice").arg(name));
+        names << name;
+        if (!is_real(array.dtype()))
+            throw ValueError(QStringLiteral("'%1' holds %2 values, not real numbers").arg(name, array.dtype_name()));
+        if (array.size() != found->vertex_count())
+            throw ValueError(QStringLiteral("'%1' holds %2 values, but object '%3' has %4 vertices")
+                                 .arg(name).arg(array.size()).arg(object).arg(found->vertex_count()));
+    }
+    if (values.empty())
+        return;
+    std::optional<QString> first_new;
+    for (const auto &[name, array] : values) {
+        if (!first_new && !found->prop().contains(name))
+            first_new = name;
+        found->properties().insert(name, array.ndim() == 1 ? array : array.ravel());
+    }
+    if (!found->current_property())
+        found->set_current_property(first_new);
+    Q_EMIT object_changed(object);
+}
+
 } // namespace kelvra::app

@@ -56,6 +56,12 @@ public:
     // Removing the current property makes the next remaining one current
     // (the first one before it when none follows), never X, Y or Z.
     void remove_property(const QString &object, const QString &property);
+    // Creates or replaces several properties of one object at once (the
+    // results of a script), in the given order. Every value is checked
+    // before any is taken: real numbers, one per vertex, no name twice and
+    // no coordinates X, Y or Z. Arrays of more axes are taken in C order.
+    // The first new property becomes current on an object that has none.
+    void set_properties(const QString &object, const std::vector<std::pair<QString, NdArray>> &values);
 
     // While a file is read into the store or written from it, every request
     // that would change the store is refused with this reason. An empty

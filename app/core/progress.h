@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <mutex>
 
 namespace kelvra::app {
 
@@ -37,7 +38,27 @@ public:
         if (m_cancelled)
             throw Cancelled();
     }
-    void cancel() { m_cancelled = true; }
+    // Asks the work to stop, and calls the cancel hook, if any, on this
+    // thread.
+    void cancel()
+    {
+        m_cancelled = true;
+        const std::lock_guard<std::mutex> lock(m_hook_mutex);
+        if (m_on_cancel)
+            m_on_cancel();
+    }
+    // For work that cannot reach check() often enough (a script runs code
+    // of its own): fn is called by cancel(), at once when the work was
+    // cancelled already. fn must return quickly, as the GUI thread may be
+    // the one cancelling. An empty fn removes the hook; it may be set and
+    // removed while the work runs.
+    void on_cancel(std::function<void()> fn)
+    {
+        const std::lock_guard<std::mutex> lock(m_hook_mutex);
+        m_on_cancel = std::move(fn);
+        if (m_on_cancel && m_cancelled)
+            m_on_cancel();
+    }
     bool cancelled() const { return m_cancelled; }
 
     std::int64_t done() const { return m_done; }
@@ -52,6 +73,8 @@ private:
     std::atomic<std::int64_t> m_done{0};
     std::atomic<std::int64_t> m_total{0};
     std::atomic<bool> m_cancelled{false};
+    std::mutex m_hook_mutex;
+    std::function<void()> m_on_cancel;
 };
 
 } // namespace kelvra::app

@@ -98,9 +98,11 @@ void BackgroundTask::update_progress()
 {
     if (!m_dialog || m_progress.cancelled())
         return;
+    // Work that cannot tell how far it has come (a script) shows a busy bar.
     const std::int64_t total = m_progress.total();
-    const double share = total > 0 ? double(m_progress.done()) / double(total) : 0.0;
-    m_dialog->setValue(int(std::min(1.0, share) * kSteps));
+    m_dialog->setMaximum(total > 0 ? kSteps : 0);
+    if (total > 0)
+        m_dialog->setValue(int(std::min(1.0, double(m_progress.done()) / double(total)) * kSteps));
 }
 
 void BackgroundTask::end()

@@ -3,7 +3,9 @@
 #include "app/core/bugreport.h"
 #include "app/core/objectfile.h"
 #include "app/core/objectstore.h"
+#include "app/script/propertyscript.h"
 #include "app/ui/objecttreewidget.h"
+#include "app/ui/scriptoutput.h"
 #include "app/ui/storetasks.h"
 
 #include "host/errorhandler.h"
@@ -92,7 +94,9 @@ void Requests::carry_out(EasyDialog *dialog, const std::function<void()> &reques
 void Requests::carry_out_later(EasyDialog *dialog, StoreTask task)
 {
     carry_out(dialog, [&] {
-        task.ended = [dialog = QPointer<EasyDialog>(dialog)](bool ok) {
+        task.ended = [dialog = QPointer<EasyDialog>(dialog), then = std::move(task.ended)](bool ok) {
+            if (then)
+                then(ok);
             if (!dialog)
                 return;
             dialog->setProperty(kPending, false);
@@ -213,12 +217,27 @@ EasyDialog *Requests::create(Kind kind)
     }
     case Kind::PropertyOperator: {
         auto *dialog = new PropertyOperatorDialog(m_tree);
-        connect(dialog, &PropertyOperatorDialog::sig_start, this, [=](const QString &object, const QString &) {
+        connect(dialog, &PropertyOperatorDialog::sig_start, this, [=](const QString &object, const QString &source) {
             carry_out(dialog, [=] {
-                store->get(object); // an unknown object is reported as such
-                throw NotImplementedError(
-                    _("This version of Kelvra does not run property scripts: the script for '%1' was not run.")
-                        .arg(object));
+                auto script = std::make_shared<PropertyScript>(object, source, store->get(object)->prop());
+                StoreTask task{
+                    _("Running the script on %1").arg(object),
+                    _("Kelvra is running a script on %1; try again when it is done.").arg(object),
+                    [script](Progress &progress) { script->run(progress); },
+                    [store, object, script] {
+                        try {
+                            store->set_properties(object, script->results());
+                        } catch (const std::exception &error) {
+                            throw ValueError(refusal_message(object, error_text(error)));
+                        }
+                    },
+                };
+                // What the script printed is shown whatever became of it.
+                task.ended = [tree = QPointer<QWidget>(m_tree), object, script](bool) {
+                    if (!script->output().isEmpty())
+                        show_script_output(tree, object, script->output());
+                };
+                carry_out_later(dialog, std::move(task));
             });
         });
         return dialog;

@@ -62,9 +62,10 @@ private:
     EasyDialog *create(Kind kind);
     // Runs the request; a refusal is reported and keeps the dialog open.
     void carry_out(EasyDialog *dialog, const std::function<void()> &request);
-    // Starts a request that reads or writes a file on a worker thread. The
-    // dialog, even when OK closed it, comes back with what was typed when
-    // the request fails or is cancelled.
+    // Starts a request that runs on a worker thread (a file read or
+    // written, a script). The dialog, even when OK closed it, comes back
+    // with what was typed when the request fails or is cancelled. The
+    // task's own ended(), if any, runs first.
     void carry_out_later(EasyDialog *dialog, StoreTask task);
     void hand_over(const BugReport &report);
 

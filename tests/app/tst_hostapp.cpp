@@ -38,6 +38,8 @@
 #include <QtTest>
 
 #include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QThread>
 
@@ -92,6 +94,36 @@ ObjectRecord big_surface(const QString &name, std::int64_t n)
     return {name, QStringLiteral("Tsurface"), prop, QStringLiteral("amplitude")};
 }
 
+// A small object whose property has the name of the help example's.
+std::unique_ptr<GeoObject> small_object()
+{
+    PropertyMap prop;
+    prop.insert(QStringLiteral("X"), test::array({0, 1, 2, 3}));
+    prop.insert(QStringLiteral("Y"), test::array({0, 0, 1, 1}));
+    prop.insert(QStringLiteral("Z"), test::array({5, 6, 7, 8}));
+    prop.insert(QStringLiteral("propA"), test::array({10, -100, 0.5, 1000}));
+    return std::make_unique<GeoObject>(QStringLiteral("small"), QStringLiteral("Point"), prop,
+                                       QStringLiteral("propA"));
+}
+
+// Every property of an object, comparable.
+QString values_of(const GeoObject *object)
+{
+    QString text;
+    for (const QString &key : object->prop().keys())
+        text += key + QLatin1Char(' ') + object->prop().value(key).to_text() + QLatin1Char('\n');
+    return text;
+}
+
+PropertyOperatorDialog *run_script(HostWindow &window, const QString &object, const QString &script)
+{
+    auto *dialog = qobject_cast<PropertyOperatorDialog *>(window.requests->open(Requests::Kind::PropertyOperator));
+    dialog->grabob->lineedit->edit->setText(object);
+    dialog->pteScript->setPlainText(script);
+    dialog->btn_ok->click();
+    return dialog;
+}
+
 QByteArray contents(const QString &path)
 {
     QFile file(path);
@@ -117,6 +149,11 @@ private Q_SLOTS:
     void file_work_runs_beside_the_window();
     void cancel_at_every_step_changes_nothing();
     void progress_dialog_cancels_the_work();
+    void property_script_through_the_dialog();
+    void refused_scripts_change_nothing_data();
+    void refused_scripts_change_nothing();
+    void cancel_stops_an_endless_script();
+    void batch_script_run_on_the_sample_project();
     void modes_and_viewer_tabs_keep_the_docks_consistent();
     void opened_project_is_on_the_map_east_right_north_up();
     void current_property_from_the_object_menu();
@@ -471,6 +508,134 @@ void TestHostApp::progress_dialog_cancels_the_work()
     QVERIFY(task.was_cancelled());
     QVERIFY(!task.error());
     QVERIFY2(clock.elapsed() < 1000, "the work went on long after Cancel");
+}
+
+void TestHostApp::property_script_through_the_dialog()
+{
+    HostWindow &window = *m_window;
+    window.store->add(small_object());
+    QPointer<PropertyOperatorDialog> dialog = run_script(
+        window, QStringLiteral("small"),
+        QStringLiteral("propA = - propA\nimport numpy as np\nprint('minimum', propA.min())\n"
+                       "propB = np.log10(abs(propA))\n"));
+    QVERIFY(finish(window));
+    QVERIFY(m_errors->messages.isEmpty());
+    QTRY_VERIFY(!dialog); // accepted: OK closed it for good
+
+    const GeoObject *small = window.store->get(QStringLiteral("small"));
+    QCOMPARE(small->prop().keys(), (QStringList{"X", "Y", "Z", "propA", "propB"}));
+    QCOMPARE(small->prop().value("propA"), test::array({-10, 100, -0.5, -1000}));
+    const double *b = small->prop().value("propB").data<double>();
+    QCOMPARE(b[0], 1.0);
+    QCOMPARE(b[1], 2.0);
+    QCOMPARE(b[2], std::log10(0.5));
+    QCOMPARE(b[3], 3.0);
+
+    // What it printed is shown beside the window.
+    auto *output = window.findChild<QDialog *>(QStringLiteral("script_output"));
+    QVERIFY(output && output->isVisible());
+    QCOMPARE(output->findChild<QPlainTextEdit *>()->toPlainText(), QStringLiteral("minimum -1000.0\n"));
+}
+
+void TestHostApp::refused_scripts_change_nothing_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("raises") << "print('before')\nx = propA / 2\ny = undefined_name\n"
+                            << "File \"<script>\", line 3, in <module>\n    y = undefined_name\n";
+    QTest::newRow("wrong length") << "print('before')\npropB = propA[:3]\n"
+                                  << "'propB' holds 3 values for 4 vertices";
+    QTest::newRow("assigns to Z") << "print('before')\npropB = propA\nZ = Z * 2\n"
+                                  << "'Z' would replace coordinates of object 'small'";
+}
+
+void TestHostApp::refused_scripts_change_nothing()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, reason);
+    HostWindow &window = *m_window;
+    window.store->add(small_object());
+    const QString before = values_of(window.store->get(QStringLiteral("small")));
+    QSignalSpy changed(window.store, &ObjectStore::object_changed);
+    QPointer<PropertyOperatorDialog> dialog = run_script(window, QStringLiteral("small"), script);
+    QVERIFY(finish(window));
+    settle();
+    QCOMPARE(m_errors->messages.size(), 1);
+    QVERIFY2(m_errors->messages.first().contains(reason), qPrintable(m_errors->messages.first()));
+    QCOMPARE(values_of(window.store->get(QStringLiteral("small"))), before);
+    QCOMPARE(changed.count(), 0);
+    // The dialog comes back with the script as typed; the output is shown.
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->pteScript->toPlainText(), script);
+    auto *output = window.findChild<QDialog *>(QStringLiteral("script_output"));
+    QVERIFY(output && output->findChild<QPlainTextEdit *>()->toPlainText() == QLatin1String("before\n"));
+}
+
+void TestHostApp::cancel_stops_an_endless_script()
+{
+    HostWindow &window = *m_window;
+    window.store->add(small_object());
+    const QString before = values_of(window.store->get(QStringLiteral("small")));
+    QPointer<PropertyOperatorDialog> dialog =
+        run_script(window, QStringLiteral("small"), QStringLiteral("propB = propA\nwhile True:\n    pass\n"));
+    QProgressDialog *progress = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((progress = window.findChild<QProgressDialog *>()) && progress->isVisible(), 20000);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+    QVERIFY(finish(window));
+    QVERIFY2(clock.elapsed() < 2000, "the script went on long after Cancel");
+    QVERIFY(m_errors->messages.isEmpty());
+    QCOMPARE(values_of(window.store->get(QStringLiteral("small"))), before);
+    QTRY_VERIFY(dialog && dialog->isVisible());
+
+    // The interpreter is free again for the next script.
+    dialog->pteScript->setPlainText(QStringLiteral("propB = propA + 1"));
+    dialog->btn_ok->click();
+    QVERIFY(finish(window));
+    QCOMPARE(window.store->get(QStringLiteral("small"))->prop().value("propB"),
+             test::array({11, -99, 1.5, 1001}));
+}
+
+void TestHostApp::batch_script_run_on_the_sample_project()
+{
+    const QString bin = QCoreApplication::applicationDirPath();
+    const QString sample = bin + QStringLiteral("/../share/kelvra/sample-project.db");
+    const QString saved = m_dir.filePath(QStringLiteral("scripted.db"));
+    const QString script = m_dir.filePath(QStringLiteral("script.py"));
+    QFile file(script);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("import numpy as np\n"
+               "slowness = 1 / vint\n"
+               "props['dense zone'] = porosity < 0.25\n"
+               "vint = vint.astype(np.float32)\n");
+    file.close();
+
+    QProcess kelvra;
+    kelvra.start(bin + QStringLiteral("/kelvra"), {sample, QStringLiteral("--script"), QStringLiteral("well A"),
+                                                  script, QStringLiteral("--save"), saved});
+    QVERIFY(kelvra.waitForFinished(60000));
+    QCOMPARE(kelvra.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(kelvra.readAllStandardOutput()),
+             QStringLiteral("vint\tfloat32\t41\nslowness\tfloat64\t41\ndense zone\tbool\t41\n"));
+
+    const std::vector<ObjectRecord> objects = load_objects(saved);
+    QCOMPARE(objects.size(), std::size_t(5));
+    const ObjectRecord &well = objects.front();
+    QCOMPARE(well.name, QStringLiteral("well A"));
+    QCOMPARE(well.prop.keys(), (QStringList{"X", "Y", "Z", "vint", "porosity", "slowness", "dense zone"}));
+    QCOMPARE(well.prop.value("vint").dtype(), DType::Float32);
+    QCOMPARE(well.prop.value("slowness").data<double>()[0], 1.0 / 1800);
+    QCOMPARE(well.prop.value("dense zone").dtype(), DType::Bool);
+
+    // A refused run says why, exits non-zero and saves nothing.
+    QFile::remove(saved);
+    kelvra.start(bin + QStringLiteral("/kelvra"), {sample, QStringLiteral("--script"), QStringLiteral("survey outline"),
+                                                  script, QStringLiteral("--save"), saved});
+    QVERIFY(kelvra.waitForFinished(60000));
+    QCOMPARE(kelvra.exitCode(), 1);
+    QVERIFY(kelvra.readAllStandardError().contains("NameError: name 'vint' is not defined"));
+    QVERIFY(!QFileInfo::exists(saved));
 }
 
 void TestHostApp::files_keep_types_order_and_permissions()

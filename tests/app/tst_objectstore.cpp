@@ -70,6 +70,7 @@ private Q_SLOTS:
     void object_requests();
     void geometry_edits_are_exact();
     void property_requests();
+    void properties_set_at_once();
     void refused_requests_change_nothing_data();
     void refused_requests_change_nothing();
     void objects_must_be_consistent();
@@ -160,6 +161,24 @@ void TestObjectStore::property_requests()
     QVERIFY(!well->current_property());
 }
 
+void TestObjectStore::properties_set_at_once()
+{
+    QSignalSpy changed(m_store.get(), &ObjectStore::object_changed);
+    const NdArray flags = NdArray::from_values(std::vector<bool>{true, false, true, false});
+    m_store->set_properties(QStringLiteral("horizon"),
+                            {{QStringLiteral("zeta"), filled(4, 1.5)},
+                             {QStringLiteral("age"), NdArray::from_values(std::vector<float>{1, 2, 3, 4})},
+                             {QStringLiteral("flag"), flags}});
+    const GeoObject *horizon = m_store->get(QStringLiteral("horizon"));
+    // Replaced in place, new ones after the others in the order given; the
+    // first new one becomes current on an object that had none.
+    QCOMPARE(horizon->prop().keys(), (QStringList{"X", "Y", "Z", "age", "zeta", "flag"}));
+    QCOMPARE(horizon->prop().value("age").dtype(), DType::Float32);
+    QVERIFY(horizon->prop().value("flag").shares_storage(flags));
+    QCOMPARE(horizon->current_property(), std::optional<QString>("zeta"));
+    QCOMPARE(changed.count(), 1);
+}
+
 void TestObjectStore::refused_requests_change_nothing_data()
 {
     QTest::addColumn<Request>("request");
@@ -185,6 +204,19 @@ void TestObjectStore::refused_requests_change_nothing_data()
     QTest::newRow("current missing") << Request([](ObjectStore &s) { s.set_current_property("well", "nope"); });
     QTest::newRow("current of unknown") << Request([](ObjectStore &s) { s.set_current_property("nope", "vint"); });
     QTest::newRow("add taken") << Request([](ObjectStore &s) { s.add(make("well", "Line", 2)); });
+    QTest::newRow("set wrong length") << Request([](ObjectStore &s) {
+        s.set_properties("well", {{"a", filled(3, 1)}, {"b", filled(4, 1)}});
+    });
+    QTest::newRow("set coordinate") << Request([](ObjectStore &s) {
+        s.set_properties("well", {{"a", filled(3, 1)}, {"Z", filled(3, 1)}});
+    });
+    QTest::newRow("set complex") << Request([](ObjectStore &s) {
+        s.set_properties("well", {{"vint", NdArray(DType::Complex128, {3})}});
+    });
+    QTest::newRow("set twice") << Request([](ObjectStore &s) {
+        s.set_properties("well", {{"a", filled(3, 1)}, {"a", filled(3, 2)}});
+    });
+    QTest::newRow("set unknown object") << Request([](ObjectStore &s) { s.set_properties("nope", {}); });
     QTest::newRow("while busy") << Request([](ObjectStore &s) {
         s.set_busy(QStringLiteral("saving"));
         s.create_property("well", "new");

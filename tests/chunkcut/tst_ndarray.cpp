@@ -62,6 +62,7 @@ private slots:
     void invalidExtents();
     void rowRangesAreViews();
     void rowRangeOutside();
+    void foreignStorageIsLetGoWithTheLastView();
     void concatenate();
     void concatenateRefuses();
     void text_data();
@@ -131,6 +132,29 @@ void TestNdArray::rowRangeOutside()
     QVERIFY_EXCEPTION_THROWN(array.row_range(3, 2), ValueError);
     QVERIFY_EXCEPTION_THROWN(array.row_range(0, 5), ValueError);
     QVERIFY_EXCEPTION_THROWN(array.data<float>(), ValueError);
+}
+
+void TestNdArray::foreignStorageIsLetGoWithTheLastView()
+{
+    std::vector<double> owner{1, 2, 3, 4, 5, 6};
+    int released = 0;
+    {
+        NdArray array(DType::Float64, {3, 2},
+                      std::shared_ptr<std::byte>(reinterpret_cast<std::byte *>(owner.data()),
+                                                 [&released](std::byte *) { ++released; }));
+        QCOMPARE(array.data<double>(), owner.data());
+        const NdArray view = array.row_range(1, 3);
+        array = NdArray();
+        QCOMPARE(released, 0);
+        QCOMPARE(view.data<double>()[0], 3.0);
+    }
+    QCOMPARE(released, 1);
+    // Refused extents let the owner go at once.
+    QVERIFY_EXCEPTION_THROWN(NdArray(DType::Int8, {-1},
+                                     std::shared_ptr<std::byte>(reinterpret_cast<std::byte *>(owner.data()),
+                                                                [&released](std::byte *) { ++released; })),
+                             ValueError);
+    QCOMPARE(released, 2);
 }
 
 void TestNdArray::concatenate()

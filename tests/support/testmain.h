@@ -8,6 +8,7 @@
 //
 //     KELVRA_TEST_MAIN(TestFormDialogs)
 //     KELVRA_TEST_APPLESS_MAIN(TestNdArray)
+//     KELVRA_TEST_GUILESS_MAIN(TestPropertyScript)
 
 #include <QMetaObject>
 #include <QObject>
@@ -68,3 +69,4 @@ private:
 
 #define KELVRA_TEST_MAIN(TestObject) QTEST_MAIN(kelvra::test::FailingOnExceptions<TestObject>)
 #define KELVRA_TEST_APPLESS_MAIN(TestObject) QTEST_APPLESS_MAIN(kelvra::test::FailingOnExceptions<TestObject>)
+#define KELVRA_TEST_GUILESS_MAIN(TestObject) QTEST_GUILESS_MAIN(kelvra::test::FailingOnExceptions<TestObject>)

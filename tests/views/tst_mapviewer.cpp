@@ -6,6 +6,7 @@
 // buttons, so that a drag reaches the widget as one.
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include "testmain.h"
 #include "testsupport.h"
 
 #include "host/views/mapaxes.h"
@@ -466,5 +467,5 @@ void TestMapViewer::export_has_axes_and_colour_bar()
     QVERIFY(inked(QRect(area.left() - 20, area.top(), 12, area.height())));
 }
 
-QTEST_MAIN(TestMapViewer)
+KELVRA_TEST_MAIN(TestMapViewer)
 #include "tst_mapviewer.moc"

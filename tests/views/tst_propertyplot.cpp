@@ -2,6 +2,7 @@
 // keeps every spike visible when there are more values than pixels, and
 // still zooms and pans.
 
+#include "testmain.h"
 #include "testsupport.h"
 
 #include "host/dataobject.h"
@@ -126,5 +127,5 @@ void TestPropertyPlot::zoom_and_pan_keep_working()
     QCOMPARE(x_span(plot), whole);
 }
 
-QTEST_MAIN(TestPropertyPlot)
+KELVRA_TEST_MAIN(TestPropertyPlot)
 #include "tst_propertyplot.moc"

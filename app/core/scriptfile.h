@@ -1,0 +1,24 @@
+#pragma once
+
+// Batch runs of property scripts, without a window:
+//
+//   kelvra PROJECT --script OBJECT FILE [--save OUT]
+
+#include <QString>
+
+class QTextStream;
+
+namespace kelvra::app {
+
+// Runs the script in FILE on the object of that name in the project file,
+// as the property operator does. Writes what the script printed to out,
+// then one line per created or replaced property: its name, element type
+// and vertex count, separated by tabs. Saves the whole project to save_to
+// when that is not empty. Returns 0, or 1 after writing why the run was
+// refused (an unreadable file, an unknown object, a script that failed or
+// left values that cannot become properties) to err; nothing is saved
+// then.
+int run_script_file(const QString &project, const QString &object, const QString &file, const QString &save_to,
+                    QTextStream &out, QTextStream &err);
+
+} // namespace kelvra::app
