@@ -17,6 +17,8 @@
 //          new file with one commit.
 // Reads come from the system's page cache (the files were just written).
 
+#include "mapmeasure.h"
+
 #include "app/core/objectfile.h"
 #include "app/core/objectstore.h"
 #include "app/ui/backgroundtask.h"
@@ -24,6 +26,7 @@
 #include "app/ui/storetasks.h"
 
 #include "host/sqlite.h"
+#include "host/views/mapviewer.h"
 #include "utils/chunkstore.h"
 
 #include <QApplication>
@@ -156,10 +159,15 @@ Figures measure_host(const QString &project, const QString &copy)
     QCoreApplication::processEvents();
     StallMeter stalls;
     QElapsedTimer clock;
-    double opened = 0;
+    double opened = 0, pictured = 0;
     QObject::connect(window.store, &ObjectStore::objects_changed, [&] {
-        if (window.store->object(kSurface))
+        if (opened == 0 && window.store->object(kSurface))
             opened = clock.nsecsElapsed() / 1e9;
+    });
+    auto *viewer = qobject_cast<MapViewer *>(window.current_viewer.data());
+    QObject::connect(viewer, &MapViewer::sig_picture_ready, [&] {
+        if (opened > 0 && pictured == 0)
+            pictured = clock.nsecsElapsed() / 1e9;
     });
     reset_peak_rss();
     stalls.start();
@@ -183,8 +191,20 @@ Figures measure_host(const QString &project, const QString &copy)
     window.open_project(project);
     wait_until_idle(window, std::chrono::milliseconds(300));
     const double reopen_stall = stalls.stop();
-    return {{"open", opened},      {"peak", peak},       {"open_stall", std::max(open_stall, reopen_stall)},
-            {"save", saved},       {"save_stall", save_stall}};
+
+    const MapFigures map = measure_map(window, {kSurface});
+    return {{"open", opened},
+            {"peak", peak},
+            {"open_stall", open_stall},
+            {"reopen_stall", reopen_stall},
+            {"save", saved},
+            {"save_stall", save_stall},
+            {"first_picture", pictured - opened},
+            {"redraw", map.redraw},
+            {"zoom", map.zoom_step},
+            {"pan", map.pan_step},
+            {"plot", map.plot_redraw},
+            {"map_floor", map.floor}};
 }
 
 // The floor: the chunk table alone, loading the arrays and storing them.
@@ -212,6 +232,22 @@ Figures measure_floor(const QString &project, const QString &copy)
     const double stored = clock.nsecsElapsed() / 1e9;
     QFile::remove(copy);
     return {{"open", loaded}, {"peak", peak}, {"save", stored}};
+}
+
+// `kelvra PROJECT --screenshot FILE` as a user runs it, start to exit.
+double screenshot_seconds(const QString &project, const QString &picture)
+{
+    QProcess kelvra;
+    QElapsedTimer clock;
+    clock.start();
+    kelvra.start(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("kelvra")),
+                 {project, QStringLiteral("--screenshot"), picture});
+    kelvra.waitForFinished(-1);
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    if (kelvra.exitCode() != 0)
+        std::fprintf(stderr, "bigmodel: kelvra --screenshot failed:\n%s\n", kelvra.readAllStandardError().constData());
+    QFile::remove(picture);
+    return seconds;
 }
 
 // Runs one measurement in a fresh process and reads back its figures.
@@ -268,9 +304,10 @@ int main(int argc, char **argv)
                 "each figure the median of %d fresh processes, each ratio the median of the\n"
                 "rounds' host / floor; floor: load_chunks / store_chunks of the same arrays\n"
                 "alone. Reads come from the page cache; saves end with fsync.\n\n", rounds);
-    std::printf("%9s %9s | %7s %7s %6s | %7s %7s %6s | %9s %9s %9s | %7s %7s\n", "vertices", "data MiB",
+    std::printf("%9s %9s | %7s %7s %6s | %7s %7s %6s | %9s %9s %9s | %7s %7s %7s\n", "vertices", "data MiB",
                 "open s", "floor", "ratio", "save s", "floor", "ratio", "peak MiB", "floor", "target", "stall o",
-                "stall s");
+                "stall s", "stall r");
+    QStringList maps;
     for (const QString &size : parser.value("sizes").split(QLatin1Char(','))) {
         const auto vertices = std::int64_t(size.toDouble() * 1e6);
         const QString project = QDir(folder).filePath(QStringLiteral("bigmodel-%1M.db").arg(size));
@@ -294,6 +331,10 @@ int main(int argc, char **argv)
                 floor[key].push_back(value);
             for (const char *key : {"open", "save"})
                 ratio[QLatin1String(key)].push_back(pair[0][QLatin1String(key)] / pair[1][QLatin1String(key)]);
+            for (const char *key : {"redraw", "zoom", "pan"})
+                ratio[QLatin1String(key)].push_back(pair[0][QLatin1String(key)] / pair[0][QStringLiteral("map_floor")]);
+            host[QStringLiteral("screenshot")].push_back(
+                screenshot_seconds(project, QDir(folder).filePath(QStringLiteral("bigmodel.png"))));
         }
         if (!parser.isSet("keep"))
             QFile::remove(project);
@@ -302,13 +343,29 @@ int main(int argc, char **argv)
             return found == figures.end() || found->second.empty() ? std::nan("") : median(found->second);
         };
         const double data_mib = double(vertices) * (4 * 8 + 4) / kMiB;
-        std::printf("%8sM %9.0f | %7.3f %7.3f %6.2f | %7.3f %7.3f %6.2f | %9.0f %9.0f %9.0f | %7.3f %7.3f\n",
+        std::printf("%8sM %9.0f | %7.3f %7.3f %6.2f | %7.3f %7.3f %6.2f | %9.0f %9.0f %9.0f | %7.3f %7.3f %7.3f\n",
                     qPrintable(size), data_mib, m(host, "open"), m(floor, "open"), m(ratio, "open"),
                     m(host, "save"), m(floor, "save"), m(ratio, "save"), m(host, "peak"),
-                    m(floor, "peak"), 1.15 * data_mib + 150, m(host, "open_stall"), m(host, "save_stall"));
+                    m(floor, "peak"), 1.15 * data_mib + 150, m(host, "open_stall"), m(host, "save_stall"),
+                    m(host, "reopen_stall"));
+        char line[256];
+        std::snprintf(line, sizeof line, "%8sM %9.3f | %9.3f %6.2f %7.3f %6.2f %7.3f %6.2f | %7.3f %9.3f | %10.3f %9.3f",
+                      qPrintable(size), m(host, "map_floor"), m(host, "redraw"), m(ratio, "redraw"), m(host, "zoom"),
+                      m(ratio, "zoom"), m(host, "pan"), m(ratio, "pan"), m(host, "plot"), m(host, "first_picture"),
+                      m(host, "screenshot"), m(floor, "open") + 2);
+        maps << QString::fromLatin1(line);
         std::fflush(stdout);
     }
     std::printf("\nTargets at 25 M: open <= 1.3 x floor, save <= 1.3 x floor, peak <= target,"
                 " longest GUI stall <= 0.1 s.\n");
+    std::printf("\nThe map at 1200 x 800 and the plot, in the same windows (medians of 10 runs each;\n"
+                "floor: one pass writing each vertex's pixel into a QImage), and\n"
+                "`kelvra PROJECT --screenshot FILE` from start to exit:\n\n");
+    std::printf("%9s %9s | %9s %6s %7s %6s %7s %6s | %7s %9s | %10s %9s\n", "vertices", "floor s", "redraw s",
+                "ratio", "zoom s", "ratio", "pan s", "ratio", "plot s", "1st map s", "screenshot", "load + 2");
+    for (const QString &line : maps)
+        std::printf("%s\n", qPrintable(line));
+    std::printf("\nTargets at 25 M: redraw, zoom and pan <= 0.15 s and <= 1.5 x floor; first map picture\n"
+                "<= 0.3 s; plot redraw <= 0.15 s; screenshot <= load + 2 s.\n");
     return 0;
 }

@@ -108,6 +108,7 @@ MapFigures measure_map(kelvra::app::HostWindow &window, const QStringList &objec
     viewer->setFixedSize(viewer->size() + map_size - viewer->map_area().size());
     QApplication::processEvents();
     viewer->render_now();
+    plot->wait_until_plotted(); // a long property's curve comes a moment after its titles
     if (viewer->map_area().size() != map_size)
         qFatal("the map is not %dx%d pixels", map_size.width(), map_size.height());
 

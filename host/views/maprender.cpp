@@ -2,58 +2,19 @@
 
 #include "host/views/colourmap.h"
 #include "host/views/mapstrokes.h"
-
-#include <QThread>
+#include "host/views/parallel.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <thread>
 #include <type_traits>
 
 namespace kelvra {
 namespace {
 
-constexpr std::int64_t kBlock = std::int64_t(1) << 18;       // vertices between two looks at the generation
-constexpr std::int64_t kParallelFrom = std::int64_t(1) << 17; // fewer vertices are drawn on one thread
-
-// Joins the threads it holds when it goes, however the scope is left.
-struct Threads
-{
-    std::vector<std::thread> running;
-    ~Threads()
-    {
-        for (std::thread &thread : running)
-            thread.join();
-    }
-};
-
-int parts_for(std::int64_t vertices)
-{
-    return vertices >= kParallelFrom ? std::max(1, QThread::idealThreadCount()) : 1;
-}
+constexpr std::int64_t kBlock = std::int64_t(1) << 18; // vertices between two looks at the generation
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
-
-// Runs measure(part, begin, end) over count items cut into one range per
-// core, each with a part of its own (starting as initial), and returns the parts.
-template <typename Part, typename Measure>
-std::vector<Part> in_parts(std::int64_t count, Measure measure, Part initial = Part())
-{
-    const int parts = parts_for(count);
-    std::vector<Part> found(std::size_t(parts), initial);
-    Threads helpers;
-    for (int p = 1; p < parts; ++p) {
-        helpers.running.emplace_back([&, p] {
-            measure(found[std::size_t(p)], count * p / parts, count * (p + 1) / parts);
-        });
-    }
-    measure(found[0], 0, count / parts);
-    for (std::thread &thread : helpers.running)
-        thread.join();
-    helpers.running.clear();
-    return found;
-}
 
 struct Stop
 {

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QImageWriter>
@@ -41,6 +42,9 @@ constexpr double kZoomStep = 1.25; // per wheel notch, + or -
 constexpr int kBandMinimum = 4;    // a smaller rubber band is taken for a click
 constexpr int kReadoutRadius = 4;  // pixels around the cursor searched for a vertex
 constexpr double kZoomRange = 1e6; // how far the view may shrink, or grow, from the fitted one
+// Objects of at least this many vertices are measured beside the GUI
+// thread: a pass over them takes longer than a repaint should.
+constexpr std::int64_t kMeasureAsideFrom = std::int64_t(1) << 20;
 
 // Colours told apart easily on light and dark backgrounds.
 QRgb object_colour(int index)
@@ -137,9 +141,17 @@ void MapViewer::show_object(const QString &name, const MapObject &object)
     const bool same_vertices =
         found != m_layers.end() && same_array(found->object.x, object.x) && same_array(found->object.y, object.y);
     const bool same_values = found != m_layers.end() && same_array(found->object.values, layer.object.values);
-    layer.bounds = same_vertices ? found->bounds : vertex_bounds(object.x, object.y);
-    if (layer.look == MapLook::Dots && layer.object.values.size())
-        layer.range = same_values ? found->range : value_range(layer.object.values);
+    const bool colours = layer.look == MapLook::Dots && layer.object.values.size();
+    if (same_vertices && (same_values || !colours) && found->measured) {
+        layer.bounds = found->bounds;
+        layer.range = colours ? found->range : std::nullopt;
+    } else if (object.x.size() < kMeasureAsideFrom) {
+        layer.bounds = vertex_bounds(object.x, object.y);
+        layer.range = colours ? value_range(layer.object.values) : std::nullopt;
+    } else {
+        layer.measured = false;
+        measure_aside(layer);
+    }
 
     if (found != m_layers.end()) {
         layer.colour = found->colour;
@@ -378,9 +390,48 @@ void MapViewer::set_view(const QRectF &view)
     invalidate();
 }
 
+void MapViewer::measure_aside(const Layer &layer)
+{
+    auto *watcher = new QFutureWatcher<Measures>(this);
+    m_measuring.erase(std::remove(m_measuring.begin(), m_measuring.end(), nullptr), m_measuring.end());
+    m_measuring.emplace_back(watcher);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, layer] {
+        watcher->deleteLater();
+        if (!watcher->isCanceled())
+            take_measures(layer, watcher->result());
+    });
+    const bool colours = layer.look == MapLook::Dots && layer.object.values.size();
+    watcher->setFuture(QtConcurrent::run([x = layer.object.x, y = layer.object.y,
+                                          values = colours ? layer.object.values : NdArray()] {
+        return Measures{vertex_bounds(x, y), values.size() ? value_range(values) : std::nullopt};
+    }));
+}
+
+void MapViewer::take_measures(const Layer &measured, const Measures &measures)
+{
+    // The object may have been hidden or shown anew meanwhile: the measures
+    // hold only for the same arrays.
+    const auto found = std::find_if(m_layers.begin(), m_layers.end(), [&measured](const Layer &layer) {
+        return !layer.measured && layer.name == measured.name && same_array(layer.object.x, measured.object.x)
+            && same_array(layer.object.y, measured.object.y)
+            && same_array(layer.object.values, measured.object.values);
+    });
+    if (found == m_layers.end())
+        return;
+    found->bounds = measures.bounds;
+    found->range = measures.range;
+    found->measured = true;
+    invalidate();
+}
+
+bool MapViewer::measuring() const
+{
+    return std::any_of(m_layers.begin(), m_layers.end(), [](const Layer &layer) { return !layer.measured; });
+}
+
 bool MapViewer::picture_is_current() const
 {
-    return m_picture && m_picture->generation == m_generation.load();
+    return m_picture && m_picture->generation == m_generation.load() && !measuring();
 }
 
 void MapViewer::invalidate()
@@ -396,7 +447,7 @@ void MapViewer::invalidate()
 void MapViewer::start_render()
 {
     if (m_layers.empty() || !isVisible() || map_area().isEmpty() || picture_is_current()
-        || m_failed == m_generation.load())
+        || m_failed == m_generation.load() || measuring())
         return;
     std::shared_ptr<RenderedMap> map = prepare_render();
     m_rendering = true;
@@ -469,6 +520,12 @@ void MapViewer::keep(std::shared_ptr<RenderedMap> map)
 
 void MapViewer::render_now()
 {
+    for (const QPointer<QFutureWatcher<Measures>> &watcher : std::exchange(m_measuring, {})) {
+        if (!watcher)
+            continue;
+        watcher->waitForFinished();
+        QCoreApplication::sendPostedEvents(watcher); // its finished signal, now
+    }
     if (m_rendering) {
         m_watcher->waitForFinished();
         m_rendering = false;

@@ -18,6 +18,7 @@
 #include "host/viewer.h"
 
 #include <QColor>
+#include <QPointer>
 #include <QRgb>
 #include <QString>
 #include <QThreadPool>
@@ -53,7 +54,8 @@ public:
     // when x and y are not float64 arrays of the same length, or values,
     // when a property is named, are not real numbers, one per vertex.
     // Vertices with a non-finite coordinate are not drawn, nor dots whose
-    // value is not finite.
+    // value is not finite. A large object is measured (its extent and the
+    // range of its values) beside the GUI thread and drawn a moment later.
     void show_object(const QString &name, const MapObject &object);
     // Stops showing one object; an object that is not shown changes nothing.
     void hide_object(const QString &name);
@@ -135,6 +137,12 @@ private:
         QRgb colour;
         std::optional<QRectF> bounds;                   // of the finite vertices
         std::optional<std::pair<double, double>> range; // of the finite values
+        bool measured = true; // false while bounds and range are measured beside the GUI thread
+    };
+    struct Measures
+    {
+        std::optional<QRectF> bounds;
+        std::optional<std::pair<double, double>> range;
     };
     enum class Drag { None, Pan, Band };
 
@@ -150,6 +158,12 @@ private:
     // Frames the map rectangle under the widget pixels of rect.
     void zoom_to_pixels(const QRect &rect);
     void set_view(const QRectF &view);
+
+    // Measures a large layer's bounds and range on another thread; the
+    // layer is drawn once they are in.
+    void measure_aside(const Layer &layer);
+    void take_measures(const Layer &measured, const Measures &measures);
+    bool measuring() const;
 
     // Something drawn changed: the picture is stale; a new one is asked for.
     void invalidate();
@@ -175,6 +189,7 @@ private:
     QFutureWatcher<std::shared_ptr<RenderedMap>> *m_watcher = nullptr;
     bool m_rendering = false;
     quint64 m_failed = 0; // the generation whose render failed; not tried again
+    std::vector<QPointer<QFutureWatcher<Measures>>> m_measuring;
 
     Drag m_drag = Drag::None;
     QPoint m_press;

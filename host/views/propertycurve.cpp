@@ -1,6 +1,7 @@
 #include "host/views/propertycurve.h"
 
 #include "host/views/maprender.h"
+#include "host/views/parallel.h"
 
 #include <qwt_clipper.h>
 #include <qwt_scale_map.h>
@@ -10,6 +11,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <vector>
 #include <optional>
 
 namespace kelvra {
@@ -60,68 +63,122 @@ std::int64_t index_at(double position, std::int64_t count)
     return std::int64_t(std::clamp(std::floor(position), 0.0, double(count)));
 }
 
+// What one pixel column shows of its values.
+struct Column
+{
+    double low = 0, high = 0;                 // its lowest and highest finite value
+    double first_value = 0, last_value = 0;   // its first and last finite value
+    bool any = false;                         // whether it has a finite value
+};
+
+template <typename T>
+Column measure_column(const T *v, std::int64_t begin, std::int64_t end)
+{
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    Column column;
+    // First without looking at each value: a NaN fails both comparisons and
+    // drops out by itself. Only an infinite end needs the careful pass.
+    double low = inf, high = -inf;
+    for (std::int64_t i = begin; i < end; ++i) {
+        const double value = double(v[i]);
+        low = value < low ? value : low;
+        high = value > high ? value : high;
+    }
+    if (!(std::isfinite(low) && std::isfinite(high))) {
+        low = inf;
+        high = -inf;
+        for (std::int64_t i = begin; i < end; ++i) {
+            const double value = double(v[i]);
+            if (std::isfinite(value)) {
+                low = std::min(low, value);
+                high = std::max(high, value);
+            }
+        }
+    }
+    if (!(low <= high))
+        return column;
+    column = {low, high, 0, 0, true};
+    std::int64_t i = begin;
+    while (!std::isfinite(double(v[i])))
+        ++i;
+    column.first_value = double(v[i]);
+    for (i = end - 1; !std::isfinite(double(v[i]));)
+        --i;
+    column.last_value = double(v[i]);
+    return column;
+}
+
 // Each pixel column's span from its lowest to its highest value, and the
 // step from the last value of one column to the first of the next, for the
 // vertices first to last (more of them than columns). A column without a
-// finite value breaks the line.
+// finite value breaks the line. The pass over the values is shared out
+// over the cores.
 QVector<QLineF> column_envelope(const NdArray &values, std::int64_t first, std::int64_t last,
                                 const QwtScaleMap &x_map, const QwtScaleMap &y_map, const QRectF &canvas)
 {
     const std::int64_t count = values.size();
     const double per_index = (x_map.p2() - x_map.p1()) / (x_map.s2() - x_map.s1());
+    // The first vertex of each column, and one past the last column's.
+    const double first_column = std::floor(x_map.transform(double(first)));
+    std::vector<std::int64_t> starts{first};
+    for (double column = first_column; starts.back() <= last; column += 1) {
+        const double edge = x_map.s1() + (column + 1 - x_map.p1()) / per_index; // vertex at the column's right edge
+        starts.push_back(std::max(starts.back() + 1, std::min(last + 1, index_at(std::ceil(edge), count))));
+    }
+    std::vector<Column> columns(starts.size() - 1);
+    visit_real(values, [&](const auto *v) {
+        // Each part takes the columns that start among its vertices.
+        in_parts<char>(last + 1 - first, [&](char &, std::int64_t begin, std::int64_t end) {
+            auto c = std::size_t(std::lower_bound(starts.begin(), starts.end() - 1, first + begin) - starts.begin());
+            for (; c < columns.size() && starts[c] < first + end; ++c)
+                columns[c] = measure_column(v, starts[c], starts[c + 1]);
+        });
+    });
+
     // Far outside the canvas only the direction matters.
     auto to_pixel = [&](double value) {
         return std::clamp(y_map.transform(value), canvas.top() - 10, canvas.bottom() + 10);
     };
     QVector<QLineF> lines;
-    visit_real(values, [&](const auto *v) {
-        std::optional<QPointF> previous; // the last value of the column before
-        std::int64_t i = first;
-        for (double column = std::floor(x_map.transform(double(first))); i <= last; column += 1) {
-            const double edge = x_map.s1() + (column + 1 - x_map.p1()) / per_index; // vertex at the column's right edge
-            const std::int64_t end = std::max(i + 1, std::min(last + 1, index_at(std::ceil(edge), count)));
-            double low = 0, high = 0, first_value = 0, last_value = 0;
-            bool any = false;
-            for (; i < end; ++i) {
-                const double value = double(v[i]);
-                if (!std::isfinite(value))
-                    continue;
-                if (!any) {
-                    low = high = first_value = value;
-                    any = true;
-                }
-                low = std::min(low, value);
-                high = std::max(high, value);
-                last_value = value;
-            }
-            if (!any) {
-                previous.reset();
-                continue;
-            }
-            const double x = column + 0.5;
-            if (previous)
-                lines << QLineF(*previous, QPointF(x, to_pixel(first_value)));
-            lines << QLineF(x, to_pixel(low), x, to_pixel(high));
-            previous = QPointF(x, to_pixel(last_value));
+    std::optional<QPointF> previous; // the last value of the column before
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const Column &column = columns[c];
+        if (!column.any) {
+            previous.reset();
+            continue;
         }
-    });
+        const double x = first_column + double(c) + 0.5;
+        if (previous)
+            lines << QLineF(*previous, QPointF(x, to_pixel(column.first_value)));
+        lines << QLineF(x, to_pixel(column.low), x, to_pixel(column.high));
+        previous = QPointF(x, to_pixel(column.last_value));
+    }
     return lines;
+}
+
+// The rectangle the axes scale to: every vertex number and the range of
+// the finite values; invalid when there is no finite value.
+QRectF bounds_of(const NdArray &values, const std::optional<std::pair<double, double>> &range)
+{
+    if (!range)
+        return QRectF(1, 1, -2, -2);
+    return QRectF(QPointF(0, range->first), QPointF(double(std::max<std::int64_t>(0, values.size() - 1)), range->second));
 }
 
 } // namespace
 
 ValueSeries::ValueSeries(const NdArray &values)
+    : ValueSeries(values, std::nullopt)
+{
+    m_bounds = bounds_of(m_values, value_range(m_values));
+}
+
+ValueSeries::ValueSeries(const NdArray &values, std::optional<std::pair<double, double>> range)
     : m_values(values.dtype() == DType::Float16 ? values.astype(DType::Float32) : values)
 {
     if (!is_real(m_values.dtype()))
         throw ValueError(QStringLiteral("%1 values cannot be plotted").arg(m_values.dtype_name()));
-    const std::optional<std::pair<double, double>> range = value_range(m_values);
-    if (range) {
-        m_bounds = QRectF(QPointF(0, range->first),
-                          QPointF(double(std::max<std::int64_t>(0, m_values.size() - 1)), range->second));
-    } else {
-        m_bounds = QRectF(1, 1, -2, -2); // invalid: nothing to scale the axes to
-    }
+    m_bounds = bounds_of(m_values, range);
 }
 
 size_t ValueSeries::size() const
@@ -142,6 +199,11 @@ QRectF ValueSeries::boundingRect() const
 void PropertyCurve::set_values(const NdArray &values)
 {
     setData(new ValueSeries(values));
+}
+
+void PropertyCurve::set_values(const NdArray &values, std::optional<std::pair<double, double>> range)
+{
+    setData(new ValueSeries(values, range));
 }
 
 const NdArray &PropertyCurve::values() const

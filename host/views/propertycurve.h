@@ -14,6 +14,9 @@
 #include <qwt_plot_curve.h>
 #include <qwt_series_data.h>
 
+#include <optional>
+#include <utility>
+
 namespace kelvra {
 
 // The points (vertex number, value) of an array of real numbers, read from
@@ -24,6 +27,8 @@ class HOSTVIEWS_EXPORT ValueSeries : public QwtSeriesData<QPointF>
 public:
     // values: real numbers (float16 ones are read as float32); ValueError otherwise.
     explicit ValueSeries(const NdArray &values);
+    // The same with the range of the finite values measured already.
+    ValueSeries(const NdArray &values, std::optional<std::pair<double, double>> range);
 
     size_t size() const override;
     QPointF sample(size_t i) const override;
@@ -43,6 +48,8 @@ public:
 
     // Plots values, sharing their storage; an empty array empties the curve.
     void set_values(const NdArray &values);
+    // The same with the range of the finite values measured already.
+    void set_values(const NdArray &values, std::optional<std::pair<double, double>> range);
     // The values plotted; empty before set_values().
     const NdArray &values() const;
 

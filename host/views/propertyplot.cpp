@@ -2,7 +2,13 @@
 
 #include "host/dataobject.h"
 #include "host/translation.h"
+#include "host/views/maprender.h"
 #include "host/views/propertycurve.h"
+#include "host/errors.h"
+#include "host/ndarray.h"
+
+#include <QCoreApplication>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <qwt_plot_grid.h>
 #include <qwt_plot_magnifier.h>
@@ -10,6 +16,13 @@
 #include <qwt_symbol.h>
 
 namespace kelvra {
+namespace {
+
+// Properties of at least this many values are measured beside the GUI
+// thread: a pass over them takes longer than a repaint should.
+constexpr std::int64_t kMeasureAsideFrom = std::int64_t(1) << 20;
+
+} // namespace
 
 PropertyPlot::PropertyPlot(QWidget *parent)
     : QwtPlot(parent)
@@ -43,15 +56,49 @@ void PropertyPlot::show_property(const DataObject &object)
         setTitle(_("%1: no property to plot").arg(object.name()));
         return;
     }
-    curve->set_values(object.prop().value(*property));
+    ++m_shown;
     curve->setTitle(*property);
     setTitle(QStringLiteral("%1 \u2013 %2").arg(object.name(), *property));
     setAxisTitle(QwtPlot::yLeft, *property);
+    const NdArray &values = object.prop().value(*property);
+    if (values.size() < kMeasureAsideFrom) {
+        curve->set_values(values);
+    } else {
+        curve->set_values(NdArray());
+        plot_when_measured(values);
+    }
     zoom_to_fit();
+}
+
+void PropertyPlot::plot_when_measured(const NdArray &values)
+{
+    if (!is_real(values.dtype()))
+        throw ValueError(QStringLiteral("%1 values cannot be plotted").arg(values.dtype_name()));
+    const NdArray readable = values.dtype() == DType::Float16 ? values.astype(DType::Float32) : values;
+    auto *watcher = new QFutureWatcher<Range>(this);
+    m_measuring = watcher;
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, readable, shown = m_shown] {
+        watcher->deleteLater();
+        if (shown != m_shown || watcher->isCanceled())
+            return; // another property is shown now
+        curve->set_values(readable, watcher->result());
+        zoom_to_fit();
+    });
+    watcher->setFuture(QtConcurrent::run([readable] { return value_range(readable); }));
+}
+
+void PropertyPlot::wait_until_plotted()
+{
+    if (!m_measuring)
+        return;
+    m_measuring->waitForFinished();
+    // Delivers the finished signal now rather than from the event loop.
+    QCoreApplication::sendPostedEvents(m_measuring);
 }
 
 void PropertyPlot::clear_plot()
 {
+    ++m_shown;
     curve->set_values(NdArray());
     curve->setTitle(QString());
     setTitle(QString());

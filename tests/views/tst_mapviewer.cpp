@@ -102,6 +102,7 @@ private Q_SLOTS:
     void lone_well_survives_among_many_vertices();
     void colours_of_known_values();
     void sparse_surface_dots_are_wider();
+    void large_object_is_measured_beside_the_gui_thread();
     void axis_ticks_data();
     void axis_ticks();
     void axes_follow_zoom();
@@ -209,6 +210,38 @@ void TestMapViewer::sparse_surface_dots_are_wider()
     QCOMPARE(colour_at(viewer, vertex), colour_at(viewer, vertex - QPoint(1, 1)));
     // Between the vertices the background shows.
     QCOMPARE(colour_at(viewer, pixel_of(viewer, 525, 525)), QColor(Qt::white));
+}
+
+void TestMapViewer::large_object_is_measured_beside_the_gui_thread()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show();
+    // Over a million vertices: their extent and value range are measured on
+    // another thread, and the object is drawn once they are in.
+    QSignalSpy pictures(&viewer, &MapViewer::sig_picture_ready);
+    viewer.show_object(QStringLiteral("big"), grid(1030));
+    QVERIFY(!viewer.picture_is_current());
+    QVERIFY(pictures.wait(10000));
+    QVERIFY(viewer.picture_is_current());
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 0, 0)), QColor(0x44, 0x01, 0x54)));
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 1000, 1000)), QColor(0xfd, 0xe7, 0x25)));
+
+    // Hidden, or shown anew, before its measures are in: they are dropped,
+    // and render_now() waits for the ones that count.
+    viewer.hide_all();
+    viewer.show_object(QStringLiteral("big"), grid(1030));
+    viewer.hide_object(QStringLiteral("big"));
+    viewer.show_object(QStringLiteral("other"), object(QStringLiteral("Point"), {5}, {5}));
+    MapObject shifted = grid(1030);
+    // The same grid, 2000 m further east.
+    double *xs = shifted.x.data<double>();
+    for (std::int64_t i = 0; i < shifted.x.size(); ++i)
+        xs[i] += 2000;
+    viewer.show_object(QStringLiteral("big"), shifted);
+    viewer.render_now();
+    QVERIFY(viewer.picture_is_current());
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 3000, 1000)), QColor(0xfd, 0xe7, 0x25)));
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 5, 5)), kSecond));
 }
 
 void TestMapViewer::axis_ticks_data()

@@ -30,10 +30,11 @@ private:
     PropertyMap m_prop;
 };
 
-// A million float32 zeros with a spike up at 123457 and one down at 876543.
-NdArray spiky()
+// A million float32 zeros (or as many as asked) with a spike up at 123457
+// and one down at 876543.
+NdArray spiky(std::int64_t count = 1000000)
 {
-    NdArray values(DType::Float32, {1000000});
+    NdArray values(DType::Float32, {count});
     values.data<float>()[123457] = 10;
     values.data<float>()[876543] = -10;
     return values;
@@ -72,6 +73,7 @@ private Q_SLOTS:
     void reads_the_property_array();
     void every_spike_stays_visible();
     void zoom_and_pan_keep_working();
+    void long_property_is_measured_beside_the_gui_thread();
 };
 
 void TestPropertyPlot::reads_the_property_array()
@@ -98,6 +100,24 @@ void TestPropertyPlot::every_spike_stays_visible()
     const auto [top, bottom] = inked_rows(plot);
     const int height = plot.canvas()->height();
     QVERIFY2(top < height / 10 && bottom > height * 9 / 10, qPrintable(QStringLiteral("%1 %2").arg(top).arg(bottom)));
+}
+
+void TestPropertyPlot::long_property_is_measured_beside_the_gui_thread()
+{
+    // Titles at once; the curve once the values' range is measured.
+    const Holder first(spiky(3000000)), second(spiky(2000000));
+    PropertyPlot plot;
+    plot.show_property(first);
+    QCOMPARE(plot.axisTitle(QwtPlot::yLeft).text(), QStringLiteral("amplitude"));
+    QCOMPARE(plot.curve->dataSize(), size_t(0));
+    // A property shown before the first is measured wins.
+    plot.show_property(second);
+    plot.wait_until_plotted();
+    QVERIFY(plot.curve->values().shares_storage(second.prop().value(QStringLiteral("amplitude"))));
+    QCOMPARE(plot.axisScaleDiv(QwtPlot::yLeft).lowerBound(), -10.0);
+    QCOMPARE(plot.axisScaleDiv(QwtPlot::yLeft).upperBound(), 10.0);
+    QTest::qWait(50); // the first one's measures arrive and are dropped
+    QCOMPARE(plot.curve->dataSize(), size_t(2000000));
 }
 
 void TestPropertyPlot::zoom_and_pan_keep_working()
