@@ -55,8 +55,10 @@ int main(int argc, char **argv)
 {
     if (has_option(argc, argv, {"--screenshot", "--tour"}) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // A batch run needs no display: it makes no widgets.
-    const std::unique_ptr<QCoreApplication> app = has_option(argc, argv, {"--script", "--save"})
+    // A batch run, the help and the version need no display: they make no widgets.
+    const bool no_widgets = has_option(argc, argv, {"--script", "--save", "--version", "-v", "--help", "-h", "-?",
+                                                    "--help-all"});
+    const std::unique_ptr<QCoreApplication> app = no_widgets
         ? std::make_unique<QCoreApplication>(argc, argv)
         : std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvra"));
