@@ -44,6 +44,7 @@
 #include <QThread>
 
 #include <csignal>
+#include <functional>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -451,41 +452,45 @@ void TestHostApp::cancel_at_every_step_changes_nothing()
         objects.push_back(object->record());
     objects.push_back(big_surface(QStringLiteral("big"), 1100000)); // several progress steps
 
+    // Runs the work with a progress that cancels it at its stop-th step;
+    // whether it was cancelled.
+    const auto cancelled_at = [](int stop, Progress &progress, const std::function<void()> &work) {
+        int steps = 0;
+        progress.on_step = [&](std::int64_t) {
+            if (++steps == stop)
+                progress.cancel();
+        };
+        try {
+            work();
+        } catch (const Cancelled &) {
+            return true;
+        }
+        return false;
+    };
+
     // Saving: stop at the first step, the second, ... until one completes.
-    for (int stop = 1;; ++stop) {
+    int stop = 1;
+    for (;; ++stop) {
         Progress progress;
-        int steps = 0;
-        progress.on_step = [&](std::int64_t) {
-            if (++steps == stop)
-                progress.cancel();
-        };
-        try {
-            save_objects(file, objects, &progress);
-        } catch (const Cancelled &) {
-            QCOMPARE(contents(file), old_bytes);
-            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"project.db"});
-            continue;
-        }
-        QVERIFY(stop > 3);
-        break;
+        if (!cancelled_at(stop, progress, [&] { save_objects(file, objects, &progress); }))
+            break;
+        QCOMPARE(contents(file), old_bytes);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"project.db"});
     }
+    QVERIFY(stop > 3);
+
     // Loading: every step before the last gives nothing back.
-    for (int stop = 1;; ++stop) {
+    for (stop = 1;; ++stop) {
         Progress progress;
-        int steps = 0;
-        progress.on_step = [&](std::int64_t) {
-            if (++steps == stop)
-                progress.cancel();
-        };
-        try {
-            QCOMPARE(load_objects(file, &progress).size(), objects.size());
-        } catch (const Cancelled &) {
-            continue;
+        std::vector<ObjectRecord> loaded;
+        if (!cancelled_at(stop, progress, [&] { loaded = load_objects(file, &progress); })) {
+            QCOMPARE(loaded.size(), objects.size());
+            QCOMPARE(progress.done(), progress.total());
+            break;
         }
-        QVERIFY(stop > 3);
-        QCOMPARE(progress.done(), progress.total());
-        break;
+        QVERIFY(loaded.empty());
     }
+    QVERIFY(stop > 3);
 }
 
 void TestHostApp::progress_dialog_cancels_the_work()
