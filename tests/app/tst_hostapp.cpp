@@ -785,6 +785,24 @@ void TestHostApp::current_property_from_the_object_menu()
     auto *plot = qobject_cast<PropertyPlot *>(window.plotWidget.data());
     QCOMPARE(plot->axisTitle(QwtPlot::yLeft).text(), QStringLiteral("porosity"));
     QVERIFY(m_errors->messages.isEmpty());
+
+    // An object with coordinates only has no property to rename or remove.
+    auto menu_of = [&window](const QString &object) {
+        QStringList texts;
+        QTimer::singleShot(0, [&texts] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            for (QAction *action : menu->actions())
+                texts << action->text();
+            menu->close();
+        });
+        emit window.objects->object_menu_requested(object, QPoint(100, 100));
+        return texts;
+    };
+    QVERIFY(menu_of(QStringLiteral("well A")).contains(QStringLiteral("Remove property...")));
+    const QStringList outline = menu_of(QStringLiteral("survey outline"));
+    QVERIFY(outline.contains(QStringLiteral("Create property...")));
+    QVERIFY(!outline.contains(QStringLiteral("Rename property...")));
+    QVERIFY(!outline.contains(QStringLiteral("Remove property...")));
 }
 
 void TestHostApp::bug_report_is_handed_over()
