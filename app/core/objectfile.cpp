@@ -47,11 +47,58 @@ std::runtime_error file_error(const QString &text)
     return std::runtime_error(text.toStdString());
 }
 
-void write_objects(sqlite::Connection &db, const std::vector<ObjectRecord> &objects, Progress *progress)
+// Brings a new file to disk as it is written: the kernel is asked to start
+// writing every few MiB, so that the sync at the end, which nothing can
+// interrupt, waits only for the last of the data; a cancel is then never
+// held up long.
+class WriteBack
+{
+public:
+    explicit WriteBack(const QString &path)
+        : m_path(path)
+        , m_fd(::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC))
+    {
+        if (m_fd < 0)
+            throw file_error(QStringLiteral("cannot write %1: %2").arg(path, system_error()));
+    }
+    ~WriteBack() { ::close(m_fd); }
+    WriteBack(const WriteBack &) = delete;
+    WriteBack &operator=(const WriteBack &) = delete;
+
+    // Counts data handed to the database; starts the disk writes of what
+    // reached the file every kStep bytes.
+    void written(std::int64_t bytes)
+    {
+        m_pending += bytes;
+        if (m_pending >= kStep) {
+            m_pending = 0;
+            ::sync_file_range(m_fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+        }
+    }
+    // Returns once the whole file is on disk.
+    void sync()
+    {
+        if (::fdatasync(m_fd) != 0)
+            throw file_error(QStringLiteral("cannot write %1: %2").arg(m_path, system_error()));
+    }
+
+private:
+    static constexpr std::int64_t kStep = 32 << 20;
+    QString m_path;
+    int m_fd;
+    std::int64_t m_pending = 0;
+};
+
+void write_objects(sqlite::Connection &db, const std::vector<ObjectRecord> &objects, Progress *progress,
+                   WriteBack &writeback)
 {
     // Large pages: a chunk takes 16 times fewer pages, each written with
     // one call, which more than halves the time to write a large model.
     db.exec(QStringLiteral("PRAGMA page_size = 65536"));
+    // The file is nobody's until it is complete and renamed into place, so
+    // SQLite need not make its steps durable; writeback.sync() makes the
+    // whole file so, once, before the rename.
+    db.exec(QStringLiteral("PRAGMA synchronous = OFF"));
     db.exec(QStringLiteral("CREATE TABLE kelvra_objects (position INTEGER PRIMARY KEY, "
                            "name TEXT NOT NULL UNIQUE, geometry TEXT NOT NULL, current_property TEXT)"));
     db.exec(QStringLiteral("CREATE TABLE kelvra_properties (object_name TEXT, position INTEGER, "
@@ -68,7 +115,11 @@ void write_objects(sqlite::Connection &db, const std::vector<ObjectRecord> &obje
             cursor.execute(QStringLiteral("INSERT INTO kelvra_properties VALUES (?,?,?)"),
                            {object.name, std::int64_t(index), keys[index]});
             store_chunks(db, kChunks, object.name, keys[index], object.prop.value(keys[index]),
-                         progress_of(progress));
+                         [progress, &writeback](std::int64_t bytes) {
+                             writeback.written(bytes);
+                             if (progress)
+                                 progress->advance(bytes);
+                         });
         }
     }
     if (progress)
@@ -187,13 +238,17 @@ void save_objects(const QString &path, const std::vector<ObjectRecord> &objects,
         progress->set_total(total);
     }
     SiblingFile temporary(target);
+    WriteBack writeback(temporary.path());
     try {
         sqlite::Connection db(temporary.path(), sqlite::Conversion::None);
-        write_objects(db, objects, progress);
+        write_objects(db, objects, progress, writeback);
     } catch (const SqliteError &error) {
         throw file_error(QStringLiteral("cannot write %1: %2").arg(path, error_text(error)));
     }
     take_permissions(temporary.path(), target.absoluteFilePath());
+    if (progress)
+        progress->check();
+    writeback.sync();
     if (progress)
         progress->check();
     // rename() replaces the target in one step: readers see the old file or
