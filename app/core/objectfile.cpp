@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -47,23 +48,50 @@ std::runtime_error file_error(const QString &text)
     return std::runtime_error(text.toStdString());
 }
 
-// Brings a new file to disk as it is written: the kernel is asked to start
-// writing every few MiB, so that the sync at the end, which nothing can
-// interrupt, waits only for the last of the data; a cancel is then never
+// A new, empty file beside the target, created by the kernel with the mode
+// that the user's umask gives any new file, and removed again (with the
+// journal SQLite may have left) unless kept.
+//
+// It also brings the file to disk as it is written: the kernel is asked to
+// start writing every few MiB, so that the sync at the end, which nothing
+// can interrupt, waits only for the last of the data, and a cancel is never
 // held up long.
-class WriteBack
+class SiblingFile
 {
 public:
-    explicit WriteBack(const QString &path)
-        : m_path(path)
-        , m_fd(::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC))
+    explicit SiblingFile(const QFileInfo &target)
     {
-        if (m_fd < 0)
-            throw file_error(QStringLiteral("cannot write %1: %2").arg(path, system_error()));
+        const QString stem = target.absolutePath() + QStringLiteral("/.") + target.fileName() + QLatin1Char('.');
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const QString candidate = stem + QString::number(QRandomGenerator::global()->generate(), 36);
+            m_fd = ::open(QFile::encodeName(candidate).constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+            if (m_fd >= 0) {
+                m_path = candidate;
+                return;
+            }
+            if (errno != EEXIST)
+                break;
+        }
+        throw file_error(QStringLiteral("cannot write in %1: %2").arg(target.absolutePath(), system_error()));
     }
-    ~WriteBack() { ::close(m_fd); }
-    WriteBack(const WriteBack &) = delete;
-    WriteBack &operator=(const WriteBack &) = delete;
+    ~SiblingFile()
+    {
+        if (!m_keep) {
+            QFile::remove(m_path);
+            QFile::remove(m_path + QStringLiteral("-journal"));
+            // Freeing the blocks of a large file takes a while, and happens
+            // at its last close: let that be beside the caller, who sees
+            // the name gone at once.
+            std::thread([fd = m_fd] { ::close(fd); }).detach();
+        } else {
+            ::close(m_fd);
+        }
+    }
+    SiblingFile(const SiblingFile &) = delete;
+    SiblingFile &operator=(const SiblingFile &) = delete;
+
+    const QString &path() const { return m_path; }
+    void keep() { m_keep = true; }
 
     // Counts data handed to the database; starts the disk writes of what
     // reached the file every kStep bytes.
@@ -85,19 +113,20 @@ public:
 private:
     static constexpr std::int64_t kStep = 32 << 20;
     QString m_path;
-    int m_fd;
+    int m_fd = -1;
+    bool m_keep = false;
     std::int64_t m_pending = 0;
 };
 
 void write_objects(sqlite::Connection &db, const std::vector<ObjectRecord> &objects, Progress *progress,
-                   WriteBack &writeback)
+                   SiblingFile &file)
 {
     // Large pages: a chunk takes 16 times fewer pages, each written with
     // one call, which more than halves the time to write a large model.
     db.exec(QStringLiteral("PRAGMA page_size = 65536"));
     // The file is nobody's until it is complete and renamed into place, so
-    // SQLite need not make its steps durable; writeback.sync() makes the
-    // whole file so, once, before the rename.
+    // SQLite need not make its steps durable; file.sync() makes the whole
+    // file so, once, before the rename.
     db.exec(QStringLiteral("PRAGMA synchronous = OFF"));
     db.exec(QStringLiteral("CREATE TABLE kelvra_objects (position INTEGER PRIMARY KEY, "
                            "name TEXT NOT NULL UNIQUE, geometry TEXT NOT NULL, current_property TEXT)"));
@@ -115,8 +144,8 @@ void write_objects(sqlite::Connection &db, const std::vector<ObjectRecord> &obje
             cursor.execute(QStringLiteral("INSERT INTO kelvra_properties VALUES (?,?,?)"),
                            {object.name, std::int64_t(index), keys[index]});
             store_chunks(db, kChunks, object.name, keys[index], object.prop.value(keys[index]),
-                         [progress, &writeback](std::int64_t bytes) {
-                             writeback.written(bytes);
+                         [progress, &file](std::int64_t bytes) {
+                             file.written(bytes);
                              if (progress)
                                  progress->advance(bytes);
                          });
@@ -126,47 +155,6 @@ void write_objects(sqlite::Connection &db, const std::vector<ObjectRecord> &obje
         progress->check();
     db.commit();
 }
-
-// A new, empty file beside the target, created by the kernel with the mode
-// that the user's umask gives any new file, and removed again (with the
-// journal SQLite may have left) unless kept.
-class SiblingFile
-{
-public:
-    explicit SiblingFile(const QFileInfo &target)
-    {
-        const QString stem = target.absolutePath() + QStringLiteral("/.") + target.fileName() + QLatin1Char('.');
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            const QString candidate = stem + QString::number(QRandomGenerator::global()->generate(), 36);
-            const int fd = ::open(QFile::encodeName(candidate).constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC,
-                                  0666);
-            if (fd >= 0) {
-                ::close(fd);
-                m_path = candidate;
-                return;
-            }
-            if (errno != EEXIST)
-                break;
-        }
-        throw file_error(QStringLiteral("cannot write in %1: %2").arg(target.absolutePath(), system_error()));
-    }
-    ~SiblingFile()
-    {
-        if (m_keep)
-            return;
-        QFile::remove(m_path);
-        QFile::remove(m_path + QStringLiteral("-journal"));
-    }
-    SiblingFile(const SiblingFile &) = delete;
-    SiblingFile &operator=(const SiblingFile &) = delete;
-
-    const QString &path() const { return m_path; }
-    void keep() { m_keep = true; }
-
-private:
-    QString m_path;
-    bool m_keep = false;
-};
 
 // Gives the new file the mode of the file it replaces, and its group where
 // the user may (a user who is not in that group keeps their own).
@@ -238,17 +226,16 @@ void save_objects(const QString &path, const std::vector<ObjectRecord> &objects,
         progress->set_total(total);
     }
     SiblingFile temporary(target);
-    WriteBack writeback(temporary.path());
     try {
         sqlite::Connection db(temporary.path(), sqlite::Conversion::None);
-        write_objects(db, objects, progress, writeback);
+        write_objects(db, objects, progress, temporary);
     } catch (const SqliteError &error) {
         throw file_error(QStringLiteral("cannot write %1: %2").arg(path, error_text(error)));
     }
     take_permissions(temporary.path(), target.absoluteFilePath());
     if (progress)
         progress->check();
-    writeback.sync();
+    temporary.sync();
     if (progress)
         progress->check();
     // rename() replaces the target in one step: readers see the old file or
