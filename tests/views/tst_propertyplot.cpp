@@ -59,6 +59,17 @@ std::pair<int, int> inked_rows(QwtPlot &plot)
     return {top, bottom};
 }
 
+// Shows the plot on screen, 500 x 300 pixels, with the holder's property;
+// whether it got on screen.
+bool shown(PropertyPlot &plot, const Holder &holder)
+{
+    plot.resize(500, 300);
+    plot.show();
+    const bool exposed = QTest::qWaitForWindowExposed(&plot);
+    plot.show_property(holder);
+    return exposed;
+}
+
 double x_span(const QwtPlot &plot)
 {
     return plot.axisScaleDiv(QwtPlot::xBottom).range();
@@ -91,10 +102,7 @@ void TestPropertyPlot::every_spike_stays_visible()
 {
     const Holder holder(spiky());
     PropertyPlot plot;
-    plot.resize(500, 300);
-    plot.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&plot));
-    plot.show_property(holder);
+    QVERIFY(shown(plot, holder));
     // Two single values among a million, 2,500 to a pixel column: drawn from
     // the top of the canvas to its bottom.
     const auto [top, bottom] = inked_rows(plot);
@@ -124,10 +132,7 @@ void TestPropertyPlot::zoom_and_pan_keep_working()
 {
     const Holder holder(spiky());
     PropertyPlot plot;
-    plot.resize(500, 300);
-    plot.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&plot));
-    plot.show_property(holder);
+    QVERIFY(shown(plot, holder));
     const double whole = x_span(plot);
 
     // Turning the wheel forward on the canvas zooms in, as on the map.
