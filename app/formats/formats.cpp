@@ -1,3 +1,4 @@
+#include "app/formats/builtin.h"
 #include "app/formats/format.h"
 
 namespace kelvra::app::formats {
@@ -5,7 +6,9 @@ namespace kelvra::app::formats {
 const std::vector<const Format *> &formats()
 {
     // Each format's file adds one line here.
-    static const std::vector<const Format *> all{};
+    static const std::vector<const Format *> all{
+        &zmap_format(), &irap_ascii_format(), &irap_binary_format(), &tsurf_format(), &csv_format(), &xyz_format(),
+    };
     return all;
 }
 
