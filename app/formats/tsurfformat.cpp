@@ -328,15 +328,15 @@ public:
             if (progress && v % 65536 == 0)
                 progress->check();
         }
-        const NdArray triangles = object.triangles.astype(DType::Int64);
-        const std::int64_t *corners = triangles.data<std::int64_t>();
-        for (std::int64_t t = 0; t < triangles.shape()[0]; ++t) {
-            out.write("TRGL ");
-            for (int k = 0; k < 3; ++k) {
-                out.integer(corners[3 * t + k] + 1);
-                out.put(k < 2 ? ' ' : '\n');
+        visit_real(object.triangles, [&](const auto *corners) {
+            for (std::int64_t t = 0; t < object.triangles.shape()[0]; ++t) {
+                out.write("TRGL ");
+                for (int k = 0; k < 3; ++k) {
+                    out.integer(std::int64_t(corners[3 * t + k]) + 1);
+                    out.put(k < 2 ? ' ' : '\n');
+                }
             }
-        }
+        });
         out.write("END\n");
         out.commit();
     }

@@ -37,7 +37,7 @@ void split_row(std::string_view line, std::vector<std::string_view> &fields)
     fields.clear();
     const char *p = line.data(), *end = p + line.size();
     auto skip_blanks = [&] {
-        while (p < end && (*p == ' ' || *p == '\t'))
+        while (p < end && is_space(*p))
             ++p;
     };
     skip_blanks();
@@ -101,7 +101,7 @@ Layout read_layout(const MappedFile &file, const ImportOptions &options)
             double value;
             numbers = numbers && (field.empty() || parse_whole_number(field, value));
         }
-        if (numbers && !layout.header) {
+        if (numbers) {
             layout.data = before;
             layout.data_line = lines.line_number();
             layout.columns = int(fields.size());
@@ -389,12 +389,12 @@ void write_columns(const QString &path, const ObjectRecord &object, const Export
         }
         out.put('\n');
     };
-    const NdArray pieces = piece ? piece->astype(DType::Int64) : NdArray();
+    const NdArray pieces = piece ? piece->astype(DType::Float64) : NdArray();
     std::int64_t last_piece = 0;
     for (std::int64_t r = 0; r < rows; ++r) {
         std::int64_t p = 0;
         if (piece) {
-            p = pieces.data<std::int64_t>()[r];
+            p = std::int64_t(pieces.data<double>()[r]);
             if (r > 0 && p != last_piece && !csv)
                 separator_line();
             last_piece = p;

@@ -24,7 +24,6 @@ constexpr double kDefaultNull = -99999.0;
 
 struct ZmapHeader
 {
-    QString name;
     int field_width = 0;       // 0 when the header leaves it out
     int per_line = 0;          // values per line, 0 when not given
     int start_column = 1;      // first character of the first field
@@ -63,10 +62,6 @@ ZmapHeader read_header(const MappedFile &file)
     ZmapHeader header;
     {
         const std::vector<std::string_view> first = split_fields(line.substr(1), ',');
-        std::string_view title = first.at(0);
-        const std::size_t header_word = title.find("HEADER");
-        header.name = QString::fromUtf8(trimmed(title.substr(0, header_word)).data(),
-                                        int(trimmed(title.substr(0, header_word)).size()));
         if (first.size() < 2 || QString::fromLatin1(first[1].data(), int(first[1].size())).toUpper() != "GRID")
             throw fail(lines.line_number(), QStringLiteral("only ZMAP+ files of type GRID are grids"));
         std::int64_t per_line = 0;
@@ -331,7 +326,8 @@ public:
             progress);
         if (!read)
             read_values_by_line(file, header, values, nulls);
-        return {gsurface_record(object_name(path, options, header.name), header.grid, std::move(z))};
+        // The header's name is mostly the name of the file it was written to.
+        return {gsurface_record(object_name(path, options), header.grid, std::move(z))};
     }
 
     bool can_write(const ObjectRecord &object) const override
