@@ -7,9 +7,13 @@
 //   kelvra --version              prints the version and exits
 //   kelvra PROJECT --script OBJECT FILE [--save OUT]
 //                                 runs a property script without a window
+//   kelvra [PROJECT] --import FILE [options] ... --export OBJECT FILE [options] ... [--save OUT]
+//                                 imports and exports files without a window
+//                                 (app/core/filebatch.h)
 //
-// The last three need no display: they render offscreen or show nothing.
+// The last four need no display: they render offscreen or show nothing.
 
+#include "app/core/filebatch.h"
 #include "app/core/scriptfile.h"
 #include "app/ui/backgroundtask.h"
 #include "app/ui/hostwindow.h"
@@ -57,13 +61,18 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // A batch run, the help and the version need no display: they make no widgets.
     const bool no_widgets = has_option(argc, argv, {"--script", "--save", "--version", "-v", "--help", "-h", "-?",
-                                                    "--help-all"});
+                                                    "--help-all", "--import", "--export"});
     const std::unique_ptr<QCoreApplication> app = no_widgets
         ? std::make_unique<QCoreApplication>(argc, argv)
         : std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvra"));
     QApplication::setApplicationVersion(QStringLiteral(KELVRA_VERSION));
     kelvra::load_translations();
+
+    if (has_option(argc, argv, {"--import", "--export"})) {
+        QTextStream out(stdout), err(stderr);
+        return kelvra::app::run_file_batch(QCoreApplication::arguments().mid(1), out, err);
+    }
 
     QCommandLineParser parser;
     parser.setApplicationDescription(kelvra::_("Builds and inspects 3-D subsurface models."));

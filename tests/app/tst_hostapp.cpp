@@ -8,6 +8,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "app/core/objectfile.h"
+#include "app/formats/exchange.h"
 #include "app/ui/backgroundtask.h"
 #include "app/ui/storetasks.h"
 #include "app/core/objectstore.h"
@@ -34,6 +35,10 @@
 #include <QStatusBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -155,6 +160,8 @@ private Q_SLOTS:
     void refused_scripts_change_nothing();
     void cancel_stops_an_endless_script();
     void batch_script_run_on_the_sample_project();
+    void batch_imports_exports_and_saves();
+    void batch_refusals_save_nothing();
     void modes_and_viewer_tabs_keep_the_docks_consistent();
     void opened_project_is_on_the_map_east_right_north_up();
     void current_property_from_the_object_menu();
@@ -641,6 +648,96 @@ void TestHostApp::batch_script_run_on_the_sample_project()
     QCOMPARE(kelvra.exitCode(), 1);
     QVERIFY(kelvra.readAllStandardError().contains("NameError: name 'vint' is not defined"));
     QVERIFY(!QFileInfo::exists(saved));
+}
+
+namespace {
+
+QString real_file(const QString &name)
+{
+    return qEnvironmentVariable("KELVRA_REAL_DATA", QStringLiteral("/work/shared/data/real"))
+        + QStringLiteral("/xtgeo-testdata/") + name;
+}
+
+// Runs kelvra with the arguments; its exit status, standard output and error.
+std::tuple<int, QString, QString> run_kelvra(const QStringList &arguments)
+{
+    QProcess kelvra;
+    kelvra.start(QCoreApplication::applicationDirPath() + QStringLiteral("/kelvra"), arguments);
+    if (!kelvra.waitForFinished(60000))
+        return {-1, {}, {}};
+    return {kelvra.exitCode(), QString::fromUtf8(kelvra.readAllStandardOutput()),
+            QString::fromUtf8(kelvra.readAllStandardError())};
+}
+
+} // namespace
+
+void TestHostApp::batch_imports_exports_and_saves()
+{
+    const QString saved = m_dir.filePath(QStringLiteral("imported.db"));
+    const QString grid = m_dir.filePath(QStringLiteral("top.gri"));
+    const QString points = m_dir.filePath(QStringLiteral("fault.csv"));
+    const auto [status, out, err] = run_kelvra(
+        {QStringLiteral("--import"), real_file(QStringLiteral("zmap_example.zmap")), QStringLiteral("--as"),
+         QStringLiteral("top"), QStringLiteral("--null"), QStringLiteral("68.1617"), QStringLiteral("--import"),
+         real_file(QStringLiteral("top_upper_reek_faultpoly.pol")), QStringLiteral("--import"),
+         real_file(QStringLiteral("F5.ts")), QStringLiteral("--export"), QStringLiteral("top"), grid,
+         QStringLiteral("--export"), QStringLiteral("F5"), points, QStringLiteral("--save"), saved});
+    QVERIFY2(status == 0, qPrintable(err));
+    QCOMPARE(out, QStringLiteral("top\tGsurface\t20\ntop_upper_reek_faultpoly\tLine\t754\nF5\tTsurface\t44\n"
+                                 "wrote %1\nwrote %2\n")
+                      .arg(grid, points));
+    const std::vector<ObjectRecord> objects = load_objects(saved);
+    QCOMPARE(objects.size(), std::size_t(3));
+    QCOMPARE(objects[0].name, QStringLiteral("top"));
+    const NdArray z = objects[0].prop.value(QStringLiteral("Z"));
+    QCOMPARE(std::count_if(z.data<double>(), z.data<double>() + 20, [](double v) { return std::isnan(v); }), 4L);
+    QCOMPARE(objects[1].prop.keys(), (QStringList{"X", "Y", "Z", "piece"}));
+    // The exports read back: the grid in binary, the fault's vertices as CSV rows.
+    const std::vector<ObjectRecord> back = formats::import_file(grid, {}, {}, nullptr);
+    QCOMPARE(back.front().grid->columns, 4);
+    QCOMPARE(back.front().prop.value(QStringLiteral("Z")).data<double>()[0], double(46.5453f));
+    QFile csv(points);
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    QCOMPARE(csv.readAll().count('\n'), 45); // header and 44 vertices
+}
+
+void TestHostApp::batch_refusals_save_nothing()
+{
+    const QString saved = m_dir.filePath(QStringLiteral("refused.db"));
+    const QString zmap = real_file(QStringLiteral("zmap_example.zmap"));
+    // A name taken by the first import.
+    auto [status, out, err] = run_kelvra({QStringLiteral("--import"), zmap, QStringLiteral("--import"), zmap,
+                                          QStringLiteral("--save"), saved});
+    QCOMPARE(status, 1);
+    QVERIFY2(err.contains(QStringLiteral("there is an object named 'zmap_example' already")), qPrintable(err));
+    QVERIFY(!QFileInfo::exists(saved));
+    // A broken file: the file, the line and what is wrong.
+    const QString broken = m_dir.filePath(QStringLiteral("broken.xyz"));
+    QFile file(broken);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("1 2 3\n4 five 6\n");
+    file.close();
+    std::tie(status, out, err) = run_kelvra({QStringLiteral("--import"), broken, QStringLiteral("--save"), saved});
+    QCOMPARE(status, 1);
+    QCOMPARE(err, QStringLiteral("kelvra: %1, line 2: 'five' in column 2 (column 2) is not a number\n").arg(broken));
+    QVERIFY(!QFileInfo::exists(saved));
+    // An export that the format cannot hold.
+    std::tie(status, out, err) = run_kelvra({QStringLiteral("--import"), real_file(QStringLiteral("F5.ts")),
+                                             QStringLiteral("--export"), QStringLiteral("F5"),
+                                             m_dir.filePath(QStringLiteral("f.zmap")), QStringLiteral("--save"), saved});
+    QCOMPARE(status, 1);
+    QVERIFY2(err.contains(QStringLiteral("xyz (XYZ columns)")), qPrintable(err));
+    QVERIFY(!QFileInfo::exists(saved));
+    // Command lines that say nothing sound: exit status 2.
+    for (const QStringList &wrong : {QStringList{QStringLiteral("--as"), QStringLiteral("x"), QStringLiteral("--import"), zmap},
+                                     QStringList{QStringLiteral("--import"), zmap, QStringLiteral("--columns"), QStringLiteral("1,2")},
+                                     QStringList{QStringLiteral("--import"), zmap, QStringLiteral("--colour"), QStringLiteral("red")},
+                                     QStringList{QStringLiteral("--import"), zmap, QStringLiteral("--export"), QStringLiteral("zmap_example")}}) {
+        std::tie(status, out, err) = run_kelvra(wrong + QStringList{QStringLiteral("--save"), saved});
+        QVERIFY2(status == 2, qPrintable(wrong.join(' ')));
+        QVERIFY(err.contains(QStringLiteral("Usage: kelvra [PROJECT] --import FILE")));
+        QVERIFY(!QFileInfo::exists(saved));
+    }
 }
 
 void TestHostApp::files_keep_types_order_and_permissions()
