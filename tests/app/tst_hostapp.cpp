@@ -14,6 +14,7 @@
 #include "app/core/objectstore.h"
 #include "app/core/sampleproject.h"
 #include "app/ui/hostwindow.h"
+#include "app/ui/importdialog.h"
 #include "app/ui/objecttreewidget.h"
 #include "app/ui/preferencepages.h"
 #include "app/ui/requests.h"
@@ -34,6 +35,7 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QPushButton>
+#include <QLabel>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -162,6 +164,7 @@ private Q_SLOTS:
     void batch_script_run_on_the_sample_project();
     void batch_imports_exports_and_saves();
     void batch_refusals_save_nothing();
+    void import_and_export_through_the_dialogs();
     void modes_and_viewer_tabs_keep_the_docks_consistent();
     void opened_project_is_on_the_map_east_right_north_up();
     void current_property_from_the_object_menu();
@@ -738,6 +741,64 @@ void TestHostApp::batch_refusals_save_nothing()
         QVERIFY(err.contains(QStringLiteral("Usage: kelvra [PROJECT] --import FILE")));
         QVERIFY(!QFileInfo::exists(saved));
     }
+}
+
+void TestHostApp::import_and_export_through_the_dialogs()
+{
+    HostWindow &window = *m_window;
+    const int before = window.store->objects().size();
+    auto *import = open<ImportDialog>(window, Requests::Kind::Import);
+    QPointer<ImportDialog> alive = import;
+    QCOMPARE(import->format->combobox->currentText(), QStringLiteral("Recognise from content"));
+    import->input->lineedit->edit->setText(real_file(QStringLiteral("zmap_example.zmap")));
+    import->nulls->edit->setText(QStringLiteral("68.1617"));
+    import->load_lines();
+    // What was recognised, before anything is imported.
+    const QString shown = import->description->text();
+    QVERIFY2(shown.contains(QStringLiteral("Format: ZMAP+ grid")), qPrintable(shown));
+    QVERIFY(shown.contains(QStringLiteral("Grid: 4 columns x 5 rows, spacing 500 x 250, rotation 0 degrees")));
+    QVERIFY(shown.contains(QStringLiteral("Vertices: 20")));
+    QVERIFY(shown.contains(QStringLiteral("Null values: 4")));
+    QCOMPARE(window.store->objects().size(), before);
+    import->btn_ok->click();
+    QVERIFY(finish(window));
+    settle();
+    const GeoObject *surface = window.store->get(QStringLiteral("zmap_example"));
+    QCOMPARE(surface->geometry_type(), QStringLiteral("Gsurface"));
+    QCOMPARE(surface->grid()->rows, 5);
+    QTRY_VERIFY(!alive);
+
+    // The same name again is refused: nothing changes, and the dialog comes
+    // back with what was typed; another name goes in.
+    import = open<ImportDialog>(window, Requests::Kind::Import);
+    alive = import;
+    import->input->lineedit->edit->setText(real_file(QStringLiteral("zmap_example.zmap")));
+    import->btn_ok->click();
+    QVERIFY(finish(window));
+    settle();
+    QCOMPARE(m_errors->messages.size(), 1);
+    QVERIFY(m_errors->messages.front().contains(QStringLiteral("there is an object named 'zmap_example' already")));
+    QCOMPARE(window.store->objects().size(), before + 1);
+    QVERIFY(alive && import->isVisible());
+    import->name->edit->setText(QStringLiteral("second"));
+    import->btn_ok->click();
+    QVERIFY(finish(window));
+    settle();
+    QCOMPARE(window.store->objects().size(), before + 2);
+
+    // Out again as an IRAP ASCII grid, named by the format chosen.
+    const QString file = m_dir.filePath(QStringLiteral("top.txt"));
+    auto *exporting = open<ExportDialog>(window, Requests::Kind::Export);
+    exporting->grabob->lineedit->edit->setText(QStringLiteral("zmap_example"));
+    exporting->output->lineedit->edit->setText(file);
+    exporting->format->combobox->setCurrentIndex(exporting->format->combobox->findData(QStringLiteral("irap-ascii")));
+    exporting->btn_ok->click();
+    QVERIFY(finish(window));
+    const std::vector<ObjectRecord> back = formats::import_file(file, {}, {}, nullptr);
+    QVERIFY(*back.front().grid == *surface->grid());
+    const NdArray z = back.front().prop.value(QStringLiteral("Z"));
+    QCOMPARE(std::count_if(z.data<double>(), z.data<double>() + 20, [](double v) { return std::isnan(v); }), 4L);
+    QCOMPARE(m_errors->messages.size(), 1);
 }
 
 void TestHostApp::files_keep_types_order_and_permissions()
