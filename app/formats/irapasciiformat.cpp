@@ -160,13 +160,14 @@ public:
             progress->set_total(file.size());
         std::vector<double> nulls = options.null_values;
         nulls.push_back(kIrapAsciiNull);
+        auto coordinates = node_coordinates(header.grid);
         NdArray z(DType::Float64, {total});
         double *values = z.data<double>();
         if (!parse_number_stream(
                 file, header.data, file.end(), total, Glue::No,
                 [&](std::int64_t s, double value) { values[s] = is_null_value(value, nulls) ? NAN : value; }, progress))
             find_fault(file, header);
-        return {gsurface_record(object_name(path, options), header.grid, std::move(z))};
+        return {gsurface_record(object_name(path, options), header.grid, std::move(z), std::move(coordinates))};
     }
 
     bool can_write(const ObjectRecord &object) const override

@@ -189,6 +189,7 @@ public:
         if (progress)
             progress->set_total(file.size());
         std::vector<double> nulls = options.null_values;
+        auto coordinates = node_coordinates(header.grid);
         NdArray z(DType::Float64, {total});
         double *out = z.data<double>();
         // Each half of the records into its own range of nodes.
@@ -224,7 +225,7 @@ public:
             }
             second.get();
         }
-        return {gsurface_record(object_name(path, options), header.grid, std::move(z))};
+        return {gsurface_record(object_name(path, options), header.grid, std::move(z), std::move(coordinates))};
     }
 
     bool can_write(const ObjectRecord &object) const override

@@ -3,41 +3,39 @@
 #include <QFileInfo>
 
 #include <cmath>
-#include <future>
 #include <limits>
 
 namespace kelvra::app::formats {
 
-ObjectRecord gsurface_record(const QString &name, const GridGeometry &grid, NdArray z)
+std::future<std::pair<NdArray, NdArray>> node_coordinates(const GridGeometry &grid)
 {
-    const std::int64_t count = grid.vertex_count();
-    NdArray x(DType::Float64, {count});
-    NdArray y(DType::Float64, {count});
-    double *xs = x.data<double>();
-    double *ys = y.data<double>();
-    const double radians = grid.rotation * (M_PI / 180.0);
-    const double c = std::cos(radians), s = std::sin(radians);
-    auto fill = [&](std::int64_t first_row, std::int64_t last_row) {
-        for (std::int64_t j = first_row; j < last_row; ++j) {
-            const double v = j * grid.y_increment;
+    return std::async(std::launch::async, [grid] {
+        const std::int64_t count = grid.vertex_count();
+        NdArray x(DType::Float64, {count});
+        NdArray y(DType::Float64, {count});
+        double *xs = x.data<double>();
+        double *ys = y.data<double>();
+        const double radians = grid.rotation * (M_PI / 180.0);
+        const double c = std::cos(radians), s = std::sin(radians);
+        for (std::int64_t j = 0; j < grid.rows; ++j) {
+            const double v = double(j) * grid.y_increment;
             const double row_x = grid.x_origin - v * s, row_y = grid.y_origin + v * c;
             double *xr = xs + j * grid.columns;
             double *yr = ys + j * grid.columns;
             for (std::int64_t i = 0; i < grid.columns; ++i) {
-                const double u = i * grid.x_increment;
+                const double u = double(i) * grid.x_increment;
                 xr[i] = row_x + u * c;
                 yr[i] = row_y + u * s;
             }
         }
-    };
-    if (count < (1 << 20)) {
-        fill(0, grid.rows);
-    } else {
-        // Fresh memory is slow to touch on the first write: both cores share it.
-        auto half = std::async(std::launch::async, fill, grid.rows / 2, grid.rows);
-        fill(0, grid.rows / 2);
-        half.get();
-    }
+        return std::make_pair(std::move(x), std::move(y));
+    });
+}
+
+ObjectRecord gsurface_record(const QString &name, const GridGeometry &grid, NdArray z,
+                             std::future<std::pair<NdArray, NdArray>> coordinates)
+{
+    auto [x, y] = coordinates.get();
     ObjectRecord record;
     record.name = name;
     record.geometry_type = QStringLiteral("Gsurface");

@@ -6,6 +6,8 @@
 #include "app/core/geoobject.h"
 #include "app/formats/format.h"
 
+#include <future>
+#include <utility>
 #include <vector>
 
 namespace kelvra::app::formats {
@@ -22,9 +24,19 @@ inline bool is_null_value(double value, const std::vector<double> &nulls)
     return false;
 }
 
-// A Gsurface of the grid with Z per node (NaN for null nodes): X and Y of
-// every node, null nodes too, so the grid stays whole.
-ObjectRecord gsurface_record(const QString &name, const GridGeometry &grid, NdArray z);
+// X and Y of every node of the grid, null nodes too, so the grid stays
+// whole: filled on a thread of their own, so that touching their fresh
+// memory overlaps the reading of Z. The future's destructor waits for it.
+std::future<std::pair<NdArray, NdArray>> node_coordinates(const GridGeometry &grid);
+
+// A Gsurface of the grid with Z per node (NaN for null nodes) and the
+// coordinates from node_coordinates.
+ObjectRecord gsurface_record(const QString &name, const GridGeometry &grid, NdArray z,
+                             std::future<std::pair<NdArray, NdArray>> coordinates);
+inline ObjectRecord gsurface_record(const QString &name, const GridGeometry &grid, NdArray z)
+{
+    return gsurface_record(name, grid, std::move(z), node_coordinates(grid));
+}
 
 // The name an imported object gets: the user's, else the one the file
 // gives, else the file's name without its last extension.

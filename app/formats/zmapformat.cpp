@@ -318,6 +318,7 @@ public:
             progress->set_total(file.size());
         std::vector<double> nulls = options.null_values;
         nulls.push_back(header.null_value);
+        auto coordinates = node_coordinates(header.grid);
         NdArray z(DType::Float64, {total});
         double *values = z.data<double>();
         const bool read = parse_number_stream(
@@ -327,7 +328,7 @@ public:
         if (!read)
             read_values_by_line(file, header, values, nulls);
         // The header's name is mostly the name of the file it was written to.
-        return {gsurface_record(object_name(path, options), header.grid, std::move(z))};
+        return {gsurface_record(object_name(path, options), header.grid, std::move(z), std::move(coordinates))};
     }
 
     bool can_write(const ObjectRecord &object) const override
