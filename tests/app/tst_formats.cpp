@@ -163,6 +163,19 @@ private Q_SLOTS:
         QVERIFY(same_values(commas.prop.value(QStringLiteral("Z")), plain.prop.value(QStringLiteral("Z"))));
     }
 
+    void zmap_fields_that_run_together()
+    {
+        // Fields of 8 characters filled to the brim: cut by the header's width.
+        const QString path = m_dir.filePath(QStringLiteral("tight.zmap"));
+        write_file(path, "@tight HEADER, GRID, 2\n8, -99999.0, , 3, 1\n2, 2, 0.0, 10.0, 0.0, 20.0\n0.0, 0.0, 0.0\n@\n"
+                         "1234.5005678.250\n-12.5000-13.2500\n");
+        const ObjectRecord grid = read_one(path, QStringLiteral("zmap"));
+        QCOMPARE(at(grid, "Z", grid.grid->vertex(0, 1)), 1234.5);
+        QCOMPARE(at(grid, "Z", grid.grid->vertex(0, 0)), 5678.25);
+        QCOMPARE(at(grid, "Z", grid.grid->vertex(1, 1)), -12.5);
+        QCOMPARE(at(grid, "Z", grid.grid->vertex(1, 0)), -13.25);
+    }
+
     void zmap_horizon_with_many_nulls()
     {
         const ObjectRecord top = read_one(real(QStringLiteral("topreek_nonrota.zmap")), QStringLiteral("zmap"));
