@@ -259,7 +259,15 @@ public:
 
     Description describe(const QString &path, const ImportOptions &options) const override
     {
-        return summarise(*this, read(path, options, nullptr));
+        if (QFileInfo(path).size() <= kDescribeInFull)
+            return summarise(*this, read(path, options, nullptr));
+        Description description;
+        description.format = title();
+        description.geometry_type = QStringLiteral("Tsurface");
+        description.nulls = -1;
+        description.notes << QStringLiteral("The file is large: its vertices, triangles and properties are counted "
+                                            "when it is imported.");
+        return description;
     }
 
     std::vector<ObjectRecord> read(const QString &path, const ImportOptions &options,

@@ -422,7 +422,22 @@ class ColumnsFormat : public Format
 public:
     Description describe(const QString &path, const ImportOptions &options) const override
     {
-        return summarise(*this, read(path, options, nullptr));
+        const MappedFile file(path);
+        if (file.size() <= kDescribeInFull)
+            return summarise(*this, read(path, options, nullptr));
+        // A large file: what its first lines say, without reading it all.
+        const Layout layout = read_layout(file, options);
+        Description description;
+        description.format = title();
+        description.geometry_type = options.geometry_type.value_or(
+            layout.id >= 0 ? QStringLiteral("Line") : QStringLiteral("Point or Line"));
+        description.nulls = -1;
+        for (int k = 0; k < layout.columns; ++k) {
+            if (k != layout.x && k != layout.y && k != layout.z && k != layout.id)
+                description.properties << layout.names[k];
+        }
+        description.notes << QStringLiteral("The file is large: its rows, extent and nulls are counted when it is imported.");
+        return description;
     }
 
     std::vector<ObjectRecord> read(const QString &path, const ImportOptions &options,

@@ -55,7 +55,8 @@ QString describe_text(const formats::Description &d)
                      .arg(d.grid->x_increment)
                      .arg(d.grid->y_increment)
                      .arg(d.grid->rotation);
-    lines << _("Vertices: %1").arg(d.vertices);
+    if (d.vertices > 0)
+        lines << _("Vertices: %1").arg(d.vertices);
     if (d.extent)
         lines << _("Extent: X %1 to %2, Y %3 to %4")
                      .arg(d.extent->left(), 0, 'f', 2)
