@@ -6,7 +6,7 @@
 // header names (the origin, as a rule); XMAX and YMAX are the unrotated
 // extents.
 
-#include "app/core/topology.h"
+#include "host/gridgeometry.h"
 
 #include <QString>
 
