@@ -16,7 +16,10 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <atomic>
 #include <cmath>
+#include <cstring>
+#include <future>
 
 namespace kelvra::app::formats {
 namespace {
@@ -175,54 +178,84 @@ struct Table
     bool id_numbers = true; // every ID is a number
 };
 
-Table read_table(const MappedFile &file, const Layout &layout, const std::vector<double> &nulls, Progress *progress)
+// A run of whole lines that one thread reads.
+struct Part
 {
-    const QString &path = file.path();
-    // At most one row per line end, plus the last line.
-    std::int64_t lines_left = 1;
-    for (const char *p = layout.data; p < file.end();) {
-        const void *found = std::memchr(p, '\n', std::size_t(file.end() - p));
-        if (!found)
-            break;
-        ++lines_left;
-        p = static_cast<const char *>(found) + 1;
+    const char *begin = nullptr, *end = nullptr;
+    std::int64_t first_line = 1; // the number of the line at begin
+    std::int64_t lines = 0;      // lines in the part
+    std::int64_t rows = 0;       // rows of numbers among them
+    std::int64_t first_row = 0;  // the row number of its first row
+    // Pieces: rows after the part's first one where a piece starts, and
+    // whether a separator comes before its first row or after its last.
+    std::vector<std::int64_t> piece_starts;
+    bool break_before = false, break_after = false;
+    std::string_view first_id, last_id;
+    bool id_numbers = true;
+};
+
+enum class LineKind { Nothing, Separator, Row };
+
+// What a line is; for a line that may be a separator, fields holds its
+// fields afterwards. The same rule in the counting and the reading pass.
+LineKind line_kind(std::string_view line, const Layout &layout, std::vector<std::string_view> &fields)
+{
+    std::size_t first = 0;
+    while (first < line.size() && is_space(line[first]))
+        ++first;
+    if (first == line.size() || line[first] == '#' || line[first] == '!')
+        return LineKind::Nothing;
+    if (line.find("999") == std::string_view::npos)
+        return LineKind::Row;
+    split_row(line, fields);
+    const std::size_t needed = std::size_t(std::max({layout.x, layout.y, layout.z}) + 1);
+    if (fields.size() < needed)
+        return LineKind::Row;
+    for (const int k : {layout.x, layout.y, layout.z}) {
+        double value;
+        if (!parse_whole_number(fields[std::size_t(k)], value) || value != kSeparator)
+            return LineKind::Row;
     }
-    Table table;
-    std::vector<double *> out(std::size_t(layout.columns), nullptr);
-    for (int k = 0; k < layout.columns; ++k) {
-        table.columns.emplace_back(DType::Float64, std::vector<std::int64_t>{lines_left});
-        out[std::size_t(k)] = table.columns.back().data<double>();
-    }
-    LineReader lines(layout.data, file.end());
+    return LineKind::Separator;
+}
+
+// Counts the lines and rows of the part.
+void count_part(Part &part, const Layout &layout)
+{
+    LineReader lines(part.begin, part.end);
     std::string_view line;
     std::vector<std::string_view> fields;
-    std::string_view last_id;
-    bool piece_open = false; // a separator or an ID change starts the next piece
-    const char *reported = layout.data;
-    std::int64_t row = 0;
     while (lines.next(line)) {
-        const std::int64_t at = layout.data_line - 1 + lines.line_number();
-        split_row(line, fields);
-        if (fields.empty() || is_comment(line))
+        if (line_kind(line, layout, fields) == LineKind::Row)
+            ++part.rows;
+    }
+    part.lines = lines.line_number();
+}
+
+// Reads the rows of the part into their places in out. report(from, to)
+// is told of the bytes done.
+template <class Report>
+void read_part(const MappedFile &file, Part &part, const Layout &layout, const std::vector<double> &nulls,
+               const std::vector<double *> &out, Report &&report)
+{
+    const QString &path = file.path();
+    LineReader lines(part.begin, part.end);
+    std::string_view line;
+    std::vector<std::string_view> fields;
+    bool piece_open = false; // a separator or an ID change starts the next piece
+    const char *reported = part.begin;
+    std::int64_t row = part.first_row;
+    const std::int64_t end_row = part.first_row + part.rows;
+    while (lines.next(line)) {
+        const std::int64_t at = part.first_line - 1 + lines.line_number();
+        const LineKind kind = line_kind(line, layout, fields);
+        if (kind == LineKind::Nothing)
             continue;
-        auto value_of = [&](std::size_t k) {
-            double value;
-            if (fields[k].empty())
-                return double(NAN);
-            if (!parse_whole_number(fields[k], value))
-                throw FormatError(path, FormatError::Place::Line, at,
-                                  QStringLiteral("'%1' in column %2 (%3) is not a number")
-                                      .arg(text_of(fields[k]))
-                                      .arg(k + 1)
-                                      .arg(layout.names.value(int(k))));
-            return value;
-        };
-        const std::size_t needed = std::size_t(std::max({layout.x, layout.y, layout.z}) + 1);
-        if (fields.size() >= needed && value_of(std::size_t(layout.x)) == kSeparator
-            && value_of(std::size_t(layout.y)) == kSeparator && value_of(std::size_t(layout.z)) == kSeparator) {
+        if (kind == LineKind::Separator) {
             piece_open = true;
             continue;
         }
+        split_row(line, fields);
         std::size_t count = fields.size();
         if (count == std::size_t(layout.columns) + 1 && fields.back().empty())
             --count;
@@ -231,43 +264,140 @@ Table read_table(const MappedFile &file, const Layout &layout, const std::vector
                               QStringLiteral("the row has %1 values where the rows before have %2")
                                   .arg(count)
                                   .arg(layout.columns));
-        if (row >= lines_left)
-            throw FormatError(path, FormatError::Place::Line, at, QStringLiteral("more rows than lines"));
+        if (row >= end_row)
+            throw FormatError(path, FormatError::Place::Line, at, QStringLiteral("more rows than were counted"));
         for (std::size_t k = 0; k < count; ++k) {
+            double value;
             if (int(k) == layout.id) {
-                double value;
                 if (!parse_whole_number(fields[k], value)) {
-                    table.id_numbers = false;
+                    part.id_numbers = false;
                     value = NAN;
                 }
                 out[k][row] = value;
                 continue;
             }
-            const double value = value_of(k);
+            if (fields[k].empty())
+                value = NAN;
+            else if (!parse_whole_number(fields[k], value))
+                throw FormatError(path, FormatError::Place::Line, at,
+                                  QStringLiteral("'%1' in column %2 (%3) is not a number")
+                                      .arg(text_of(fields[k]))
+                                      .arg(k + 1)
+                                      .arg(layout.names.value(int(k))));
             out[k][row] = is_null_value(value, nulls) ? NAN : value;
         }
         if (layout.id >= 0) {
             const std::string_view id = trimmed(fields[std::size_t(layout.id)]);
-            if (row > 0 && id != last_id)
+            if (row == part.first_row)
+                part.first_id = id;
+            else if (id != part.last_id)
                 piece_open = true;
-            last_id = id;
+            part.last_id = id;
         }
-        if (row == 0 || piece_open)
-            table.piece_starts.push_back(row);
+        if (row == part.first_row)
+            part.break_before = piece_open;
+        else if (piece_open)
+            part.piece_starts.push_back(row);
         piece_open = false;
         ++row;
         if (lines.position() - reported >= (1 << 20)) {
-            file.release(reported, lines.position());
-            if (progress)
-                progress->advance(lines.position() - reported);
+            report(reported, lines.position());
             reported = lines.position();
         }
     }
+    part.break_after = piece_open;
+    report(reported, part.end);
+}
+
+Table read_table(const MappedFile &file, const Layout &layout, const std::vector<double> &nulls, Progress *progress)
+{
+    // Large files are read in two parts at once, each split at a line end.
+    std::vector<Part> parts(1);
+    parts[0].begin = layout.data;
+    parts[0].end = file.end();
+    parts[0].first_line = layout.data_line;
+    if (file.end() - layout.data >= (8 << 20)) {
+        const char *middle = layout.data + (file.end() - layout.data) / 2;
+        middle = static_cast<const char *>(std::memchr(middle, '\n', std::size_t(file.end() - middle)));
+        if (middle) {
+            parts.resize(2);
+            parts[0].end = parts[1].begin = middle + 1;
+            parts[1].end = file.end();
+        }
+    }
+    std::atomic<bool> stop{false};
+    std::atomic<std::int64_t> helper_bytes{0};
+    std::int64_t reported_helper = 0;
+    // Runs fn(part 0) here and fn(part 1) beside it; the first error (by
+    // place in the file) is thrown once both have ended.
+    auto both = [&](auto &&own, auto &&helper) {
+        if (parts.size() == 1) {
+            own(parts[0]);
+            return;
+        }
+        auto future = std::async(std::launch::async, [&] { helper(parts[1]); });
+        std::exception_ptr error;
+        try {
+            own(parts[0]);
+        } catch (...) {
+            error = std::current_exception();
+            stop = true;
+        }
+        future.wait();
+        if (error)
+            std::rethrow_exception(error);
+        future.get();
+    };
+    both([&](Part &part) { count_part(part, layout); }, [&](Part &part) { count_part(part, layout); });
+    std::int64_t total = 0;
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        parts[k].first_row = total;
+        total += parts[k].rows;
+        if (k > 0)
+            parts[k].first_line = parts[k - 1].first_line + parts[k - 1].lines;
+    }
+    Table table;
+    std::vector<double *> out(std::size_t(layout.columns), nullptr);
+    for (int k = 0; k < layout.columns; ++k) {
+        table.columns.emplace_back(DType::Float64, std::vector<std::int64_t>{total});
+        out[std::size_t(k)] = table.columns.back().data<double>();
+    }
+    auto own_report = [&](const char *from, const char *to) {
+        file.release(from, to);
+        if (progress) {
+            const std::int64_t helper = helper_bytes.load();
+            progress->advance((to - from) + (helper - reported_helper));
+            reported_helper = helper;
+        }
+    };
+    auto helper_report = [&](const char *from, const char *to) {
+        file.release(from, to);
+        helper_bytes.fetch_add(to - from);
+        if (stop)
+            throw Cancelled();
+    };
+    both([&](Part &part) { read_part(file, part, layout, nulls, out, own_report); },
+         [&](Part &part) { read_part(file, part, layout, nulls, out, helper_report); });
     if (progress)
-        progress->advance(file.end() - reported);
-    table.rows = row;
-    for (NdArray &column : table.columns)
-        column = column.row_range(0, row);
+        progress->advance(helper_bytes.load() - reported_helper);
+    // The pieces: a piece starts at the first row, after every separator
+    // and wherever the ID changes, across the parts too.
+    table.rows = total;
+    const Part *previous = nullptr; // the last part with rows
+    bool pending = false;           // a separator in parts of no rows since
+    for (const Part &part : parts) {
+        if (part.rows == 0) {
+            pending = pending || part.break_after;
+            continue;
+        }
+        if (!previous || pending || previous->break_after || part.break_before
+            || (layout.id >= 0 && part.first_id != previous->last_id))
+            table.piece_starts.push_back(part.first_row);
+        pending = false;
+        table.piece_starts.insert(table.piece_starts.end(), part.piece_starts.begin(), part.piece_starts.end());
+        table.id_numbers = table.id_numbers && part.id_numbers;
+        previous = &part;
+    }
     return table;
 }
 

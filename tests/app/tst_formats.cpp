@@ -38,7 +38,7 @@ ObjectRecord read_one(const QString &path, const QString &format, const ImportOp
 
 double at(const ObjectRecord &record, const char *property, std::int64_t vertex)
 {
-    return record.prop.value(QLatin1String(property)).astype(DType::Float64).data<double>()[vertex];
+    return visit_real(record.prop.value(QLatin1String(property)), [&](const auto *values) { return double(values[vertex]); });
 }
 
 std::int64_t nan_count(const NdArray &values)
@@ -256,6 +256,43 @@ private Q_SLOTS:
         QCOMPARE(at(csv, "Z", 753), 1834.053345);
         for (std::int64_t i = 0; i < 754; ++i)
             QVERIFY(at(pol, "X", i) != 999.0 && at(pol, "Y", i) != 999.0);
+    }
+
+    void large_column_files_keep_rows_and_pieces_in_order()
+    {
+        // Over 8 MiB: read in two parts at once, pieces running across them.
+        QByteArray csv = "X,Y,Z,POLY_ID\n", xyz = "# pieces of 777 rows\n";
+        const int rows = 400000;
+        for (int r = 0; r < rows; ++r) {
+            const QByteArray row = QByteArray::number(460000 + r) + "," + QByteArray::number(5930000.5 + r, 'f', 1) + ","
+                + QByteArray::number(r % 1000 + 0.25, 'f', 2);
+            csv += row + "," + QByteArray::number(r / 1000) + "\n";
+            xyz += QByteArray(row).replace(',', ' ') + "\n";
+            if (r % 777 == 776)
+                xyz += "999.0 999.0 999.0\n";
+            if (r == 250000)
+                xyz += "! a comment in the middle\n";
+        }
+        const QString csv_path = m_dir.filePath(QStringLiteral("large.csv"));
+        const QString xyz_path = m_dir.filePath(QStringLiteral("large.xyz"));
+        write_file(csv_path, csv);
+        write_file(xyz_path, xyz);
+        const ObjectRecord by_id = read_one(csv_path, QStringLiteral("csv"));
+        const ObjectRecord by_line = read_one(xyz_path, QStringLiteral("xyz"));
+        for (const ObjectRecord *lines : {&by_id, &by_line}) {
+            QCOMPARE(lines->geometry_type, QStringLiteral("Line"));
+            QCOMPARE(lines->prop.value(QStringLiteral("X")).size(), rows);
+            for (const int r : {0, 1, 199999, 200000, 200001, 250001, rows - 1}) {
+                QCOMPARE(at(*lines, "X", r), 460000.0 + r);
+                QCOMPARE(at(*lines, "Y", r), 5930000.5 + r);
+                QCOMPARE(at(*lines, "Z", r), r % 1000 + 0.25);
+            }
+        }
+        for (int r = 0; r < rows; r += 97) {
+            QCOMPARE(at(by_id, "piece", r), double(r / 1000));
+            QCOMPARE(at(by_line, "piece", r), double(r / 777));
+        }
+        QCOMPARE(at(by_line, "piece", rows - 1), double((rows - 1) / 777));
     }
 
     void columns_named_by_the_header_and_chosen_by_number()
