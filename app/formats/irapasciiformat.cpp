@@ -107,6 +107,15 @@ AsciiHeader read_header(const MappedFile &file)
                           .arg(header.grid.rows));
 }
 
+// Values in the order of the nodes: rows from the origin, x fastest.
+struct RowSink
+{
+    double *z;
+    const std::vector<double> &nulls;
+    void operator()(std::int64_t s, double value) { z[s] = is_null_value(value, nulls) ? NAN : value; }
+    void finish() {}
+};
+
 class IrapAsciiFormat : public Format
 {
 public:
@@ -163,9 +172,8 @@ public:
         auto coordinates = node_coordinates(header.grid);
         NdArray z(DType::Float64, {total});
         double *values = z.data<double>();
-        if (!parse_number_stream(
-                file, header.data, file.end(), total, Glue::No,
-                [&](std::int64_t s, double value) { values[s] = is_null_value(value, nulls) ? NAN : value; }, progress))
+        if (!parse_number_stream(file, header.data, file.end(), total, Glue::No,
+                                 [&] { return RowSink{values, nulls}; }, progress))
             find_fault(file, header);
         return {gsurface_record(object_name(path, options), header.grid, std::move(z), std::move(coordinates))};
     }

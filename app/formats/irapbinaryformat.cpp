@@ -198,6 +198,9 @@ public:
             first_value[r + 1] = first_value[r] + records[r].bytes / 4;
         std::atomic<bool> stop{false};
         auto convert = [&](std::size_t from, std::size_t to, bool report) {
+            if (from >= to)
+                return;
+            PageReleaser pages(file, file.begin() + records[from].offset);
             for (std::size_t r = from; r < to && !stop; ++r) {
                 const char *p = file.begin() + records[r].offset;
                 double *target = out + first_value[r];
@@ -206,7 +209,7 @@ public:
                     const double value = big_endian_float(p + 4 * k);
                     target[k] = (value >= kIrapBinaryUndefined || is_null_value(value, nulls)) ? NAN : value;
                 }
-                file.release(p, p + records[r].bytes);
+                pages.read_up_to(p + records[r].bytes);
                 if (report && progress)
                     progress->advance(2 * (records[r].bytes + 8));
             }

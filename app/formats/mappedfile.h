@@ -37,4 +37,36 @@ private:
     std::int64_t m_size = 0;
 };
 
+// Hands back the pages of a run that one thread reads from front to back,
+// in steps of 16 MiB: each release makes every thread of the process
+// forget those pages, which is not free.
+class PageReleaser
+{
+public:
+    PageReleaser(const MappedFile &file, const char *from)
+        : m_file(file)
+        , m_from(from)
+    {
+    }
+    // Everything before p is read.
+    void read_up_to(const char *p)
+    {
+        if (p - m_from >= kStep) {
+            m_file.release(m_from, p);
+            m_from = p;
+        }
+    }
+    // Everything before p is read, and nothing more will be.
+    void finish(const char *p)
+    {
+        m_file.release(m_from, p);
+        m_from = p;
+    }
+
+private:
+    static constexpr std::int64_t kStep = 16 << 20;
+    const MappedFile &m_file;
+    const char *m_from;
+};
+
 } // namespace kelvra::app::formats

@@ -95,8 +95,11 @@ enum class Glue { No, Signs };
 
 namespace detail {
 
-// Counts the numbers of [p, end) by the same rule that parse_run splits them.
-std::int64_t count_numbers(const char *p, const char *end, Glue glue);
+// Counts the numbers of [p, end) by the same rule that parse_run splits
+// them, handing the pages counted back to the system as it goes (the
+// reading pass maps them again from the file cache), so that counting
+// never holds the whole file in memory.
+std::int64_t count_numbers(const MappedFile &file, const char *p, const char *end, Glue glue);
 
 // How far the threads of one run have come and whether they must stop.
 struct RunState
@@ -106,9 +109,9 @@ struct RunState
 };
 
 // Parses the numbers of [p, end) as numbers first, first + 1, ... up to
-// (not including) limit; false on a text that is not a number or a count
-// past limit. Sets count to the numbers read. Reports each mebibyte done
-// through report(bytes).
+// (not including) limit into sink, then calls sink.finish(); false on a
+// text that is not a number or a count past limit. Sets count to the
+// numbers read. Reports each mebibyte done through report(from, to).
 template <class Sink, class Report>
 bool parse_run(const char *p, const char *end, Glue glue, std::int64_t first, std::int64_t limit, Sink &sink,
                std::int64_t &count, const std::atomic<bool> &stop, Report &&report)
@@ -138,6 +141,7 @@ bool parse_run(const char *p, const char *end, Glue glue, std::int64_t first, st
             reported = p;
         }
     }
+    sink.finish();
     report(reported, end);
     count = index - first;
     return true;
@@ -146,22 +150,24 @@ bool parse_run(const char *p, const char *end, Glue glue, std::int64_t first, st
 } // namespace detail
 
 // Parses every number of [begin, end), which must hold exactly expected
-// numbers, handing number n (from 0) to sink(n, value). A long run is
-// shared between the calling thread and a helper: both count the numbers
-// of their half, then each parses its half into its own range of numbers,
-// so sink is called from both threads at once, never twice for one n.
+// numbers, handing number n (from 0) to sink(n, value) of a sink made by
+// make_sink() (an object with operator()(n, value) and finish()). A long
+// run is shared between the calling thread and a helper, each with a sink
+// of its own: both count the numbers of their half, then each parses its
+// half into its own range of numbers, in order.
 // Reports the bytes done to progress (on the calling thread) and throws
 // Cancelled when it was cancelled. Returns false when the text holds
 // something that is not a number or another count: the caller then reads
 // it again line by line to say where.
-template <class Sink>
+template <class MakeSink>
 bool parse_number_stream(const MappedFile &file, const char *begin, const char *end, std::int64_t expected,
-                         Glue glue, Sink sink, Progress *progress)
+                         Glue glue, MakeSink make_sink, Progress *progress)
 {
     detail::RunState state;
     std::int64_t reported_helper = 0;
+    PageReleaser own_pages(file, begin);
     auto report = [&](const char *from, const char *to) {
-        file.release(from, to);
+        own_pages.read_up_to(to);
         if (progress) {
             const std::int64_t helper = state.helper_bytes.load();
             progress->advance((to - from) + (helper - reported_helper));
@@ -171,6 +177,7 @@ bool parse_number_stream(const MappedFile &file, const char *begin, const char *
     constexpr std::int64_t kShared = 8 << 20;
     if (end - begin < kShared) {
         std::int64_t count = 0;
+        auto sink = make_sink();
         return detail::parse_run(begin, end, glue, 0, expected, sink, count, state.stop, report)
             && count == expected;
     }
@@ -180,14 +187,16 @@ bool parse_number_stream(const MappedFile &file, const char *begin, const char *
     std::promise<std::int64_t> own_counted;
     std::int64_t helper_count = 0;
     auto helper = std::async(std::launch::async, [&, own = own_counted.get_future()]() mutable {
-        const std::int64_t counted = detail::count_numbers(middle, end, glue);
+        const std::int64_t counted = detail::count_numbers(file, middle, end, glue);
         const std::int64_t first = own.get();
         if (first < 0 || first + counted != expected)
             return false;
+        PageReleaser helper_pages(file, middle);
         auto helper_report = [&](const char *from, const char *to) {
-            file.release(from, to);
+            helper_pages.read_up_to(to);
             state.helper_bytes.fetch_add(to - from);
         };
+        auto sink = make_sink();
         return detail::parse_run(middle, end, glue, first, expected, sink, helper_count, state.stop, helper_report);
     });
     struct StopHelper
@@ -203,9 +212,10 @@ bool parse_number_stream(const MappedFile &file, const char *begin, const char *
         }
     } stop_helper{state, helper};
 
-    const std::int64_t own_expected = detail::count_numbers(begin, middle, glue);
+    const std::int64_t own_expected = detail::count_numbers(file, begin, middle, glue);
     own_counted.set_value(own_expected);
     std::int64_t own_count = 0;
+    auto sink = make_sink();
     bool ok = detail::parse_run(begin, middle, glue, 0, own_expected, sink, own_count, state.stop, report);
     if (!ok)
         state.stop = true;

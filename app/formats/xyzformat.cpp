@@ -205,7 +205,8 @@ LineKind line_kind(std::string_view line, const Layout &layout, std::vector<std:
         ++first;
     if (first == line.size() || line[first] == '#' || line[first] == '!')
         return LineKind::Nothing;
-    if (line.find("999") == std::string_view::npos)
+    // Only a line with 999 where X is can be a separator.
+    if (layout.x == 0 ? line.substr(first, 3) != "999" : line.find("999") == std::string_view::npos)
         return LineKind::Row;
     split_row(line, fields);
     const std::size_t needed = std::size_t(std::max({layout.x, layout.y, layout.z}) + 1);
@@ -219,16 +220,54 @@ LineKind line_kind(std::string_view line, const Layout &layout, std::vector<std:
     return LineKind::Separator;
 }
 
-// Counts the lines and rows of the part.
-void count_part(Part &part, const Layout &layout)
+// Reads a row of numbers separated by blanks or by one comma or semicolon
+// straight into out. False for anything else (an empty field, a word,
+// another count), which the careful reading of the row then takes or
+// reports; values written meanwhile are written again.
+bool plain_row(std::string_view line, int columns, const std::vector<double> &nulls,
+               const std::vector<double *> &out, std::int64_t row)
+{
+    const char *p = line.data(), *end = p + line.size();
+    auto skip_blanks = [&] {
+        while (p < end && (*p == ' ' || *p == '\t'))
+            ++p;
+    };
+    auto skip_separator = [&] {
+        skip_blanks();
+        if (p < end && (*p == ',' || *p == ';')) {
+            ++p;
+            skip_blanks();
+        }
+    };
+    skip_blanks();
+    for (int k = 0; k < columns; ++k) {
+        if (k > 0)
+            skip_separator();
+        double value;
+        const char *next = parse_double(p, end, value);
+        if (!next || (next < end && !is_separator(*next)))
+            return false;
+        out[std::size_t(k)][row] = is_null_value(value, nulls) ? NAN : value;
+        p = next;
+    }
+    skip_separator();
+    return p == end;
+}
+
+// Counts the lines and rows of the part, handing the pages counted back
+// to the system as it goes (the reading pass maps them again).
+void count_part(const MappedFile &file, Part &part, const Layout &layout)
 {
     LineReader lines(part.begin, part.end);
     std::string_view line;
     std::vector<std::string_view> fields;
+    PageReleaser pages(file, part.begin);
     while (lines.next(line)) {
         if (line_kind(line, layout, fields) == LineKind::Row)
             ++part.rows;
+        pages.read_up_to(lines.position());
     }
+    pages.finish(part.end);
     part.lines = lines.line_number();
 }
 
@@ -255,6 +294,21 @@ void read_part(const MappedFile &file, Part &part, const Layout &layout, const s
             piece_open = true;
             continue;
         }
+        if (row >= end_row)
+            throw FormatError(path, FormatError::Place::Line, at, QStringLiteral("more rows than were counted"));
+        if (layout.id < 0 && plain_row(line, layout.columns, nulls, out, row)) {
+            if (row == part.first_row)
+                part.break_before = piece_open;
+            else if (piece_open)
+                part.piece_starts.push_back(row);
+            piece_open = false;
+            ++row;
+            if (lines.position() - reported >= (1 << 20)) {
+                report(reported, lines.position());
+                reported = lines.position();
+            }
+            continue;
+        }
         split_row(line, fields);
         std::size_t count = fields.size();
         if (count == std::size_t(layout.columns) + 1 && fields.back().empty())
@@ -264,8 +318,6 @@ void read_part(const MappedFile &file, Part &part, const Layout &layout, const s
                               QStringLiteral("the row has %1 values where the rows before have %2")
                                   .arg(count)
                                   .arg(layout.columns));
-        if (row >= end_row)
-            throw FormatError(path, FormatError::Place::Line, at, QStringLiteral("more rows than were counted"));
         for (std::size_t k = 0; k < count; ++k) {
             double value;
             if (int(k) == layout.id) {
@@ -348,7 +400,7 @@ Table read_table(const MappedFile &file, const Layout &layout, const std::vector
             std::rethrow_exception(error);
         future.get();
     };
-    both([&](Part &part) { count_part(part, layout); }, [&](Part &part) { count_part(part, layout); });
+    both([&](Part &part) { count_part(file, part, layout); }, [&](Part &part) { count_part(file, part, layout); });
     std::int64_t total = 0;
     for (std::size_t k = 0; k < parts.size(); ++k) {
         parts[k].first_row = total;
@@ -362,16 +414,18 @@ Table read_table(const MappedFile &file, const Layout &layout, const std::vector
         table.columns.emplace_back(DType::Float64, std::vector<std::int64_t>{total});
         out[std::size_t(k)] = table.columns.back().data<double>();
     }
+    PageReleaser own_pages(file, parts[0].begin);
     auto own_report = [&](const char *from, const char *to) {
-        file.release(from, to);
+        own_pages.read_up_to(to);
         if (progress) {
             const std::int64_t helper = helper_bytes.load();
             progress->advance((to - from) + (helper - reported_helper));
             reported_helper = helper;
         }
     };
+    PageReleaser helper_pages(file, parts.back().begin);
     auto helper_report = [&](const char *from, const char *to) {
-        file.release(from, to);
+        helper_pages.read_up_to(to);
         helper_bytes.fetch_add(to - from);
         if (stop)
             throw Cancelled();
@@ -524,7 +578,9 @@ void write_columns(const QString &path, const ObjectRecord &object, const Export
     for (std::int64_t r = 0; r < rows; ++r) {
         std::int64_t p = 0;
         if (piece) {
-            p = std::int64_t(pieces.data<double>()[r]);
+            const double number = pieces.data<double>()[r];
+            // A piece number that is no whole number in range breaks nothing.
+            p = std::isfinite(number) && std::abs(number) < 9e18 ? std::int64_t(number) : last_piece;
             if (r > 0 && p != last_piece && !csv)
                 separator_line();
             last_piece = p;

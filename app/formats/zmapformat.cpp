@@ -173,6 +173,89 @@ inline std::int64_t vertex_of(const ZmapHeader &header, std::int64_t s)
     return (header.rows - 1 - row_from_north) * header.columns + column;
 }
 
+// Takes the values as they come, column by column from north to south, and
+// writes them into the rows of Z a block of columns at a time: one value
+// per row and column written straight away would touch a new cache line
+// (and, on large grids, a new page) every time.
+class ColumnBlocks
+{
+public:
+    ColumnBlocks(const ZmapHeader &header, double *z, const std::vector<double> &nulls)
+        : m_header(header)
+        , m_z(z)
+        , m_nulls(nulls)
+        , m_block_columns(std::min<std::int64_t>(64, (1 << 19) / header.rows))
+    {
+        if (m_block_columns >= 2)
+            m_block.resize(std::size_t(m_block_columns * header.rows));
+    }
+
+    void operator()(std::int64_t s, double value)
+    {
+        value = is_null_value(value, m_nulls) ? NAN : value;
+        if (m_block.empty()) { // columns too long to hold several of
+            m_z[vertex_of(m_header, s)] = value;
+            return;
+        }
+        if (s != m_next)
+            seek(s);
+        m_block[std::size_t(s - m_block_start)] = value;
+        m_next = s + 1;
+        if (m_next - m_block_start == std::int64_t(m_block.size()))
+            flush();
+    }
+
+    void finish()
+    {
+        if (!m_block.empty())
+            flush();
+    }
+
+private:
+    // Starts the block that holds value s.
+    void seek(std::int64_t s)
+    {
+        flush();
+        const std::int64_t column = s / m_header.rows;
+        m_block_column = column / m_block_columns * m_block_columns;
+        m_block_start = m_block_column * m_header.rows;
+        m_first = s;
+        m_next = s;
+    }
+
+    // Writes the values [m_first, m_next) of the block into their rows,
+    // then starts the next block.
+    void flush()
+    {
+        const std::int64_t rows = m_header.rows, columns = m_header.columns;
+        if (m_next > m_first) {
+            const std::int64_t last_column = std::min(columns, m_block_column + m_block_columns);
+            for (std::int64_t r = 0; r < rows; ++r) {
+                // Value s = c * rows + r lies in [m_first, m_next) for c in [from, to).
+                const std::int64_t from = std::max(m_block_column, m_first <= r ? 0 : (m_first - r + rows - 1) / rows);
+                const std::int64_t to = std::min(last_column, m_next <= r ? 0 : (m_next - r + rows - 1) / rows);
+                double *row = m_z + (rows - 1 - r) * columns;
+                const double *block = m_block.data() + r;
+                for (std::int64_t c = from; c < to; ++c)
+                    row[c] = block[(c - m_block_column) * rows];
+            }
+        }
+        m_block_column += m_block_columns;
+        m_block_start = m_block_column * rows;
+        m_first = m_next = m_block_start;
+    }
+
+    const ZmapHeader &m_header;
+    double *m_z;
+    const std::vector<double> &m_nulls;
+    std::int64_t m_block_columns;
+    std::vector<double> m_block;
+    std::int64_t m_block_column = 0; // first column of the block
+    std::int64_t m_block_start = 0;  // value number of its first value
+    std::int64_t m_first = 0;        // the values of the block held: [m_first, m_next)
+    std::int64_t m_next = 0;
+};
+
 // The careful reading, line by line, column by column: reads what the
 // quick pass could not (fields run together with no space between them)
 // and says where a file goes wrong.
@@ -321,10 +404,8 @@ public:
         auto coordinates = node_coordinates(header.grid);
         NdArray z(DType::Float64, {total});
         double *values = z.data<double>();
-        const bool read = parse_number_stream(
-            file, header.data, file.end(), total, Glue::Signs,
-            [&](std::int64_t s, double value) { values[vertex_of(header, s)] = is_null_value(value, nulls) ? NAN : value; },
-            progress);
+        const bool read = parse_number_stream(file, header.data, file.end(), total, Glue::Signs,
+                                              [&] { return ColumnBlocks(header, values, nulls); }, progress);
         if (!read)
             read_values_by_line(file, header, values, nulls);
         // The header's name is mostly the name of the file it was written to.

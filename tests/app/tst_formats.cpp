@@ -192,6 +192,38 @@ private Q_SLOTS:
         QCOMPARE(at(top, "X", grid.vertex(95, 64)), 457599.125 + 95 * 50);
     }
 
+    void large_zmap_read_in_two_parts_lands_every_node()
+    {
+        // Over 8 MiB: two threads, each starting inside a block of columns.
+        const int rows = 701, columns = 1203;
+        QByteArray text = "@big HEADER, GRID, 5\n15, -99999.0, , 4, 1\n701, 1203, 0.0, 12020.0, 0.0, 7000.0\n"
+                          "0.0, 0.0, 0.0\n@\n+ Grid data starts after this line\n";
+        for (int c = 0; c < columns; ++c) {
+            for (int r = 0; r < rows; ++r) {
+                const int j = rows - 1 - r;
+                const QByteArray value = (c == 600 && j == 350) ? QByteArray("-99999.0000")
+                                                               : QByteArray::number(c * 10000 + j) + ".2500";
+                text += QByteArray(15 - value.size(), ' ') + value;
+                if (r % 5 == 4 || r == rows - 1)
+                    text += '\n';
+            }
+        }
+        QVERIFY(text.size() > (8 << 20));
+        const QString path = m_dir.filePath(QStringLiteral("big.zmap"));
+        write_file(path, text);
+        const ObjectRecord grid = read_one(path, QStringLiteral("zmap"));
+        QCOMPARE(grid.grid->x_increment, 10.0);
+        const double *z = grid.prop.value(QStringLiteral("Z")).data<double>();
+        int wrong = 0;
+        for (int i = 0; i < columns; ++i) {
+            for (int j = 0; j < rows; ++j)
+                wrong += !(i == 600 && j == 350) && z[grid.grid->vertex(i, j)] != i * 10000 + j + 0.25;
+        }
+        QCOMPARE(wrong, 0);
+        QVERIFY(std::isnan(at(grid, "Z", grid.grid->vertex(600, 350))));
+        QCOMPARE(nan_count(grid.prop.value(QStringLiteral("Z"))), 1);
+    }
+
     void tsurf_vertices_triangles_and_depth_become_elevation()
     {
         const ObjectRecord fault = read_one(real(QStringLiteral("F5.ts")), QStringLiteral("tsurf"));
