@@ -4,7 +4,7 @@
 <context>
     <name></name>
     <message id="Builds and inspects 3-D subsurface models.">
-        <location filename="../app/main.cpp" line="+67"/>
+        <location filename="../app/main.cpp" line="+70"/>
         <source></source>
         <translation>Erstellt und untersucht 3-D-Modelle des Untergrunds.</translation>
     </message>
@@ -42,6 +42,11 @@
         <location line="+7"/>
         <source></source>
         <translation>Aufruf: %1 PROJEKT --script OBJEKT DATEI [--save AUSGABE]</translation>
+    </message>
+    <message id="%1 did not open; no picture was taken.">
+        <location line="+30"/>
+        <source></source>
+        <translation>%1 wurde nicht geöffnet; es wurde kein Bild aufgenommen.</translation>
     </message>
     <message id="Remove object...">
         <location filename="../app/ui/hostwindow.cpp" line="+49"/>
@@ -94,7 +99,7 @@
         <translation>Eigenschaftsoperator...</translation>
     </message>
     <message id="Data explorer">
-        <location line="+24"/>
+        <location line="+22"/>
         <source></source>
         <translation>Datenexplorer</translation>
     </message>
@@ -113,8 +118,13 @@
         <source></source>
         <translation>Zeichenfläche exportieren...</translation>
     </message>
+    <message id="Mode switch">
+        <location line="+6"/>
+        <source></source>
+        <translation>Modusumschalter</translation>
+    </message>
     <message id="&amp;File">
-        <location line="+29"/>
+        <location line="+26"/>
         <source></source>
         <translation>&amp;Datei</translation>
     </message>
@@ -123,34 +133,40 @@
         <source></source>
         <translation>Projekt öffnen...</translation>
     </message>
+    <message id="No object selected">
+        <location line="+266"/>
+        <source></source>
+        <translation>Kein Objekt ausgewählt</translation>
+    </message>
     <message id="Open project">
-        <location line="+1"/>
+        <location filename="../app/ui/projectsession.cpp" line="+44"/>
         <source></source>
         <translation>Projekt öffnen</translation>
     </message>
     <message id="Save project as...">
-        <location line="+4"/>
+        <location filename="../app/ui/hostwindow.cpp" line="-261"/>
         <source></source>
         <translation>Projekt speichern unter...</translation>
     </message>
     <message id="Save project">
-        <location line="+1"/>
+        <location line="-3"/>
+        <location filename="../app/ui/projectsession.cpp" line="-1"/>
         <source></source>
         <translation>Projekt speichern</translation>
     </message>
     <message id="Load object...">
-        <location line="+5"/>
+        <location line="+6"/>
         <source></source>
         <translation>Objekt laden...</translation>
     </message>
     <message id="Save object...">
         <location line="+1"/>
-        <location line="+148"/>
+        <location line="+170"/>
         <source></source>
         <translation>Objekt speichern...</translation>
     </message>
     <message id="Preferences...">
-        <location line="-146"/>
+        <location line="-168"/>
         <source></source>
         <translation>Einstellungen...</translation>
     </message>
@@ -169,13 +185,18 @@
         <source></source>
         <translation>&amp;Eigenschaft</translation>
     </message>
+    <message id="In a dialog, F1 or its Help button explains the dialog.">
+        <location line="+14"/>
+        <source></source>
+        <translation>In einem Dialog erklärt F1 oder die Schaltfläche Hilfe den Dialog.</translation>
+    </message>
     <message id="&amp;View">
-        <location line="+4"/>
+        <location line="+7"/>
         <source></source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message id="&amp;Help">
-        <location line="+3"/>
+        <location line="-15"/>
         <source></source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -185,8 +206,8 @@
         <translation>Fehler melden...</translation>
     </message>
     <message id="About Kelvra">
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+2"/>
         <source></source>
         <translation>Über Kelvra</translation>
     </message>
@@ -195,13 +216,38 @@
         <source></source>
         <translation>Kelvra erstellt und untersucht 3-D-Modelle des Untergrunds.</translation>
     </message>
+    <message id="New viewer">
+        <location line="+9"/>
+        <source></source>
+        <translation>Neuer Betrachter</translation>
+    </message>
     <message id="Current property">
-        <location line="+113"/>
+        <location line="+124"/>
         <source></source>
         <translation>Aktuelle Eigenschaft</translation>
     </message>
+    <message id="Recent projects">
+        <location filename="../app/ui/projectsession.cpp" line="-13"/>
+        <source></source>
+        <translation>Zuletzt verwendete Projekte</translation>
+    </message>
+    <message id="Your changes will be lost if you do not save them.">
+        <location line="+6"/>
+        <source></source>
+        <translation>Ihre Änderungen gehen verloren, wenn Sie sie nicht speichern.</translation>
+    </message>
+    <message id="Untitled">
+        <location line="+27"/>
+        <source></source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message id="Do you want to save the changes to %1?">
+        <location line="+12"/>
+        <source></source>
+        <translation>Möchten Sie die Änderungen an %1 speichern?</translation>
+    </message>
     <message id="Opening %1">
-        <location line="-67"/>
+        <location line="+7"/>
         <source></source>
         <translation>%1 wird geöffnet</translation>
     </message>
@@ -211,8 +257,8 @@
         <translation>Kelvra öffnet gerade %1; bitte versuchen Sie es erneut, wenn das abgeschlossen ist.</translation>
     </message>
     <message id="Saving %1">
-        <location line="+24"/>
-        <location filename="../app/ui/requests.cpp" line="+159"/>
+        <location line="+21"/>
+        <location filename="../app/ui/requests.cpp" line="+195"/>
         <source></source>
         <translation>%1 wird gespeichert</translation>
     </message>
@@ -277,7 +323,7 @@
         <translation>Betrachter</translation>
     </message>
     <message id="Save bug report">
-        <location filename="../app/ui/requests.cpp" line="-112"/>
+        <location filename="../app/ui/requests.cpp" line="-127"/>
         <source></source>
         <translation>Fehlerbericht speichern</translation>
     </message>
@@ -287,7 +333,7 @@
         <translation>Textdateien (*.txt)</translation>
     </message>
     <message id="Loading %1">
-        <location line="+95"/>
+        <location line="+110"/>
         <source></source>
         <translation>%1 wird geladen</translation>
     </message>
@@ -355,6 +401,11 @@
         <location filename="../app/script/propertyscript.cpp" line="+93"/>
         <source></source>
         <translation>Das Skript auf „%1“ hat nichts geändert:</translation>
+    </message>
+    <message id="Clear list">
+        <location filename="../app/ui/recentprojects.cpp" line="+73"/>
+        <source></source>
+        <translation>Liste leeren</translation>
     </message>
 </context>
 </TS>
