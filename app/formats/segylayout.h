@@ -7,7 +7,7 @@
 // binary headers and a few trace headers (the first line and the last
 // trace); nothing in it is sized before the file's size has confirmed it.
 
-#include "app/core/topology.h"
+#include "host/gridgeometry.h"
 #include "app/formats/format.h"
 
 #include <QPointF>
