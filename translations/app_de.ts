@@ -4,7 +4,7 @@
 <context>
     <name></name>
     <message id="Builds and inspects 3-D subsurface models.">
-        <location filename="../app/main.cpp" line="+67"/>
+        <location filename="../app/main.cpp" line="+69"/>
         <source></source>
         <translation>Erstellt und untersucht 3-D-Modelle des Untergrunds.</translation>
     </message>
@@ -355,6 +355,111 @@
         <location filename="../app/script/propertyscript.cpp" line="+93"/>
         <source></source>
         <translation>Das Skript auf „%1“ hat nichts geändert:</translation>
+    </message>
+    <message id="The wellhead X/Y is taken from the file, not from the import options.">
+        <location filename="../app/formats/lasformat.cpp" line="+148"/>
+        <source></source>
+        <translation>Die X/Y-Position des Bohrlochkopfs stammt aus der Datei, nicht aus den Importoptionen.</translation>
+    </message>
+    <message id="The datum is taken from the file, not from the import options.">
+        <location line="+7"/>
+        <source></source>
+        <translation>Das Bezugsniveau stammt aus der Datei, nicht aus den Importoptionen.</translation>
+    </message>
+    <message id="The wellhead of '%1' is not known: the well is placed at X = Y = 0 (Translate moves it).">
+        <location line="+11"/>
+        <source></source>
+        <translation>Der Bohrlochkopf von „%1“ ist nicht bekannt: Die Bohrung steht bei X = Y = 0 (Verschieben bewegt sie).</translation>
+    </message>
+    <message id="The datum (elevation of MD 0) of '%1' is not known: MD 0 is placed at Z = 0.">
+        <location line="+6"/>
+        <source></source>
+        <translation>Das Bezugsniveau (Höhe von MD 0) von „%1“ ist nicht bekannt: MD 0 liegt bei Z = 0.</translation>
+    </message>
+    <message id="The file holds the well's X, Y and Z: the well path file is not used.">
+        <location line="+58"/>
+        <source></source>
+        <translation>Die Datei enthält X, Y und Z der Bohrung: Die Bohrpfaddatei wird nicht verwendet.</translation>
+    </message>
+    <message id="Tops of wells that are not imported are left out: %1.">
+        <location line="+84"/>
+        <source></source>
+        <translation>Horizontmarken von Bohrungen, die nicht importiert werden, bleiben weg: %1.</translation>
+    </message>
+    <message id="The tops file holds no tops of the well '%1'.">
+        <location line="+4"/>
+        <source></source>
+        <translation>Die Datei der Horizontmarken enthält keine Marken der Bohrung „%1“.</translation>
+    </message>
+    <message id="%1 tops become the Label object '%2'.">
+        <location line="+76"/>
+        <source></source>
+        <translation>%1 Horizontmarken werden zum Label-Objekt „%2“.</translation>
+    </message>
+    <message id="IBM float">
+        <location filename="../app/formats/segyformat.cpp" line="+31"/>
+        <source></source>
+        <translation>IBM-Gleitkommazahlen</translation>
+    </message>
+    <message id="32-bit integers">
+        <location line="+1"/>
+        <source></source>
+        <translation>32-Bit-Ganzzahlen</translation>
+    </message>
+    <message id="16-bit integers">
+        <location line="+1"/>
+        <source></source>
+        <translation>16-Bit-Ganzzahlen</translation>
+    </message>
+    <message id="IEEE float">
+        <location line="+1"/>
+        <source></source>
+        <translation>IEEE-Gleitkommazahlen</translation>
+    </message>
+    <message id="8-bit integers">
+        <location line="+1"/>
+        <source></source>
+        <translation>8-Bit-Ganzzahlen</translation>
+    </message>
+    <message id="format %1">
+        <location line="+1"/>
+        <source></source>
+        <translation>Format %1</translation>
+    </message>
+    <message id="Inlines %1 to %2 (step %3), crosslines %4 to %5 (step %6), %7 traces.">
+        <location line="+277"/>
+        <source></source>
+        <translation>Inlines %1 bis %2 (Schritt %3), Crosslines %4 bis %5 (Schritt %6), %7 Spuren.</translation>
+    </message>
+    <message id="%1 samples from %2 to %3 ms, every %4 ms; %5, %6.">
+        <location line="+8"/>
+        <source></source>
+        <translation>%1 Abtastwerte von %2 bis %3 ms, alle %4 ms; %5, %6.</translation>
+    </message>
+    <message id="little-endian">
+        <location line="+6"/>
+        <source></source>
+        <translation>Little-Endian</translation>
+    </message>
+    <message id="big-endian">
+        <location line="+0"/>
+        <source></source>
+        <translation>Big-Endian</translation>
+    </message>
+    <message id="Text header:">
+        <location line="+26"/>
+        <source></source>
+        <translation>Textkopf:</translation>
+    </message>
+    <message id="The binary header says %1 samples per trace; the traces hold %2.">
+        <location filename="../app/formats/segylayout.cpp" line="+165"/>
+        <source></source>
+        <translation>Der Binärkopf nennt %1 Abtastwerte je Spur; die Spuren enthalten %2.</translation>
+    </message>
+    <message id="The trace headers hold no CDP X/Y: X is the crossline number and Y the inline number.">
+        <location line="+88"/>
+        <source></source>
+        <translation>Die Spurköpfe enthalten keine CDP-X/Y: X ist die Crossline-Nummer, Y die Inline-Nummer.</translation>
     </message>
 </context>
 </TS>

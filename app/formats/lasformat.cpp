@@ -5,6 +5,8 @@
 #include "app/formats/wellpath.h"
 #include "app/formats/welltops.h"
 
+#include "host/translation.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
@@ -143,14 +145,14 @@ WellPath make_path(const LasFile &las, const ImportOptions &options, const QStri
     std::optional<std::pair<double, double>> head = file_wellhead(las);
     if (head) {
         if (options.wellhead_x || options.wellhead_y)
-            notes << QStringLiteral("The wellhead X/Y is taken from the file, not from the import options.");
+            notes << _("The wellhead X/Y is taken from the file, not from the import options.");
     } else if (options.wellhead_x && options.wellhead_y) {
         head = std::make_pair(*options.wellhead_x, *options.wellhead_y);
     }
     std::optional<double> datum = file_datum(las, depth_unit);
     if (datum) {
         if (options.datum)
-            notes << QStringLiteral("The datum is taken from the file, not from the import options.");
+            notes << _("The datum is taken from the file, not from the import options.");
     } else {
         datum = options.datum;
     }
@@ -161,13 +163,13 @@ WellPath make_path(const LasFile &las, const ImportOptions &options, const QStri
     }
     const bool absolute_table = table && table->kind == PathFile::Kind::Positions && !table->offsets;
     if (!head && !absolute_table)
-        notes << QStringLiteral("The wellhead of '%1' is not known: the well is placed at X = Y = 0 (Translate "
+        notes << _("The wellhead of '%1' is not known: the well is placed at X = Y = 0 (Translate "
                                 "moves it).")
                      .arg(name);
     const bool datum_needed = !table || table->kind == PathFile::Kind::Survey
         || table->vertical == PathFile::Vertical::Tvd || table->md.empty() || std::isnan(table->md.front());
     if (!datum && datum_needed)
-        notes << QStringLiteral("The datum (elevation of MD 0) of '%1' is not known: MD 0 is placed at Z = 0.")
+        notes << _("The datum (elevation of MD 0) of '%1' is not known: MD 0 is placed at Z = 0.")
                      .arg(name);
     const double x = head ? head->first : 0, y = head ? head->second : 0, z = datum.value_or(0);
     try {
@@ -225,7 +227,7 @@ WellImport import_well(const QString &path, const ImportOptions &options, Progre
     std::function<PathPosition(double)> position;
     if (positions_in_file) {
         if (!options.path_file.isEmpty())
-            result.notes << QStringLiteral("The file holds the well's X, Y and Z: the well path file is not used.");
+            result.notes << _("The file holds the well's X, Y and Z: the well path file is not used.");
         x = las.columns[std::size_t(cx)];
         y = las.columns[std::size_t(cy)];
         z = las.columns[std::size_t(cz)];
@@ -309,11 +311,11 @@ WellImport import_well(const QString &path, const ImportOptions &options, Progre
             QStringList listed;
             for (auto it = others.cbegin(); it != others.cend(); ++it)
                 listed << QStringLiteral("%1 (%2)").arg(it.key()).arg(it.value());
-            result.notes << QStringLiteral("Tops of wells that are not imported are left out: %1.")
+            result.notes << _("Tops of wells that are not imported are left out: %1.")
                                 .arg(listed.join(QStringLiteral(", ")));
         }
         if (ours.empty())
-            result.notes << QStringLiteral("The tops file holds no tops of the well '%1'.").arg(name);
+            result.notes << _("The tops file holds no tops of the well '%1'.").arg(name);
         else if (position)
             result.tops = tops_record(ours, position, name, depth_unit);
     }
@@ -389,7 +391,7 @@ Description LasFormat::describe(const QString &path, const ImportOptions &option
     description.nulls = nulls;
     description.notes = well.notes;
     if (well.tops)
-        description.notes << QStringLiteral("%1 tops become the Label object '%2'.")
+        description.notes << _("%1 tops become the Label object '%2'.")
                                  .arg(well.tops->texts.size())
                                  .arg(well.tops->name);
     return description;

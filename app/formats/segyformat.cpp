@@ -3,6 +3,8 @@
 #include "app/formats/segyhandle.h"
 #include "app/formats/segylayout.h"
 
+#include "host/translation.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -26,12 +28,12 @@ bool known_format(int format)
 QString format_text(int format)
 {
     switch (format) {
-    case SEGY_IBM_FLOAT_4_BYTE: return QStringLiteral("IBM float");
-    case SEGY_SIGNED_INTEGER_4_BYTE: return QStringLiteral("32-bit integers");
-    case SEGY_SIGNED_SHORT_2_BYTE: return QStringLiteral("16-bit integers");
-    case SEGY_IEEE_FLOAT_4_BYTE: return QStringLiteral("IEEE float");
-    case SEGY_SIGNED_CHAR_1_BYTE: return QStringLiteral("8-bit integers");
-    default: return QStringLiteral("format %1").arg(format);
+    case SEGY_IBM_FLOAT_4_BYTE: return _("IBM float");
+    case SEGY_SIGNED_INTEGER_4_BYTE: return _("32-bit integers");
+    case SEGY_SIGNED_SHORT_2_BYTE: return _("16-bit integers");
+    case SEGY_IEEE_FLOAT_4_BYTE: return _("IEEE float");
+    case SEGY_SIGNED_CHAR_1_BYTE: return _("8-bit integers");
+    default: return _("format %1").arg(format);
     }
 }
 
@@ -308,7 +310,7 @@ Description SegyFormat::describe(const QString &path, const ImportOptions &optio
     Description description;
     description.format = title();
     const double dt = layout.interval_us / 1000.0;
-    description.notes << QStringLiteral("Inlines %1 to %2 (step %3), crosslines %4 to %5 (step %6), %7 traces.")
+    description.notes << _("Inlines %1 to %2 (step %3), crosslines %4 to %5 (step %6), %7 traces.")
                              .arg(layout.inlines.first)
                              .arg(layout.inlines.number(layout.inlines.count - 1))
                              .arg(layout.inlines.step)
@@ -316,13 +318,13 @@ Description SegyFormat::describe(const QString &path, const ImportOptions &optio
                              .arg(layout.crosslines.number(layout.crosslines.count - 1))
                              .arg(layout.crosslines.step)
                              .arg(layout.traces);
-    description.notes << QStringLiteral("%1 samples from %2 to %3 ms, every %4 ms; %5, %6.")
+    description.notes << _("%1 samples from %2 to %3 ms, every %4 ms; %5, %6.")
                              .arg(layout.samples)
                              .arg(layout.first_time)
                              .arg(layout.first_time + (layout.samples - 1) * dt)
                              .arg(dt)
                              .arg(format_text(layout.format),
-                                  layout.little_endian ? QStringLiteral("little-endian") : QStringLiteral("big-endian"));
+                                  layout.little_endian ? _("little-endian") : _("big-endian"));
     description.notes << layout.notes;
     double x0 = HUGE_VAL, x1 = -HUGE_VAL, y0 = HUGE_VAL, y1 = -HUGE_VAL;
     for (const QPointF &corner : layout.corners) {
@@ -348,7 +350,7 @@ Description SegyFormat::describe(const QString &path, const ImportOptions &optio
     }
     description.nulls = 0;
     if (!layout.text_header.isEmpty())
-        description.notes << QStringLiteral("Text header:\n%1").arg(layout.text_header);
+        description.notes << _("Text header:") + QLatin1Char('\n') + layout.text_header;
     return description;
 }
 

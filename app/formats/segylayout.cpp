@@ -2,6 +2,8 @@
 
 #include "app/formats/segyhandle.h"
 
+#include "host/translation.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -160,7 +162,7 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
                                   .arg(samples)
                                   .arg(layout.sample_bytes)
                                   .arg(trace_space));
-        layout.notes << QStringLiteral("The binary header says %1 samples per trace; the traces hold %2.")
+        layout.notes << _("The binary header says %1 samples per trace; the traces hold %2.")
                             .arg(samples)
                             .arg(from_trace);
         samples = from_trace;
@@ -248,7 +250,7 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
         for (int c = 0; c < 4; ++c)
             layout.corners[c] = QPointF(double(layout.crosslines.number(corner_index[c][1])),
                                         double(layout.inlines.number(corner_index[c][0])));
-        layout.notes << QStringLiteral("The trace headers hold no CDP X/Y: X is the crossline number and Y the "
+        layout.notes << _("The trace headers hold no CDP X/Y: X is the crossline number and Y the "
                                        "inline number.");
     } else if (layout.corners[0] == layout.corners[1] && layout.crosslines.count > 1) {
         throw FormatError(path, QStringLiteral("the first and last traces of the first line share one position"));

@@ -71,9 +71,11 @@ std::optional<std::string_view> LineReader::next()
     for (;;) {
         const char *data = m_buffer.constData() + m_begin;
         const std::size_t size = std::size_t(m_buffer.size() - m_begin);
-        std::size_t end = 0;
-        while (end < size && data[end] != '\n' && data[end] != '\r')
-            ++end;
+        // The line ends at the first LF or CR, whichever comes first.
+        const void *lf = std::memchr(data, '\n', size);
+        const std::size_t lf_at = lf ? std::size_t(static_cast<const char *>(lf) - data) : size;
+        const void *cr = std::memchr(data, '\r', lf_at);
+        const std::size_t end = cr ? std::size_t(static_cast<const char *>(cr) - data) : lf_at;
         // A line is complete at its line end; a CR at the very end of what
         // was read may be the first half of a CRLF, so wait for more.
         const bool complete = end < size && !(data[end] == '\r' && end + 1 == size && !m_eof);
