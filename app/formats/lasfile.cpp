@@ -212,8 +212,25 @@ private:
     std::int64_t m_last_line = 0;
 };
 
-LasFile read(QIODevice &device, const QString &file, const std::vector<double> &null_values,
-             Progress *progress, bool header_only)
+void write_number(QByteArray &out, double value)
+{
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    out.append(text, int(result.ptr - text));
+}
+
+void write_item(QByteArray &out, const QString &mnemonic, const QString &unit, const QString &value,
+                const QString &description)
+{
+    QString line = QStringLiteral(" %1.%2").arg(mnemonic, unit);
+    line = line.leftJustified(16) + QLatin1Char(' ') + value;
+    line = line.leftJustified(40) + QStringLiteral(" : ") + description + QLatin1Char('\n');
+    out += line.toUtf8();
+}
+
+} // namespace
+
+LasFile read_las(QIODevice &device, const QString &file, const std::vector<double> &null_values, Progress *progress)
 {
     LineReader lines(device, progress);
     LasFile las;
@@ -238,8 +255,6 @@ LasFile read(QIODevice &device, const QString &file, const std::vector<double> &
                 if (las.curves.empty())
                     throw FormatError(file, FormatError::Place::Line, number,
                                       QStringLiteral("the data section comes before any curve is named"));
-                if (header_only)
-                    return las;
                 data = std::make_unique<DataReader>(file, las, null_values, device.size() - device.pos());
             }
             section = next;
@@ -303,32 +318,11 @@ LasFile read(QIODevice &device, const QString &file, const std::vector<double> &
         throw FormatError(file, QStringLiteral("not a LAS file: there is no ~Version section"));
     if (las.curves.empty())
         throw FormatError(file, QStringLiteral("the file names no curves (~Curve section)"));
-    if (!data) {
-        if (header_only)
-            return las;
+    if (!data)
         throw FormatError(file, QStringLiteral("the file has no data section (~A)"));
-    }
     las.columns = data->finish();
     return las;
 }
-
-void write_number(QByteArray &out, double value)
-{
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    out.append(text, int(result.ptr - text));
-}
-
-void write_item(QByteArray &out, const QString &mnemonic, const QString &unit, const QString &value,
-                const QString &description)
-{
-    QString line = QStringLiteral(" %1.%2").arg(mnemonic, unit);
-    line = line.leftJustified(16) + QLatin1Char(' ') + value;
-    line = line.leftJustified(40) + QStringLiteral(" : ") + description + QLatin1Char('\n');
-    out += line.toUtf8();
-}
-
-} // namespace
 
 const LasItem *LasFile::item(const QString &mnemonic) const
 {
@@ -339,16 +333,6 @@ const LasItem *LasFile::item(const QString &mnemonic) const
         }
     }
     return nullptr;
-}
-
-LasFile read_las(QIODevice &device, const QString &file, const std::vector<double> &null_values, Progress *progress)
-{
-    return read(device, file, null_values, progress, false);
-}
-
-LasFile read_las_header(QIODevice &device, const QString &file)
-{
-    return read(device, file, {}, nullptr, true);
 }
 
 void write_las(QIODevice &device, const LasFile &las, double null_value, Progress *progress)

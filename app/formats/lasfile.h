@@ -65,8 +65,6 @@ struct LasFile
 // naming the line and the reason.
 LasFile read_las(QIODevice &device, const QString &file, const std::vector<double> &null_values,
                  Progress *progress = nullptr);
-// Only the header sections, up to the data section.
-LasFile read_las_header(QIODevice &device, const QString &file);
 
 // Writes a LAS 2.0 file: ~Version, ~Well (STRT, STOP, STEP, NULL and the
 // items given), ~Curve and the data, NaN written as null_value, every
