@@ -396,6 +396,21 @@ private slots:
         QVERIFY(!QFile::exists(out + QStringLiteral(".part")));
     }
 
+    void a_cube_read_stops_when_the_user_cancels()
+    {
+        Progress progress;
+        std::int64_t seen = 0;
+        progress.on_step = [&](std::int64_t done) {
+            seen = done;
+            if (done > 3600 * 10)
+                progress.cancel();
+        };
+        QVERIFY_EXCEPTION_THROWN(segy().read(m_f3, cube(), &progress), Cancelled);
+        // It stopped soon after the cancel, long before the end of the file.
+        QVERIFY(seen < 3600 * 10 + 2 * 390);
+        QCOMPARE(progress.total(), std::int64_t(414 * 390));
+    }
+
     void bad_segy_files_are_refused_naming_the_place()
     {
         const QByteArray f3 = contents(m_f3);

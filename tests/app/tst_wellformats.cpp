@@ -396,6 +396,22 @@ private slots:
         QVERIFY(!las.can_write(points));
     }
 
+    void a_las_read_stops_when_the_user_cancels()
+    {
+        QByteArray bytes = "~V\n VERS. 2.0 :\n~C\n DEPT.M :\n~A\n";
+        for (int i = 0; i < 400000; ++i)
+            bytes += QByteArray::number(i) + '\n';
+        const QString path = write("long.las", bytes);
+        Progress progress;
+        progress.on_step = [&](std::int64_t done) {
+            if (done > 0)
+                progress.cancel();
+        };
+        QVERIFY_EXCEPTION_THROWN(format_named("las").read(path, {}, &progress), Cancelled);
+        QCOMPARE(progress.total(), std::int64_t(bytes.size()));
+        QVERIFY(progress.done() < bytes.size());
+    }
+
     void las_data_are_read_from_any_device_in_blocks()
     {
         // More than one read block, so lines cross block ends.
