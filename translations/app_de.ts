@@ -4,7 +4,7 @@
 <context>
     <name></name>
     <message id="Builds and inspects 3-D subsurface models.">
-        <location filename="../app/main.cpp" line="+78"/>
+        <location filename="../app/main.cpp" line="+79"/>
         <source></source>
         <translation>Erstellt und untersucht 3-D-Modelle des Untergrunds.</translation>
     </message>
@@ -42,6 +42,11 @@
         <location line="+7"/>
         <source></source>
         <translation>Aufruf: %1 PROJEKT --script OBJEKT DATEI [--save AUSGABE]</translation>
+    </message>
+    <message id="%1 did not open; no picture was taken.">
+        <location line="+30"/>
+        <source></source>
+        <translation>%1 wurde nicht geöffnet; es wurde kein Bild aufgenommen.</translation>
     </message>
     <message id="Remove object...">
         <location filename="../app/ui/hostwindow.cpp" line="+49"/>
@@ -94,7 +99,7 @@
         <translation>Eigenschaftsoperator...</translation>
     </message>
     <message id="Data explorer">
-        <location line="+24"/>
+        <location line="+22"/>
         <source></source>
         <translation>Datenexplorer</translation>
     </message>
@@ -113,8 +118,13 @@
         <source></source>
         <translation>Zeichenfläche exportieren...</translation>
     </message>
+    <message id="Mode switch">
+        <location line="+6"/>
+        <source></source>
+        <translation>Modusumschalter</translation>
+    </message>
     <message id="&amp;File">
-        <location line="+29"/>
+        <location line="+26"/>
         <source></source>
         <translation>&amp;Datei</translation>
     </message>
@@ -123,34 +133,8 @@
         <source></source>
         <translation>Projekt öffnen...</translation>
     </message>
-    <message id="Open project">
-        <location line="+1"/>
-        <source></source>
-        <translation>Projekt öffnen</translation>
-    </message>
-    <message id="Save project as...">
-        <location line="+4"/>
-        <source></source>
-        <translation>Projekt speichern unter...</translation>
-    </message>
-    <message id="Save project">
-        <location line="+1"/>
-        <source></source>
-        <translation>Projekt speichern</translation>
-    </message>
-    <message id="Load object...">
-        <location line="+5"/>
-        <source></source>
-        <translation>Objekt laden...</translation>
-    </message>
-    <message id="Save object...">
-        <location line="+1"/>
-        <location line="+151"/>
-        <source></source>
-        <translation>Objekt speichern...</translation>
-    </message>
     <message id="Import...">
-        <location line="-149"/>
+        <location line="+11"/>
         <source></source>
         <translation>Importieren...</translation>
     </message>
@@ -159,8 +143,40 @@
         <source></source>
         <translation>Exportieren...</translation>
     </message>
+    <message id="No object selected">
+        <location line="+257"/>
+        <source></source>
+        <translation>Kein Objekt ausgewählt</translation>
+    </message>
+    <message id="Open project">
+        <location filename="../app/ui/projectsession.cpp" line="+44"/>
+        <source></source>
+        <translation>Projekt öffnen</translation>
+    </message>
+    <message id="Save project as...">
+        <location filename="../app/ui/hostwindow.cpp" line="-264"/>
+        <source></source>
+        <translation>Projekt speichern unter...</translation>
+    </message>
+    <message id="Save project">
+        <location line="-3"/>
+        <location filename="../app/ui/projectsession.cpp" line="-1"/>
+        <source></source>
+        <translation>Projekt speichern</translation>
+    </message>
+    <message id="Load object...">
+        <location line="+6"/>
+        <source></source>
+        <translation>Objekt laden...</translation>
+    </message>
+    <message id="Save object...">
+        <location line="+1"/>
+        <location line="+173"/>
+        <source></source>
+        <translation>Objekt speichern...</translation>
+    </message>
     <message id="Preferences...">
-        <location line="+2"/>
+        <location line="-168"/>
         <source></source>
         <translation>Einstellungen...</translation>
     </message>
@@ -179,13 +195,18 @@
         <source></source>
         <translation>&amp;Eigenschaft</translation>
     </message>
+    <message id="In a dialog, F1 or its Help button explains the dialog.">
+        <location line="+14"/>
+        <source></source>
+        <translation>In einem Dialog erklärt F1 oder die Schaltfläche Hilfe den Dialog.</translation>
+    </message>
     <message id="&amp;View">
-        <location line="+4"/>
+        <location line="+7"/>
         <source></source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message id="&amp;Help">
-        <location line="+3"/>
+        <location line="-15"/>
         <source></source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -195,8 +216,8 @@
         <translation>Fehler melden...</translation>
     </message>
     <message id="About Kelvra">
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+2"/>
         <source></source>
         <translation>Über Kelvra</translation>
     </message>
@@ -205,13 +226,38 @@
         <source></source>
         <translation>Kelvra erstellt und untersucht 3-D-Modelle des Untergrunds.</translation>
     </message>
+    <message id="New viewer">
+        <location line="+9"/>
+        <source></source>
+        <translation>Neuer Betrachter</translation>
+    </message>
     <message id="Current property">
-        <location line="+113"/>
+        <location line="+124"/>
         <source></source>
         <translation>Aktuelle Eigenschaft</translation>
     </message>
+    <message id="Recent projects">
+        <location filename="../app/ui/projectsession.cpp" line="-13"/>
+        <source></source>
+        <translation>Zuletzt verwendete Projekte</translation>
+    </message>
+    <message id="Your changes will be lost if you do not save them.">
+        <location line="+6"/>
+        <source></source>
+        <translation>Ihre Änderungen gehen verloren, wenn Sie sie nicht speichern.</translation>
+    </message>
+    <message id="Untitled">
+        <location line="+27"/>
+        <source></source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message id="Do you want to save the changes to %1?">
+        <location line="+12"/>
+        <source></source>
+        <translation>Möchten Sie die Änderungen an %1 speichern?</translation>
+    </message>
     <message id="Opening %1">
-        <location line="-67"/>
+        <location line="+7"/>
         <source></source>
         <translation>%1 wird geöffnet</translation>
     </message>
@@ -221,8 +267,8 @@
         <translation>Kelvra öffnet gerade %1; bitte versuchen Sie es erneut, wenn das abgeschlossen ist.</translation>
     </message>
     <message id="Saving %1">
-        <location line="+24"/>
-        <location filename="../app/ui/requests.cpp" line="+161"/>
+        <location line="+21"/>
+        <location filename="../app/ui/requests.cpp" line="+197"/>
         <source></source>
         <translation>%1 wird gespeichert</translation>
     </message>
@@ -287,7 +333,7 @@
         <translation>Betrachter</translation>
     </message>
     <message id="Save bug report">
-        <location filename="../app/ui/requests.cpp" line="-112"/>
+        <location filename="../app/ui/requests.cpp" line="-127"/>
         <source></source>
         <translation>Fehlerbericht speichern</translation>
     </message>
@@ -297,7 +343,7 @@
         <translation>Textdateien (*.txt)</translation>
     </message>
     <message id="Loading %1">
-        <location line="+95"/>
+        <location line="+110"/>
         <source></source>
         <translation>%1 wird geladen</translation>
     </message>
@@ -385,6 +431,116 @@
         <location filename="../app/script/propertyscript.cpp" line="+93"/>
         <source></source>
         <translation>Das Skript auf „%1“ hat nichts geändert:</translation>
+    </message>
+    <message id="Clear list">
+        <location filename="../app/ui/recentprojects.cpp" line="+73"/>
+        <source></source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message id="The wellhead X/Y is taken from the file, not from the import options.">
+        <location filename="../app/formats/lasformat.cpp" line="+148"/>
+        <source></source>
+        <translation>Die X/Y-Position des Bohrlochkopfs stammt aus der Datei, nicht aus den Importoptionen.</translation>
+    </message>
+    <message id="The datum is taken from the file, not from the import options.">
+        <location line="+7"/>
+        <source></source>
+        <translation>Das Bezugsniveau stammt aus der Datei, nicht aus den Importoptionen.</translation>
+    </message>
+    <message id="The wellhead of '%1' is not known: the well is placed at X = Y = 0 (Translate moves it).">
+        <location line="+11"/>
+        <source></source>
+        <translation>Der Bohrlochkopf von „%1“ ist nicht bekannt: Die Bohrung steht bei X = Y = 0 (Verschieben bewegt sie).</translation>
+    </message>
+    <message id="The datum (elevation of MD 0) of '%1' is not known: MD 0 is placed at Z = 0.">
+        <location line="+6"/>
+        <source></source>
+        <translation>Das Bezugsniveau (Höhe von MD 0) von „%1“ ist nicht bekannt: MD 0 liegt bei Z = 0.</translation>
+    </message>
+    <message id="The file holds the well's X, Y and Z: the well path file is not used.">
+        <location line="+58"/>
+        <source></source>
+        <translation>Die Datei enthält X, Y und Z der Bohrung: Die Bohrpfaddatei wird nicht verwendet.</translation>
+    </message>
+    <message id="Tops of wells that are not imported are left out: %1.">
+        <location line="+84"/>
+        <source></source>
+        <translation>Horizontmarken von Bohrungen, die nicht importiert werden, bleiben weg: %1.</translation>
+    </message>
+    <message id="The tops file holds no tops of the well '%1'.">
+        <location line="+4"/>
+        <source></source>
+        <translation>Die Datei der Horizontmarken enthält keine Marken der Bohrung „%1“.</translation>
+    </message>
+    <message id="%1 tops become the Label object '%2'.">
+        <location line="+76"/>
+        <source></source>
+        <translation>%1 Horizontmarken werden zum Label-Objekt „%2“.</translation>
+    </message>
+    <message id="IBM float">
+        <location filename="../app/formats/segyformat.cpp" line="+31"/>
+        <source></source>
+        <translation>IBM-Gleitkommazahlen</translation>
+    </message>
+    <message id="32-bit integers">
+        <location line="+1"/>
+        <source></source>
+        <translation>32-Bit-Ganzzahlen</translation>
+    </message>
+    <message id="16-bit integers">
+        <location line="+1"/>
+        <source></source>
+        <translation>16-Bit-Ganzzahlen</translation>
+    </message>
+    <message id="IEEE float">
+        <location line="+1"/>
+        <source></source>
+        <translation>IEEE-Gleitkommazahlen</translation>
+    </message>
+    <message id="8-bit integers">
+        <location line="+1"/>
+        <source></source>
+        <translation>8-Bit-Ganzzahlen</translation>
+    </message>
+    <message id="format %1">
+        <location line="+1"/>
+        <source></source>
+        <translation>Format %1</translation>
+    </message>
+    <message id="Inlines %1 to %2 (step %3), crosslines %4 to %5 (step %6), %7 traces.">
+        <location line="+289"/>
+        <source></source>
+        <translation>Inlines %1 bis %2 (Schritt %3), Crosslines %4 bis %5 (Schritt %6), %7 Spuren.</translation>
+    </message>
+    <message id="%1 samples from %2 to %3 ms, every %4 ms; %5, %6.">
+        <location line="+8"/>
+        <source></source>
+        <translation>%1 Abtastwerte von %2 bis %3 ms, alle %4 ms; %5, %6.</translation>
+    </message>
+    <message id="little-endian">
+        <location line="+6"/>
+        <source></source>
+        <translation>Little-Endian</translation>
+    </message>
+    <message id="big-endian">
+        <location line="+0"/>
+        <source></source>
+        <translation>Big-Endian</translation>
+    </message>
+    <message id="Text header:">
+        <location line="+26"/>
+        <source></source>
+        <translation>Textkopf:</translation>
+    </message>
+    <message id="The binary header says %1 samples per trace; the traces hold %2.">
+        <location filename="../app/formats/segylayout.cpp" line="+165"/>
+        <source></source>
+        <translation>Der Binärkopf nennt %1 Abtastwerte je Spur; die Spuren enthalten %2.</translation>
+    </message>
+    <message id="The trace headers hold no CDP X/Y: X is the crossline number and Y the inline number.">
+        <location line="+88"/>
+        <source></source>
+        <translation>Die Spurköpfe enthalten keine CDP-X/Y: X ist die Crossline-Nummer, Y die Inline-Nummer.</translation>
     </message>
     <message id="%1 needs a number, not '%2'">
         <location filename="../app/core/filebatch.cpp" line="+59"/>
@@ -492,7 +648,7 @@
         <translation>Gitter: %1 Spalten x %2 Zeilen, Abstand %3 x %4, Drehung %5 Grad</translation>
     </message>
     <message id="Vertices: %1">
-        <location line="+6"/>
+        <location line="+7"/>
         <source></source>
         <translation>Punkte: %1</translation>
     </message>
