@@ -1,6 +1,7 @@
 // Imports of large grids and point files beside their floors and peers.
 //
 //   importbench [--nodes M] [--rounds R] [--dir FOLDER] [--keep] [--formats zmap,irap-ascii,irap-binary,xyz]
+//   importbench --help
 //
 // Writes, with Kelvra's own writers, a grid of M million nodes (default 25;
 // a square, a few nodes null) as ZMAP+, IRAP ASCII and IRAP binary, and an
@@ -27,7 +28,9 @@
 #include "app/formats/mappedfile.h"
 #include "app/formats/records.h"
 #include "app/formats/textscan.h"
+#include "benchoptions.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -190,34 +193,39 @@ double time_command(const QString &program, const QStringList &arguments)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    QStringList arguments = app.arguments().mid(1);
+    const QStringList arguments = app.arguments().mid(1);
     if (arguments.value(0) == QLatin1String("--child"))
         return child(arguments.mid(1));
-    double millions = 25;
-    int rounds = 3;
-    QString folder;
-    bool keep = false;
-    QStringList wanted{QStringLiteral("zmap"), QStringLiteral("irap-ascii"), QStringLiteral("irap-binary"),
-                       QStringLiteral("xyz")};
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString &option = arguments[i];
-        if (option == QLatin1String("--nodes"))
-            millions = arguments.value(++i).toDouble();
-        else if (option == QLatin1String("--rounds"))
-            rounds = arguments.value(++i).toInt();
-        else if (option == QLatin1String("--dir"))
-            folder = arguments.value(++i);
-        else if (option == QLatin1String("--keep"))
-            keep = true;
-        else if (option == QLatin1String("--formats"))
-            wanted = arguments.value(++i).split(QLatin1Char(','));
-        else {
-            std::fprintf(stderr, "usage: importbench [--nodes M] [--rounds R] [--dir FOLDER] [--keep] [--formats LIST]\n");
-            return 2;
-        }
+    QCommandLineParser parser;
+    const QCommandLineOption nodes_option(QStringLiteral("nodes"),
+                                          QStringLiteral("Millions of grid nodes and XYZ rows written (default 25)."),
+                                          QStringLiteral("millions"), QStringLiteral("25"));
+    const QCommandLineOption rounds_option(QStringLiteral("rounds"),
+                                           QStringLiteral("Rounds of import and floor, medians shown (default 3)."),
+                                           QStringLiteral("count"), QStringLiteral("3"));
+    const QCommandLineOption dir_option(QStringLiteral("dir"),
+                                        QStringLiteral("Where the files are written (default: the temporary folder)."),
+                                        QStringLiteral("folder"), QDir::tempPath());
+    const QCommandLineOption keep_option(QStringLiteral("keep"), QStringLiteral("Keep the files written."));
+    const QCommandLineOption formats_option(
+        QStringLiteral("formats"), QStringLiteral("Formats measured (default zmap,irap-ascii,irap-binary,xyz)."),
+        QStringLiteral("list"), QStringLiteral("zmap,irap-ascii,irap-binary,xyz"));
+    parser.addOptions({nodes_option, rounds_option, dir_option, keep_option, formats_option});
+    if (const std::optional<int> status = parse_bench_options(
+            parser, "Imports 25 million-node ZMAP+ and IRAP grids and a 25 million-row XYZ file, each in a fresh "
+                    "process, beside a std::from_chars floor (a byte-swapping copy for IRAP binary), "
+                    "gdal_translate and numpy.loadtxt."))
+        return *status;
+    const double millions = parser.value(nodes_option).toDouble();
+    const int rounds = parser.value(rounds_option).toInt();
+    const QString folder = parser.value(dir_option);
+    const bool keep = parser.isSet(keep_option);
+    const QStringList wanted = parser.value(formats_option).split(QLatin1Char(','));
+    if (!(millions > 0) || rounds < 0) {
+        std::fprintf(stderr, "importbench: --nodes needs a positive number and --rounds a count\n");
+        return 2;
     }
-    QTemporaryDir temporary(folder.isEmpty() ? QDir::tempPath() + QStringLiteral("/importbench-XXXXXX")
-                                             : folder + QStringLiteral("/importbench-XXXXXX"));
+    QTemporaryDir temporary(folder + QStringLiteral("/importbench-XXXXXX"));
     temporary.setAutoRemove(!keep);
     const QDir dir(temporary.path());
 
