@@ -6,6 +6,7 @@
 #include "app/core/objectstore.h"
 #include "app/formats/builtin.h"
 #include "app/formats/format.h"
+#include "app/formats/textscan.h"
 
 #include "host/errors.h"
 #include "testmain.h"
@@ -161,6 +162,41 @@ private Q_SLOTS:
         const ObjectRecord plain = read_one(real(QStringLiteral("zmap_example2.zmap")), QStringLiteral("zmap"));
         QVERIFY(*commas.grid == *plain.grid);
         QVERIFY(same_values(commas.prop.value(QStringLiteral("Z")), plain.prop.value(QStringLiteral("Z"))));
+    }
+
+    void numbers_are_counted_as_they_are_split()
+    {
+        // Texts of separators, digits, points and signs at every alignment:
+        // the count that shares long runs between threads must be the
+        // number of numbers, where a number starts after a separator and,
+        // for fields run together, at a sign after a digit or point.
+        const char alphabet[] = " \t\n\r,;-+.0123456789eE";
+        std::uint32_t seed = 12345;
+        for (int round = 0; round < 200; ++round) {
+            QByteArray text;
+            const int length = 1 + round * 7;
+            for (int k = 0; k < length; ++k) {
+                seed = seed * 1664525u + 1013904223u;
+                text += alphabet[(seed >> 16) % (sizeof alphabet - 1)];
+            }
+            for (const Glue glue : {Glue::No, Glue::Signs}) {
+                std::int64_t expected = 0;
+                char before = ' ';
+                for (const char c : text) {
+                    const bool separator = QByteArray(" \t\n\r\f\v,;").contains(c);
+                    const bool starts = !separator
+                        && (QByteArray(" \t\n\r\f\v,;").contains(before)
+                            || (glue == Glue::Signs && (c == '-' || c == '+')
+                                && ((before >= '0' && before <= '9') || before == '.')));
+                    expected += starts;
+                    before = c;
+                }
+                const QString path = m_dir.filePath(QStringLiteral("count.txt"));
+                write_file(path, text);
+                const MappedFile file(path);
+                QCOMPARE(detail::count_numbers(file, file.begin(), file.end(), glue), expected);
+            }
+        }
     }
 
     void zmap_fields_that_run_together()
