@@ -92,7 +92,16 @@ int main(int argc, char **argv)
     const QCommandLineOption save(QStringLiteral("save"),
                                   kelvra::_("With --script: save the project to this file afterwards."),
                                   QStringLiteral("out"));
-    parser.addOptions({screenshot, tour, script, save});
+    // Listed for --help; a command line with them goes to run_file_batch above.
+    const QCommandLineOption import_file(QStringLiteral("import"),
+                                         kelvra::_("Import a file without a window, with the options that follow it "
+                                                   "(--as, --format, --null, --columns, --geometry), and exit."),
+                                         QStringLiteral("file"));
+    const QCommandLineOption export_object(QStringLiteral("export"),
+                                           kelvra::_("After the imports: export an object into a file, with "
+                                                     "--format and --null following it."),
+                                           QStringLiteral("object file"));
+    parser.addOptions({screenshot, tour, script, save, import_file, export_object});
     parser.addPositionalArgument(QStringLiteral("project"), kelvra::_("The project file to open."));
     parser.addPositionalArgument(QStringLiteral("file"), kelvra::_("With --script: the script file."),
                                  QStringLiteral("[file]"));

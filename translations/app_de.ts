@@ -28,8 +28,18 @@
         <source></source>
         <translation>Mit --script: das Projekt danach in diese Datei speichern.</translation>
     </message>
+    <message id="Import a file without a window, with the options that follow it (--as, --format, --null, --columns, --geometry), and exit.">
+        <location line="+4"/>
+        <source></source>
+        <translation>Eine Datei ohne Fenster importieren, mit den Optionen, die ihr folgen (--as, --format, --null, --columns, --geometry), und beenden.</translation>
+    </message>
+    <message id="After the imports: export an object into a file, with --format and --null following it.">
+        <location line="+4"/>
+        <source></source>
+        <translation>Nach den Importen: ein Objekt in eine Datei exportieren, mit --format und --null dahinter.</translation>
+    </message>
     <message id="The project file to open.">
-        <location line="+3"/>
+        <location line="+4"/>
         <source></source>
         <translation>Die zu öffnende Projektdatei.</translation>
     </message>
