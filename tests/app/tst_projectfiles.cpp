@@ -494,6 +494,7 @@ private Q_SLOTS:
 
     // File names.
     void file_names_that_are_not_utf8_work();
+    void command_line_takes_names_that_are_not_utf8();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -1089,6 +1090,33 @@ void TestProjectFiles::file_names_that_are_not_utf8_work()
     // QTemporaryDir cannot name them either.
     ::unlink(latin1.constData());
     ::unlink(other.constData());
+}
+
+// kelvra run from a shell on such a name: the name reaches the file as the
+// bytes it was given, both the project opened and the one saved.
+void TestProjectFiles::command_line_takes_names_that_are_not_utf8()
+{
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    save_objects(dir.filePath(QStringLiteral("plain.db")), {label()});
+    QCOMPARE(::rename((folder + "plain.db").constData(), (folder + "caf\xe9.db").constData()), 0);
+    QFile script(dir.filePath(QStringLiteral("count.py")));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("print(len(X))\n");
+    script.close();
+    QProcess kelvra;
+    kelvra.start(QStringLiteral("/bin/sh"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("exec \"$0\" \"$1caf$(printf '\\351').db\" --script label \"$2\" "
+                                 "--save \"$1$(printf '\\351')t$(printf '\\351').db\""),
+                  QStringLiteral(KELVRA_PROGRAM), dir.path() + QLatin1Char('/'), script.fileName()});
+    QVERIFY(kelvra.waitForFinished(60000));
+    QVERIFY2(kelvra.exitCode() == 0, kelvra.readAllStandardError().constData());
+    QCOMPARE(kelvra.readAllStandardOutput(), QByteArray("4\n"));
+    const QByteArray saved = folder + "\xe9t\xe9.db";
+    QCOMPARE(load_objects(path_from_native(saved)).size(), std::size_t(1));
+    ::unlink(saved.constData());
+    ::unlink((folder + "caf\xe9.db").constData());
 }
 
 KELVRA_TEST_MAIN(TestProjectFiles)
