@@ -29,6 +29,8 @@ namespace {
 constexpr std::int64_t kRecordOverhead = 64;
 // Bytes moved between a blob and an array at a time.
 constexpr std::int64_t kStagingBytes = 8 << 20;
+// Bytes summed for a checksum at a time, well within a core's own cache.
+constexpr std::int64_t kSumBytes = 256 << 10;
 
 using Statement = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)>;
 
@@ -265,9 +267,17 @@ NdArray read_chunks(sqlite3 *db, const QString &table, const std::vector<sqlite3
         for (std::int64_t done = 0; done < header.data_nbytes;) {
             const std::int64_t piece = std::min<std::int64_t>(kStagingBytes, header.data_nbytes - done);
             blob.read(staging.data(), piece, header.data_offset + done);
-            if (checksums)
-                crc = crc32c(crc, staging.data(), std::size_t(piece));
-            std::memcpy(out + done, staging.data(), std::size_t(piece));
+            if (checksums) {
+                // Summed a cache-sized part at a time, just before that
+                // part is copied: the copy then reads it from the cache.
+                for (std::int64_t part = 0; part < piece; part += kSumBytes) {
+                    const std::size_t size = std::size_t(std::min(kSumBytes, piece - part));
+                    crc = crc32c(crc, staging.data() + part, size);
+                    std::memcpy(out + done + part, staging.data() + part, size);
+                }
+            } else {
+                std::memcpy(out + done, staging.data(), std::size_t(piece));
+            }
             done += piece;
             if (progress)
                 progress(piece);
@@ -347,9 +357,17 @@ std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
             std::uint32_t crc = checksums ? crc32c(0, header.constData(), std::size_t(header.size())) : 0;
             for (std::int64_t done = 0; done < piece.nbytes();) {
                 const std::int64_t step = std::min(kStagingBytes, piece.nbytes() - done);
-                if (checksums)
-                    crc = crc32c(crc, piece.bytes() + done, std::size_t(step));
-                blob.write(piece.bytes() + done, step, header.size() + done);
+                if (checksums) {
+                    // Summed a cache-sized part at a time, just before that
+                    // part is written: SQLite then copies it from the cache.
+                    for (std::int64_t part = 0; part < step; part += kSumBytes) {
+                        const std::int64_t size = std::min(kSumBytes, step - part);
+                        crc = crc32c(crc, piece.bytes() + done + part, std::size_t(size));
+                        blob.write(piece.bytes() + done + part, size, header.size() + done + part);
+                    }
+                } else {
+                    blob.write(piece.bytes() + done, step, header.size() + done);
+                }
                 done += step;
                 if (progress)
                     progress(step);
