@@ -245,7 +245,7 @@ read_headers(Blob &blob, const std::vector<sqlite3_int64> &rowids, const QString
 // cache: SQLite's page-sized reads land there fast, and one large copy per
 // piece fills the fresh result memory far faster than page-sized reads
 // straight into it would. Given checksums, each chunk's bytes are summed
-// there too, as they pass, and compared once the chunk is read.
+// as they pass, and the chunk compared once it is read.
 NdArray read_chunks(sqlite3 *db, const QString &table, const std::vector<sqlite3_int64> &rowids,
                     const QString &what, const ChunkProgress &progress, const ChunkChecksums *checksums)
 {
