@@ -30,11 +30,6 @@ public:
     using ValueError::ValueError;
 };
 
-bool has_triangles(const ObjectRecord &object)
-{
-    return object.triangles.size() > 0 || object.triangles.ndim() > 1;
-}
-
 std::vector<ObjectRecord> read_objects(tables::Reader &reader, const QString &file, Progress *progress)
 {
     if (!reader.is_object_file())
@@ -89,7 +84,7 @@ void save_objects(const QString &path, const std::vector<ObjectRecord> &objects,
         for (const ObjectRecord &object : objects) {
             for (const QString &key : object.prop.keys())
                 total += object.prop.value(key).nbytes();
-            if (has_triangles(object))
+            if (tables::has_triangles(object))
                 total += object.triangles.nbytes();
         }
         progress->set_total(total);

@@ -31,11 +31,6 @@ const QString kTriangles = QStringLiteral("triangles");
 // needs no second copy of its texts at once.
 constexpr std::size_t kTextBatch = 4096;
 
-bool has_triangles(const ObjectRecord &object)
-{
-    return object.triangles.size() > 0 || object.triangles.ndim() > 1;
-}
-
 QString colour_text(QRgb colour)
 {
     return QStringLiteral("#%1").arg(colour & 0xffffffu, 6, 16, QLatin1Char('0'));
@@ -185,6 +180,11 @@ std::optional<QRgb> parse_colour(const QString &text)
 }
 
 } // namespace
+
+bool has_triangles(const ObjectRecord &object)
+{
+    return object.triangles.size() > 0 || object.triangles.ndim() > 1;
+}
 
 void create(sqlite::Connection &db)
 {

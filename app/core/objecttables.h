@@ -41,6 +41,10 @@ public:
     using ValueError::ValueError;
 };
 
+// Whether the object has triangles to store (an empty array of shape
+// (0, 3) counts: it says the object has none, and comes back so).
+bool has_triangles(const ObjectRecord &object);
+
 // Creates every table in a new, empty database.
 void create(sqlite::Connection &db);
 

@@ -144,7 +144,7 @@ std::vector<ObjectRecord> every_kind()
     std::vector<ObjectRecord> objects{gsurface(4, 3), tsurface<std::int32_t>(QStringLiteral("faults"),
                                                                             {0, 1, 2, 1, 2, 3, 2, 3, 4}),
                                       tsurface<std::int64_t>(QStringLiteral("wide"), {0, 1, 4, 4, 3, 2}),
-                                      label(), cube()};
+                                      label(), cube(), tsurface<std::int32_t>(QStringLiteral("bare"), {})};
     for (ObjectRecord &object : objects)
         normalize_record(object);
     return objects;
@@ -536,6 +536,7 @@ void TestProjectFiles::every_kind_of_object_survives_save_and_open()
     QCOMPARE(loaded[3].texts.at(3).size(), 7); // a surrogate pair and " Tank"
     QCOMPARE(loaded[4].grid->layers, std::int64_t(3));
     QCOMPARE(loaded[4].grid->z_increment, -4.0);
+    QCOMPARE(loaded[5].triangles.shape(), (std::vector<std::int64_t>{0, 3}));
     // The tables a Python reader sees.
     QCOMPARE(query(file, QStringLiteral("SELECT count(*) FROM kelvra_texts WHERE object_name = 'label'")), 4);
     QCOMPARE(query(file, QStringLiteral("SELECT count(*) FROM kelvra_colours WHERE colour = '#1234ab'")), 1);
