@@ -21,6 +21,7 @@
 //          --checks measures only this.
 // Reads come from the system's page cache (the files were just written).
 
+#include "benchoptions.h"
 #include "mapmeasure.h"
 
 #include "app/core/objectfile.h"
@@ -362,7 +363,14 @@ int main(int argc, char **argv)
                        {"dir", "Folder for the project files.", "folder"},
                        {"keep", "Keep the project files."},
                        {"checks", "Measure only what the checks on open cost."}});
-    parser.process(app);
+    if (const std::optional<int> status = parse_bench_options(
+            parser, "Opens and saves projects of one surface of millions of vertices in the real\n"
+                    "main window, each time in a fresh process and offscreen, beside the floor (the\n"
+                    "chunk table's load_chunks and store_chunks of the same arrays): time, peak\n"
+                    "memory, longest GUI stall and Cancel time; then map redraw, zoom, pan and plot\n"
+                    "times, and the time of kelvra PROJECT --screenshot FILE; and what the checks on\n"
+                    "open cost (load_objects with and without checksums)."))
+        return *status;
     QTemporaryDir temporary;
     const QString folder = parser.isSet("dir") ? parser.value("dir") : temporary.path();
     QDir().mkpath(folder);
