@@ -427,6 +427,18 @@ void write_old_layout(const QString &path, const std::vector<ObjectRecord> &obje
     db.commit();
 }
 
+// Files whose names Qt cannot hold, removed when the test ends, however it
+// ends: QTemporaryDir cannot see them.
+struct NativeNames
+{
+    std::vector<QByteArray> names;
+    ~NativeNames()
+    {
+        for (const QByteArray &name : names)
+            ::unlink(name.constData());
+    }
+};
+
 enum class Damage {
     FlippedValue,
     FlippedOverflowPointer,
@@ -1072,6 +1084,8 @@ void TestProjectFiles::file_names_that_are_not_utf8_work()
     const QByteArray folder = QFile::encodeName(dir.path()) + '/';
     // Made through the C library: Qt could not even name it.
     const QByteArray latin1 = folder + "caf\xe9.db";
+    const QByteArray other = folder + "\xe9t\xe9.db";
+    const NativeNames made{{latin1, other}};
     save_objects(dir.filePath(QStringLiteral("plain.db")), {label()});
     QCOMPARE(::rename((folder + "plain.db").constData(), latin1.constData()), 0);
     const QString name = path_from_native(latin1);
@@ -1079,7 +1093,6 @@ void TestProjectFiles::file_names_that_are_not_utf8_work()
     compare(load_single_object(name), label());
 
     // Saved under such a name, the file has exactly those bytes.
-    const QByteArray other = folder + "\xe9t\xe9.db";
     save_objects(path_from_native(other), small_project());
     struct stat info {};
     QCOMPARE(::stat(other.constData(), &info), 0);
@@ -1088,9 +1101,6 @@ void TestProjectFiles::file_names_that_are_not_utf8_work()
     // Messages show the name readably: the undecodable byte as U+FFFD.
     const QString message = open_error(path_from_native(folder + "gone\xff.db"));
     QVERIFY2(message.contains(QStringLiteral("gone\ufffd.db")), qPrintable(message));
-    // QTemporaryDir cannot name them either.
-    ::unlink(latin1.constData());
-    ::unlink(other.constData());
 }
 
 // kelvra run from a shell on such a name: the name reaches the file as the
@@ -1099,6 +1109,8 @@ void TestProjectFiles::command_line_takes_names_that_are_not_utf8()
 {
     QTemporaryDir dir;
     const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    const QByteArray saved = folder + "\xe9t\xe9.db";
+    const NativeNames made{{folder + "caf\xe9.db", saved}};
     save_objects(dir.filePath(QStringLiteral("plain.db")), {label()});
     QCOMPARE(::rename((folder + "plain.db").constData(), (folder + "caf\xe9.db").constData()), 0);
     QFile script(dir.filePath(QStringLiteral("count.py")));
@@ -1114,10 +1126,7 @@ void TestProjectFiles::command_line_takes_names_that_are_not_utf8()
     QVERIFY(kelvra.waitForFinished(60000));
     QVERIFY2(kelvra.exitCode() == 0, kelvra.readAllStandardError().constData());
     QCOMPARE(kelvra.readAllStandardOutput(), QByteArray("4\n"));
-    const QByteArray saved = folder + "\xe9t\xe9.db";
     QCOMPARE(load_objects(path_from_native(saved)).size(), std::size_t(1));
-    ::unlink(saved.constData());
-    ::unlink((folder + "caf\xe9.db").constData());
 }
 
 KELVRA_TEST_MAIN(TestProjectFiles)
