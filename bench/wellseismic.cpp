@@ -21,6 +21,9 @@
 
 #include "app/formats/format.h"
 
+#include "benchoptions.h"
+
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -256,19 +259,26 @@ int main(int argc, char **argv)
     QStringList args = app.arguments();
     if (args.value(1) == QLatin1String("--child"))
         return child(args.value(2), args.value(3));
-    std::int64_t segy_mib = 1024, las_samples = 1000000;
-    int repeat = 3;
-    QString folder = QDir::tempPath();
-    for (int i = 1; i + 1 < args.size(); i += 2) {
-        if (args[i] == QLatin1String("--segy-mib"))
-            segy_mib = args[i + 1].toLongLong();
-        else if (args[i] == QLatin1String("--las-samples"))
-            las_samples = args[i + 1].toLongLong();
-        else if (args[i] == QLatin1String("--repeat"))
-            repeat = args[i + 1].toInt();
-        else if (args[i] == QLatin1String("--folder"))
-            folder = args[i + 1];
-    }
+    QCommandLineParser parser;
+    const QCommandLineOption segy_size(QStringLiteral("segy-mib"), QStringLiteral("Size of the SEG-Y cube written (default 1024)."),
+                                       QStringLiteral("MiB"), QStringLiteral("1024"));
+    const QCommandLineOption las_size(QStringLiteral("las-samples"),
+                                      QStringLiteral("Samples of the LAS well written, 10 curves each (default 1000000)."),
+                                      QStringLiteral("count"), QStringLiteral("1000000"));
+    const QCommandLineOption repeats(QStringLiteral("repeat"), QStringLiteral("Rounds of each, medians shown (default 3)."),
+                                     QStringLiteral("count"), QStringLiteral("3"));
+    const QCommandLineOption where(QStringLiteral("folder"), QStringLiteral("Where the files are written (default: the temporary folder)."),
+                                   QStringLiteral("folder"), QDir::tempPath());
+    parser.addOptions({segy_size, las_size, repeats, where});
+    if (const std::optional<int> status = parse_bench_options(
+            parser, "Reads a SEG-Y cube and a LAS well that it writes first, each in a fresh process and in turns "
+                    "with its floor (segyio reading every trace; std::from_chars over the LAS numbers), and prints "
+                    "times, ratios and peak memory."))
+        return *status;
+    const std::int64_t segy_mib = parser.value(segy_size).toLongLong();
+    const std::int64_t las_samples = parser.value(las_size).toLongLong();
+    const int repeat = parser.value(repeats).toInt();
+    const QString folder = parser.value(where);
     const QString segy = QDir(folder).filePath(QStringLiteral("kelvra-bench-cube.sgy"));
     const QString las = QDir(folder).filePath(QStringLiteral("kelvra-bench-well.las"));
     write_segy(segy, segy_mib);
