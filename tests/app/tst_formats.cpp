@@ -3,6 +3,7 @@
 // back, content recognition, and broken files refused with the file, the
 // place and the reason.
 
+#include "app/core/objectfile.h"
 #include "app/core/objectstore.h"
 #include "app/formats/builtin.h"
 #include "app/formats/format.h"
@@ -599,6 +600,13 @@ private Q_SLOTS:
         store.set_properties(QStringLiteral("copy"), {{QStringLiteral("twice"), NdArray::from_values(std::vector<double>(20, 2.0))}});
         QVERIFY(store.get(QStringLiteral("copy"))->grid());
         QVERIFY(*store.get(QStringLiteral("zmap_example"))->grid() != moved);
+        // Saved and opened again: the grid and the triangles come back.
+        const QString path = m_dir.filePath(QStringLiteral("imported.db"));
+        save_objects(path, store.records());
+        const std::vector<ObjectRecord> opened = load_objects(path);
+        QCOMPARE(opened.size(), std::size_t(3));
+        QVERIFY(opened[2].grid && *opened[2].grid == moved);
+        QVERIFY(opened[1].triangles == store.get(QStringLiteral("F5"))->triangles());
     }
 
 private:

@@ -695,6 +695,11 @@ void TestHostApp::batch_imports_exports_and_saves()
     const NdArray z = objects[0].prop.value(QStringLiteral("Z"));
     QCOMPARE(std::count_if(z.data<double>(), z.data<double>() + 20, [](double v) { return std::isnan(v); }), 4L);
     QCOMPARE(objects[1].prop.keys(), (QStringList{"X", "Y", "Z", "piece"}));
+    // The grid and the triangles are in the saved project.
+    QVERIFY(objects[0].grid);
+    QCOMPARE(objects[0].grid->columns, 4);
+    QCOMPARE(objects[0].grid->y_increment, 250.0);
+    QCOMPARE(objects[2].triangles.shape(), (std::vector<std::int64_t>{65, 3}));
     // The exports read back: the grid in binary, the fault's vertices as CSV rows.
     const std::vector<ObjectRecord> back = formats::import_file(grid, {}, {}, nullptr);
     QCOMPARE(back.front().grid->columns, 4);
