@@ -4,6 +4,7 @@
 // another exception, a read outside the file or a huge allocation that
 // AddressSanitizer catches.
 
+#include "app/formats/builtin.h"
 #include "app/formats/format.h"
 
 #include "host/errors.h"
@@ -15,6 +16,16 @@
 
 using namespace kelvra;
 using namespace kelvra::app;
+
+// The readers fuzzed here: the grid, surface and column formats (the well
+// and seismic readers have fuzz targets of their own). The list stands in
+// for the program's, so that the target needs no other reader's library.
+const std::vector<const formats::Format *> &formats::formats()
+{
+    static const std::vector<const Format *> all{&zmap_format(), &irap_ascii_format(), &irap_binary_format(),
+                                                 &tsurf_format(), &csv_format(), &xyz_format()};
+    return all;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
