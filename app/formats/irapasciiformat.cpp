@@ -78,7 +78,7 @@ AsciiHeader read_header(const MappedFile &file)
     const QString &path = file.path();
     const std::int64_t total = header.grid.rows * header.grid.columns;
     std::int64_t count = 0;
-    LineReader lines(file.begin(), file.end());
+    MappedLines lines(file.begin(), file.end());
     std::string_view line;
     const std::int64_t first_line = line_number_at(file.begin(), header.data);
     while (lines.next(line)) {

@@ -50,7 +50,7 @@ std::int64_t line_number_at(const char *begin, const char *at)
     return lines;
 }
 
-bool LineReader::next(std::string_view &line)
+bool MappedLines::next(std::string_view &line)
 {
     if (m_p >= m_end)
         return false;

@@ -59,12 +59,13 @@ bool parse_whole_integer(std::string_view text, std::int64_t &value);
 // The 1-based number of the line that holds offset.
 std::int64_t line_number_at(const char *begin, const char *at);
 
-// The lines of a text, one by one, with their numbers (from 1). A line is
-// given without its line end ("\n", "\r\n" or a lone "\r").
-class LineReader
+// The lines of text in memory (a mapped file), one by one, with their
+// numbers (from 1). A line is given without its line end ("\n", "\r\n" or
+// a lone "\r"). (LineReader in textlines.h reads a device in blocks.)
+class MappedLines
 {
 public:
-    LineReader(const char *begin, const char *end)
+    MappedLines(const char *begin, const char *end)
         : m_p(begin)
         , m_end(end)
     {

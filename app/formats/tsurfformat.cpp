@@ -81,7 +81,7 @@ std::vector<ObjectRecord> read_tsurf(const QString &path, const ImportOptions &o
     const MappedFile file(path);
     if (progress)
         progress->set_total(file.size());
-    LineReader lines(file.begin(), file.end());
+    MappedLines lines(file.begin(), file.end());
     std::string_view line;
     std::vector<ObjectRecord> records;
     std::optional<Surface> surface;
@@ -244,7 +244,7 @@ public:
 
     int recognise(const QByteArray &head, const QString &path) const override
     {
-        LineReader lines(head.constData(), head.constData() + head.size());
+        MappedLines lines(head.constData(), head.constData() + head.size());
         std::string_view line;
         while (lines.next(line)) {
             line = trimmed(line);

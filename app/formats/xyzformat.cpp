@@ -87,7 +87,7 @@ struct Layout
 Layout read_layout(const MappedFile &file, const ImportOptions &options)
 {
     const QString &path = file.path();
-    LineReader lines(file.begin(), file.end());
+    MappedLines lines(file.begin(), file.end());
     std::string_view line;
     std::vector<std::string_view> fields;
     Layout layout;
@@ -258,7 +258,7 @@ bool plain_row(std::string_view line, int columns, const std::vector<double> &nu
 // to the system as it goes (the reading pass maps them again).
 void count_part(const MappedFile &file, Part &part, const Layout &layout)
 {
-    LineReader lines(part.begin, part.end);
+    MappedLines lines(part.begin, part.end);
     std::string_view line;
     std::vector<std::string_view> fields;
     PageReleaser pages(file, part.begin);
@@ -278,7 +278,7 @@ void read_part(const MappedFile &file, Part &part, const Layout &layout, const s
                const std::vector<double *> &out, Report &&report)
 {
     const QString &path = file.path();
-    LineReader lines(part.begin, part.end);
+    MappedLines lines(part.begin, part.end);
     std::string_view line;
     std::vector<std::string_view> fields;
     bool piece_open = false; // a separator or an ID change starts the next piece
@@ -511,7 +511,7 @@ std::vector<ObjectRecord> read_columns(const QString &path, const ImportOptions 
 // The first row of data: its fields, for recognising.
 bool first_row(const QByteArray &head, std::vector<std::string_view> &fields, bool &commas)
 {
-    LineReader lines(head.constData(), head.constData() + head.size());
+    MappedLines lines(head.constData(), head.constData() + head.size());
     std::string_view line;
     bool skipped_header = false;
     while (lines.next(line)) {

@@ -44,7 +44,7 @@ struct Field
 ZmapHeader read_header(const MappedFile &file)
 {
     const QString &path = file.path();
-    LineReader lines(file.begin(), file.end());
+    MappedLines lines(file.begin(), file.end());
     std::string_view line;
     auto fail = [&](std::int64_t at, const QString &reason) -> FormatError {
         return FormatError(path, FormatError::Place::Line, at, reason);
@@ -263,7 +263,7 @@ void read_values_by_line(const MappedFile &file, const ZmapHeader &header, doubl
                          const std::vector<double> &nulls)
 {
     const QString &path = file.path();
-    LineReader lines(header.data, file.end());
+    MappedLines lines(header.data, file.end());
     std::string_view line;
     std::vector<double> values;
     auto fail = [&](std::int64_t at, const QString &reason) -> FormatError {
@@ -357,7 +357,7 @@ public:
     int recognise(const QByteArray &head, const QString &path) const override
     {
         const QString suffix = QFileInfo(path).suffix().toLower();
-        LineReader lines(head.constData(), head.constData() + head.size());
+        MappedLines lines(head.constData(), head.constData() + head.size());
         std::string_view line;
         while (lines.next(line)) {
             line = trimmed(line);
