@@ -12,10 +12,11 @@
 // the same numbers with std::from_chars into an array (for the binary
 // grid: a byte-swapping copy of its records into an array of doubles).
 // The ratio is the floor's time over the import's, the median of the
-// rounds': at least 0.7 (0.8 for the binary grid) is the target. The CPU
-// seconds (user and system, all threads) of both are printed beside them:
-// on a machine that other work shares they tell the cost apart from the
-// wait for a core. Peak
+// rounds': at least 0.7 (0.8 for the binary grid) is the target. The user
+// and system CPU seconds (all threads) of both are printed beside them: on
+// a machine that other work shares they tell the work apart from the wait
+// for a core, and system time is mostly the first touch of fresh memory.
+// Peak
 // memory is the child's maximum resident size, beside the data (the
 // arrays the object holds) plus 150 MiB. Peers, once each on the same
 // files: gdal_translate (Debian's gdal-bin) on a copy of the ZMAP+ file
@@ -68,12 +69,12 @@ std::int64_t peak_kib()
 }
 
 // User and system time of this process so far, all threads.
-double cpu_seconds()
+std::pair<double, double> cpu_seconds()
 {
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
+    return {double(usage.ru_utime.tv_sec) + double(usage.ru_utime.tv_usec) * 1e-6,
+            double(usage.ru_stime.tv_sec) + double(usage.ru_stime.tv_usec) * 1e-6};
 }
 
 // Where the numbers start: after the header of a text grid.
@@ -135,7 +136,7 @@ int child(const QStringList &arguments)
     const std::int64_t count = arguments.value(3).toLongLong();
     QElapsedTimer timer;
     timer.start();
-    const double cpu_before = cpu_seconds();
+    const std::pair<double, double> cpu_before = cpu_seconds();
     std::int64_t got = 0;
     if (what == QLatin1String("floor")) {
         got = floor_parse(path, format, count);
@@ -147,8 +148,9 @@ int child(const QStringList &arguments)
             got += record.prop.value(QStringLiteral("X")).size() * (format == QLatin1String("xyz") ? 3 : 1);
     }
     const double seconds = timer.nsecsElapsed() * 1e-9;
-    std::printf("%.4f %lld %lld %.4f\n", seconds, static_cast<long long>(peak_kib()), static_cast<long long>(got),
-                cpu_seconds() - cpu_before);
+    const auto [user, system] = cpu_seconds();
+    std::printf("%.4f %lld %lld %.4f %.4f\n", seconds, static_cast<long long>(peak_kib()), static_cast<long long>(got),
+                user - cpu_before.first, system - cpu_before.second);
     return got == count ? 0 : 4;
 }
 
@@ -156,7 +158,8 @@ struct Measure
 {
     double seconds = NAN;
     double peak_mib = NAN;
-    double cpu_seconds = NAN;
+    double user_seconds = NAN;
+    double system_seconds = NAN;
 };
 
 Measure run_child(const QString &what, const QString &format, const QString &path, std::int64_t count)
@@ -166,12 +169,12 @@ Measure run_child(const QString &what, const QString &format, const QString &pat
                   {QStringLiteral("--child"), what, format, path, QString::number(count)});
     process.waitForFinished(-1);
     const QStringList fields = QString::fromLatin1(process.readAllStandardOutput()).split(QLatin1Char(' '));
-    if (process.exitCode() != 0 || fields.size() < 4) {
+    if (process.exitCode() != 0 || fields.size() < 5) {
         std::fprintf(stderr, "importbench: %s of %s failed (%d): %s\n", qPrintable(what), qPrintable(path),
                      process.exitCode(), process.readAllStandardError().constData());
         return {};
     }
-    return {fields[0].toDouble(), fields[1].toDouble() / 1024.0, fields[3].toDouble()};
+    return {fields[0].toDouble(), fields[1].toDouble() / 1024.0, fields[3].toDouble(), fields[4].toDouble()};
 }
 
 double time_command(const QString &program, const QStringList &arguments)
@@ -270,15 +273,15 @@ int main(int argc, char **argv)
         files[QStringLiteral("xyz")] = path;
     }
 
-    std::printf("\n%-12s %9s | %8s %8s %6s | %9s %9s | %8s %8s %8s | %-14s %8s %6s\n", "file", "MiB", "floor s",
-                "import s", "ratio", "floor cpu", "import cpu", "peak MiB", "data MiB", "target", "peer", "peer s",
+    std::printf("\n%-12s %5s | %8s %8s %6s | %10s %10s | %8s %8s %8s | %-14s %7s %7s\n", "file", "MiB", "floor s",
+                "import s", "ratio", "user/sys f", "user/sys i", "peak MiB", "data MiB", "target", "peer", "peer s",
                 "peer/us");
     for (const QString &format : wanted) {
         if (!files.count(format))
             continue;
         const QString path = files[format];
         const std::int64_t values = format == QLatin1String("xyz") ? 3 * count : count;
-        std::vector<double> floors, imports, ratios, peaks, floor_cpu, import_cpu;
+        std::vector<double> floors, imports, ratios, peaks, floor_user, floor_system, import_user, import_system;
         for (int round = 0; round < rounds; ++round) {
             // Alternating order, so that neither always comes first.
             Measure floor, import;
@@ -293,8 +296,10 @@ int main(int argc, char **argv)
             imports.push_back(import.seconds);
             ratios.push_back(floor.seconds / import.seconds);
             peaks.push_back(import.peak_mib);
-            floor_cpu.push_back(floor.cpu_seconds);
-            import_cpu.push_back(import.cpu_seconds);
+            floor_user.push_back(floor.user_seconds);
+            floor_system.push_back(floor.system_seconds);
+            import_user.push_back(import.user_seconds);
+            import_system.push_back(import.system_seconds);
         }
         const double data_mib = double(count) * 24 / (1 << 20);
         QString peer = QStringLiteral("-");
@@ -330,10 +335,11 @@ int main(int argc, char **argv)
                                             {QStringLiteral("-c"), QStringLiteral("import sys, numpy; numpy.loadtxt(sys.argv[1])"), path});
             }
         }
-        std::printf("%-12s %9.0f | %8.3f %8.3f %6.2f | %9.3f %9.3f | %8.0f %8.0f %8.0f | %-14s %8.2f %6.1f\n",
+        std::printf("%-12s %5.0f | %8.3f %8.3f %6.2f | %4.2f/%4.2f  %4.2f/%4.2f  | %8.0f %8.0f %8.0f | %-14s %7.2f %7.1f\n",
                     qPrintable(format), QFileInfo(path).size() / double(1 << 20), median(floors), median(imports),
-                    median(ratios), median(floor_cpu), median(import_cpu), median(peaks), data_mib, data_mib + 150,
-                    qPrintable(peer), peer_seconds, peer_seconds / median(imports));
+                    median(ratios), median(floor_user), median(floor_system), median(import_user),
+                    median(import_system), median(peaks), data_mib, data_mib + 150, qPrintable(peer), peer_seconds,
+                    peer_seconds / median(imports));
         std::fflush(stdout);
     }
     return 0;
