@@ -20,10 +20,29 @@
 #include <exception>
 #include <functional>
 #include <mutex>
+#include <vector>
+
+#include <signal.h>
 
 namespace kelvra::app::script {
 
 namespace py = pybind11;
+
+// Puts back, when it goes, the handler of every signal as it was when it
+// came: Python must never take the program's signals (importing Python's
+// signal module installs its own SIGINT handler, and a script may call
+// signal.signal()), or Ctrl+C would no longer stop the program.
+class SignalHandlersKept
+{
+public:
+    SignalHandlersKept();
+    ~SignalHandlersKept();
+    SignalHandlersKept(const SignalHandlersKept &) = delete;
+    SignalHandlersKept &operator=(const SignalHandlersKept &) = delete;
+
+private:
+    std::vector<std::pair<int, struct sigaction>> m_handlers;
+};
 
 class PythonThread
 {
