@@ -24,7 +24,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QTextStream>
 
 #include <cstring>
@@ -63,11 +62,9 @@ int main(int argc, char **argv)
     const std::unique_ptr<QCoreApplication> app = no_widgets
         ? std::make_unique<QCoreApplication>(argc, argv)
         : std::make_unique<QApplication>(argc, argv);
-    // Runs without a window print what was asked for and warnings; the
-    // information and debug lines of the libraries only when the user asks
-    // for them (QT_LOGGING_RULES and QT_LOGGING_CONF come before these rules).
+    // Runs without a window print what was asked for and warnings.
     if (no_widgets || has_option(argc, argv, {"--screenshot", "--tour"}))
-        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false"));
+        kelvra::log_warnings_only();
     QApplication::setApplicationName(QStringLiteral("Kelvra"));
     QApplication::setApplicationVersion(QStringLiteral(KELVRA_VERSION));
     kelvra::load_translations();

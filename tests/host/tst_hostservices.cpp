@@ -45,6 +45,7 @@ private Q_SLOTS:
     void actions_and_menus();
     void property_map_keeps_insertion_order();
     void myprint_writes_one_line();
+    void runs_without_a_window_log_warnings_only();
     void cwd_or_home();
 
 private:
@@ -264,6 +265,25 @@ void TestHostServices::myprint_writes_one_line()
     myprint(QStringLiteral("current tab index is "), 2);
     QTest::ignoreMessage(QtInfoMsg, "current viewer items (a, b)");
     myprint(QStringLiteral("current viewer items "), QStringList{"a", "b"});
+}
+
+void TestHostServices::runs_without_a_window_log_warnings_only()
+{
+    static QStringList logged;
+    logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &context,
+                                                                const QString &text) {
+        logged << QStringLiteral("%1: %2").arg(QLatin1String(context.category), text);
+    });
+    log_warnings_only();
+    myprint(QStringLiteral("current tab index is "), 2);
+    qCInfo(lcChunkcut) << "input array size = 3";
+    qCDebug(lcHost) << "a detail";
+    qCWarning(lcHost) << "a warning";
+    qCWarning(lcChunkcut) << "a storage warning";
+    QLoggingCategory::setFilterRules(QString());
+    qInstallMessageHandler(previous);
+    QCOMPARE(logged, (QStringList{"kelvra.host: a warning", "kelvra.chunkcut: a storage warning"}));
 }
 
 void TestHostServices::cwd_or_home()
