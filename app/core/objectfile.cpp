@@ -261,6 +261,10 @@ std::vector<ObjectRecord> load_objects(const QString &path, Progress *progress)
     try {
         sqlite::Connection db(path, sqlite::Conversion::None);
         db.exec(QStringLiteral("PRAGMA trusted_schema = OFF"));
+        // One read transaction for the whole file: SQLite then locks and
+        // checks the file once, not for each of the thousands of queries a
+        // project of many objects takes.
+        db.exec(QStringLiteral("BEGIN"));
         const std::vector<Layout> layout = read_layout(db);
         if (progress) {
             std::int64_t total = 0;

@@ -2,6 +2,8 @@
 
 #include "host/errors.h"
 
+#include <QSet>
+
 namespace kelvra::app {
 namespace {
 
@@ -45,11 +47,7 @@ QStringList ObjectStore::object_names() const
 
 GeoObject *ObjectStore::object(const QString &name) const
 {
-    for (GeoObject *object : m_objects) {
-        if (object->name() == name)
-            return object;
-    }
-    return nullptr;
+    return m_by_name.value(name, nullptr);
 }
 
 std::vector<ObjectRecord> ObjectStore::records() const
@@ -95,6 +93,7 @@ void ObjectStore::add(std::unique_ptr<GeoObject> object)
     check_free();
     check_new_name(object->name());
     object->setParent(this);
+    m_by_name.insert(object->name(), object.get());
     m_objects << object.release();
     Q_EMIT objects_changed();
 }
@@ -102,14 +101,17 @@ void ObjectStore::add(std::unique_ptr<GeoObject> object)
 void ObjectStore::replace_all(std::vector<std::unique_ptr<GeoObject>> objects)
 {
     check_free();
-    QStringList names;
+    QHash<QString, GeoObject *> by_name;
+    by_name.reserve(int(objects.size()));
     for (const auto &object : objects) {
-        if (object->name().trimmed().isEmpty() || names.contains(object->name()))
+        if (object->name().trimmed().isEmpty() || by_name.contains(object->name()))
             throw ValueError(QStringLiteral("the name '%1' is empty or used twice").arg(object->name()));
-        names << object->name();
+        by_name.insert(object->name(), object.get());
     }
     qDeleteAll(m_objects);
     m_objects.clear();
+    m_objects.reserve(int(objects.size()));
+    m_by_name = std::move(by_name);
     for (auto &object : objects) {
         object->setParent(this);
         m_objects << object.release();
@@ -122,6 +124,7 @@ void ObjectStore::remove_object(const QString &name)
     check_free();
     GeoObject *found = get(name);
     m_objects.removeOne(found);
+    m_by_name.remove(name);
     delete found;
     Q_EMIT objects_changed();
 }
@@ -134,6 +137,8 @@ void ObjectStore::rename_object(const QString &name, const QString &new_name)
         return;
     check_new_name(new_name);
     found->set_name(new_name);
+    m_by_name.remove(name);
+    m_by_name.insert(new_name, found);
     Q_EMIT object_renamed(name, new_name);
     Q_EMIT objects_changed();
 }
@@ -143,7 +148,9 @@ void ObjectStore::copy_object(const QString &name, const QString &new_name)
     check_free();
     const GeoObject *found = get(name);
     check_new_name(new_name);
-    m_objects << found->clone(new_name, this);
+    GeoObject *copy = found->clone(new_name, this);
+    m_by_name.insert(new_name, copy);
+    m_objects << copy;
     Q_EMIT objects_changed();
 }
 
@@ -251,7 +258,7 @@ void ObjectStore::set_properties(const QString &object, const std::vector<std::p
 {
     check_free();
     GeoObject *found = get(object);
-    QStringList names;
+    QSet<QString> names;
     for (const auto &[name, array] : values) {
         check_property_name(name);
         if (is_coordinate(name))
@@ -259,7 +266,7 @@ void ObjectStore::set_properties(const QString &object, const std::vector<std::p
                                             "X, Y and Z cannot be replaced").arg(name, object));
         if (names.contains(name))
             throw ValueError(QStringLiteral("'%1' is given twice").arg(name));
-        names << name;
+        names.insert(name);
         if (!is_real(array.dtype()))
             throw ValueError(QStringLiteral("'%1' holds %2 values, not real numbers").arg(name, array.dtype_name()));
         if (array.size() != found->vertex_count())
