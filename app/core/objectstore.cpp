@@ -1,8 +1,12 @@
 #include "app/core/objectstore.h"
 
+#include "app/core/objectcolours.h"
+
 #include "host/errors.h"
 
 #include <QSet>
+
+#include <algorithm>
 
 namespace kelvra::app {
 namespace {
@@ -88,10 +92,23 @@ void ObjectStore::check_new_name(const QString &name) const
         throw ValueError(QStringLiteral("the name '%1' is already taken").arg(name));
 }
 
+void ObjectStore::give_colour(GeoObject *object) const
+{
+    if (object->colour())
+        return;
+    std::vector<QRgb> in_use;
+    for (const GeoObject *other : m_objects) {
+        if (other->colour())
+            in_use.push_back(*other->colour());
+    }
+    object->set_colour(pick_object_colour(in_use));
+}
+
 void ObjectStore::add(std::unique_ptr<GeoObject> object)
 {
     check_free();
     check_new_name(object->name());
+    give_colour(object.get());
     object->setParent(this);
     m_by_name.insert(object->name(), object.get());
     m_objects << object.release();
@@ -112,7 +129,19 @@ void ObjectStore::replace_all(std::vector<std::unique_ptr<GeoObject>> objects)
     m_objects.clear();
     m_objects.reserve(int(objects.size()));
     m_by_name = std::move(by_name);
+    // The colours as give_colour() would pick them one object after the
+    // other, counted as they are handed out: a project of thousands of
+    // objects opens in linear time.
+    const std::vector<QRgb> &palette = object_palette();
+    std::vector<std::size_t> uses(palette.size(), 0);
     for (auto &object : objects) {
+        if (!object->colour()) {
+            const auto fewest = std::min_element(uses.begin(), uses.end()) - uses.begin();
+            object->set_colour(palette[std::size_t(fewest)]);
+        }
+        const auto found = std::find(palette.begin(), palette.end(), *object->colour());
+        if (found != palette.end())
+            ++uses[std::size_t(found - palette.begin())];
         object->setParent(this);
         m_objects << object.release();
     }
@@ -149,6 +178,8 @@ void ObjectStore::copy_object(const QString &name, const QString &new_name)
     const GeoObject *found = get(name);
     check_new_name(new_name);
     GeoObject *copy = found->clone(new_name, this);
+    copy->set_colour(std::nullopt); // another object: a colour of its own
+    give_colour(copy);
     m_by_name.insert(new_name, copy);
     m_objects << copy;
     Q_EMIT objects_changed();
@@ -162,6 +193,10 @@ void ObjectStore::flip_depth(const QString &name)
     double *values = z.data<double>();
     for (std::int64_t i = 0, n = z.size(); i < n; ++i)
         values[i] = -values[i];
+    if (std::optional<GridGeometry> &grid = found->grid(); grid && grid->layers > 1) {
+        grid->z_origin = -grid->z_origin;
+        grid->z_increment = -grid->z_increment;
+    }
     Q_EMIT object_changed(name);
 }
 
@@ -181,6 +216,13 @@ void ObjectStore::translate(const QString &name, double dx, double dy, double dz
         double *values = array->data<double>();
         for (std::int64_t i = 0, n = array->size(); i < n; ++i)
             values[i] += shift;
+    }
+    // A grid moves with its nodes.
+    if (std::optional<GridGeometry> &grid = found->grid()) {
+        grid->x_origin += dx;
+        grid->y_origin += dy;
+        if (grid->layers > 1)
+            grid->z_origin += dz;
     }
     Q_EMIT object_changed(name);
 }
@@ -214,6 +256,8 @@ void ObjectStore::copy_property(const QString &from_object, const QString &from_
     if (target->prop().contains(to_property))
         throw ValueError(QStringLiteral("object '%1' already has a property '%2'").arg(to_object, to_property));
     target->properties().insert(to_property, source->prop().value(from_property));
+    if (source->units().contains(from_property))
+        target->units().insert(to_property, source->units().value(from_property));
     if (!target->current_property())
         target->set_current_property(to_property);
     Q_EMIT object_changed(to_object);
@@ -226,6 +270,8 @@ void ObjectStore::rename_property(const QString &object, const QString &property
     check_not_coordinate(property, "renamed");
     check_property_name(new_name);
     found->properties().rename(property, new_name);
+    if (found->units().contains(property))
+        found->units().insert(new_name, found->units().take(property));
     if (found->current_property() == property)
         found->set_current_property(new_name);
     Q_EMIT object_changed(object);
@@ -238,6 +284,7 @@ void ObjectStore::remove_property(const QString &object, const QString &property
     check_not_coordinate(property, "removed");
     const QStringList keys = found->prop().keys();
     found->properties().remove(property);
+    found->units().remove(property);
     if (found->current_property() == property)
         found->set_current_property(successor(keys, property));
     Q_EMIT object_changed(object);

@@ -40,8 +40,9 @@ public:
     void remove_object(const QString &name);
     void rename_object(const QString &name, const QString &new_name);
     void copy_object(const QString &name, const QString &new_name);
-    // Z becomes -Z.
+    // Z becomes -Z (and a cube's samples run the other way).
     void flip_depth(const QString &name);
+    // Moves the vertices, and the object's grid with them.
     void translate(const QString &name, double dx, double dy, double dz);
 
     // A new float64 property of zeros. A new property becomes current on an
@@ -82,6 +83,8 @@ private:
     // Throws ValueError with the busy reason while there is one.
     void check_free() const;
     void check_new_name(const QString &name) const;
+    // Gives an object without a colour the palette colour fewest others have.
+    void give_colour(GeoObject *object) const;
     GeoObject *get_with_property(const QString &object, const QString &property) const;
 
     QList<GeoObject *> m_objects; // children of the store, in insertion order

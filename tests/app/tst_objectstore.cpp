@@ -76,6 +76,10 @@ private Q_SLOTS:
     void refused_requests_change_nothing();
     void objects_must_be_consistent();
     void properties_past_two_billion_values();
+    void grids_follow_their_vertices();
+    void topology_and_texts_must_fit_the_vertices();
+    void units_follow_their_properties();
+    void objects_keep_distinct_colours();
 
 private:
     std::unique_ptr<ObjectStore> m_store;
@@ -320,3 +324,202 @@ void TestObjectStore::properties_past_two_billion_values()
 
 KELVRA_TEST_MAIN(TestObjectStore)
 #include "tst_objectstore.moc"
+
+namespace {
+
+// A 3 x 2 grid, rotated by 90 degrees: node (i, j) lies at
+// (100 - 20 j, 50 + 10 i).
+ObjectRecord grid_record(const QString &name)
+{
+    GridGeometry grid;
+    grid.columns = 3;
+    grid.rows = 2;
+    grid.x_origin = 100;
+    grid.y_origin = 50;
+    grid.x_increment = 10;
+    grid.y_increment = 20;
+    grid.rotation = 90;
+    std::vector<double> x, y, z;
+    for (int j = 0; j < 2; ++j) {
+        for (int i = 0; i < 3; ++i) {
+            x.push_back(100 - 20 * j);
+            y.push_back(50 + 10 * i);
+            z.push_back(i + 3 * j);
+        }
+    }
+    PropertyMap prop;
+    prop.insert(QStringLiteral("X"), NdArray::from_values(x));
+    prop.insert(QStringLiteral("Y"), NdArray::from_values(y));
+    prop.insert(QStringLiteral("Z"), NdArray::from_values(z));
+    ObjectRecord record{name, QStringLiteral("Gsurface"), prop, std::nullopt};
+    record.grid = grid;
+    return record;
+}
+
+} // namespace
+
+void TestObjectStore::grids_follow_their_vertices()
+{
+    m_store->add(std::make_unique<GeoObject>(grid_record(QStringLiteral("top"))));
+    const GridGeometry before = *m_store->get(QStringLiteral("top"))->grid();
+    // The node positions the grid gives are where the vertices are.
+    for (std::int64_t j = 0; j < before.rows; ++j) {
+        for (std::int64_t i = 0; i < before.columns; ++i) {
+            const QPointF node = before.node_position(double(i), double(j));
+            QCOMPARE(node.x(), 100.0 - 20 * j);
+            QCOMPARE(node.y(), 50.0 + 10 * i);
+        }
+    }
+
+    m_store->translate(QStringLiteral("top"), 5, -7, 2);
+    const GridGeometry moved = *m_store->get(QStringLiteral("top"))->grid();
+    QCOMPARE(moved.x_origin, 105.0);
+    QCOMPARE(moved.y_origin, 43.0);
+    QCOMPARE(moved.columns, 3);
+    QCOMPARE(moved.rotation, 90.0);
+    const NdArray x = m_store->get(QStringLiteral("top"))->prop().value(QStringLiteral("X"));
+    QCOMPARE(moved.node_position(2, 1).x(), x.data<double>()[moved.vertex(2, 1)]);
+
+    m_store->copy_object(QStringLiteral("top"), QStringLiteral("copy"));
+    QCOMPARE(*m_store->get(QStringLiteral("copy"))->grid(), moved);
+    m_store->flip_depth(QStringLiteral("copy"));
+    QCOMPARE(*m_store->get(QStringLiteral("copy"))->grid(), moved); // a surface's grid has no depth
+
+    // A cube's samples run the other way after a flip, and move with Z.
+    GridGeometry cube;
+    cube.columns = 2;
+    cube.rows = 1;
+    cube.layers = 3;
+    cube.x_increment = cube.y_increment = 1;
+    cube.z_origin = -100;
+    cube.z_increment = -4;
+    std::vector<double> x6, y6, z6;
+    for (int i = 0; i < 2; ++i) {
+        for (int k = 0; k < 3; ++k) {
+            x6.push_back(i);
+            y6.push_back(0);
+            z6.push_back(-100 - 4 * k);
+        }
+    }
+    PropertyMap prop;
+    prop.insert(QStringLiteral("X"), NdArray::from_values(x6));
+    prop.insert(QStringLiteral("Y"), NdArray::from_values(y6));
+    prop.insert(QStringLiteral("Z"), NdArray::from_values(z6));
+    ObjectRecord record{QStringLiteral("cube"), QStringLiteral("Cube"), prop, std::nullopt};
+    record.grid = cube;
+    m_store->add(std::make_unique<GeoObject>(record));
+    m_store->flip_depth(QStringLiteral("cube"));
+    m_store->translate(QStringLiteral("cube"), 0, 0, 10);
+    const GridGeometry flipped = *m_store->get(QStringLiteral("cube"))->grid();
+    const NdArray z = m_store->get(QStringLiteral("cube"))->prop().value(QStringLiteral("Z"));
+    for (int k = 0; k < 3; ++k)
+        QCOMPARE(flipped.z_origin + k * flipped.z_increment, z.data<double>()[flipped.vertex(1, 0, k)]);
+}
+
+void TestObjectStore::topology_and_texts_must_fit_the_vertices()
+{
+    const auto refused = [](ObjectRecord record) {
+        try {
+            GeoObject object(std::move(record));
+        } catch (const ValueError &) {
+            return true;
+        }
+        return false;
+    };
+    ObjectRecord good = grid_record(QStringLiteral("g"));
+    QVERIFY(!refused(good));
+
+    ObjectRecord wrong_count = good;
+    wrong_count.grid->rows = 3;
+    QVERIFY(refused(wrong_count));
+    ObjectRecord flat = good;
+    flat.grid->y_increment = 0;
+    QVERIFY(refused(flat));
+    ObjectRecord infinite = good;
+    infinite.grid->x_origin = qInf();
+    QVERIFY(refused(infinite));
+    ObjectRecord overflowing = good;
+    overflowing.grid->columns = std::int64_t(1) << 40;
+    overflowing.grid->rows = std::int64_t(1) << 40;
+    QVERIFY(refused(overflowing));
+
+    ObjectRecord triangles = good;
+    triangles.grid.reset();
+    triangles.geometry_type = QStringLiteral("Tsurface");
+    triangles.triangles = NdArray::from_values(std::vector<std::int32_t>{0, 1, 3, 1, 4, 3}, {2, 3});
+    QVERIFY(!refused(triangles));
+    ObjectRecord past_the_end = triangles;
+    past_the_end.triangles = NdArray::from_values(std::vector<std::int32_t>{0, 1, 6}, {1, 3});
+    QVERIFY(refused(past_the_end));
+    ObjectRecord negative = triangles;
+    negative.triangles = NdArray::from_values(std::vector<std::int64_t>{0, -1, 2}, {1, 3});
+    QVERIFY(refused(negative));
+    ObjectRecord pairs = triangles;
+    pairs.triangles = NdArray::from_values(std::vector<std::int32_t>{0, 1, 2, 3}, {2, 2});
+    QVERIFY(refused(pairs));
+    ObjectRecord floats = triangles;
+    floats.triangles = NdArray::from_values(std::vector<double>{0, 1, 2}, {1, 3});
+    QVERIFY(refused(floats));
+
+    ObjectRecord texts = good;
+    texts.texts = QStringList{"a", "b", "c", "d", "e", "f"};
+    QVERIFY(!refused(texts));
+    texts.texts.removeLast();
+    QVERIFY(refused(texts));
+}
+
+void TestObjectStore::units_follow_their_properties()
+{
+    m_store->add(make(QStringLiteral("logged"), QStringLiteral("Point"), 4, {QStringLiteral("GR")}));
+    m_store->add(make(QStringLiteral("other"), QStringLiteral("Point"), 4));
+    m_store->get(QStringLiteral("logged"))->units().insert(QStringLiteral("GR"), QStringLiteral("gAPI"));
+
+    m_store->copy_property(QStringLiteral("logged"), QStringLiteral("GR"), QStringLiteral("other"), QStringLiteral("gamma"));
+    QCOMPARE(m_store->get(QStringLiteral("other"))->units().value(QStringLiteral("gamma")), QStringLiteral("gAPI"));
+    m_store->rename_property(QStringLiteral("logged"), QStringLiteral("GR"), QStringLiteral("gamma ray"));
+    QCOMPARE(m_store->get(QStringLiteral("logged"))->units(),
+             (QHash<QString, QString>{{QStringLiteral("gamma ray"), QStringLiteral("gAPI")}}));
+    m_store->copy_object(QStringLiteral("logged"), QStringLiteral("logged copy"));
+    QCOMPARE(m_store->get(QStringLiteral("logged copy"))->units().value(QStringLiteral("gamma ray")),
+             QStringLiteral("gAPI"));
+    m_store->remove_property(QStringLiteral("logged"), QStringLiteral("gamma ray"));
+    QVERIFY(m_store->get(QStringLiteral("logged"))->units().isEmpty());
+    // A unit that names no property is not kept.
+    ObjectRecord stray = m_store->get(QStringLiteral("other"))->record();
+    stray.name = QStringLiteral("stray");
+    stray.units.insert(QStringLiteral("no such property"), QStringLiteral("m"));
+    QVERIFY(!GeoObject(stray).units().contains(QStringLiteral("no such property")));
+}
+
+void TestObjectStore::objects_keep_distinct_colours()
+{
+    for (int i = 0; i < 4; ++i)
+        m_store->add(make(QStringLiteral("o%1").arg(i), QStringLiteral("Point"), 2));
+    QSet<QRgb> colours;
+    for (const GeoObject *object : m_store->objects()) {
+        QVERIFY(object->colour());
+        colours << *object->colour();
+    }
+    QCOMPARE(colours.size(), m_store->objects().size());
+
+    // A colour stays through rename and edits; a copy is another object
+    // with another colour; a colour brought along (from a file) is kept.
+    const QRgb first = *m_store->get(QStringLiteral("o0"))->colour();
+    m_store->rename_object(QStringLiteral("o0"), QStringLiteral("renamed"));
+    m_store->translate(QStringLiteral("renamed"), 1, 1, 1);
+    QCOMPARE(*m_store->get(QStringLiteral("renamed"))->colour(), first);
+    m_store->copy_object(QStringLiteral("renamed"), QStringLiteral("copy"));
+    QVERIFY(!colours.contains(*m_store->get(QStringLiteral("copy"))->colour()));
+
+    ObjectRecord saved = m_store->get(QStringLiteral("o1"))->record();
+    saved.name = QStringLiteral("from a file");
+    saved.colour = qRgb(1, 2, 3);
+    m_store->add(std::make_unique<GeoObject>(saved));
+    QCOMPARE(*m_store->get(QStringLiteral("from a file"))->colour(), qRgb(1, 2, 3));
+
+    // Removing an object frees its colour for the next new one.
+    const QRgb freed = *m_store->get(QStringLiteral("o2"))->colour();
+    m_store->remove_object(QStringLiteral("o2"));
+    m_store->add(make(QStringLiteral("new"), QStringLiteral("Point"), 2));
+    QCOMPARE(*m_store->get(QStringLiteral("new"))->colour(), freed);
+}

@@ -1,0 +1,82 @@
+#include "app/formats/format.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace kelvra::app::formats {
+namespace {
+
+QString place_text(FormatError::Place place, std::int64_t where)
+{
+    switch (place) {
+    case FormatError::Place::Line:
+        return QStringLiteral(", line %1").arg(where);
+    case FormatError::Place::Byte:
+        return QStringLiteral(", byte %1").arg(where);
+    case FormatError::Place::Trace:
+        return QStringLiteral(", trace %1").arg(where);
+    case FormatError::Place::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+FormatError::FormatError(const QString &file, Place place, std::int64_t where, const QString &reason)
+    : ValueError(file + place_text(place, where) + QStringLiteral(": ") + reason)
+    , m_file(file)
+    , m_place(place)
+    , m_where(where)
+{
+}
+
+FormatError::FormatError(const QString &file, const QString &reason)
+    : FormatError(file, Place::None, 0, reason)
+{
+}
+
+void Format::write(const QString &path, const ObjectRecord &object, const ExportOptions &, Progress *) const
+{
+    throw ValueError(QStringLiteral("%1: %2 files cannot hold the %3 '%4'")
+                         .arg(path, title(), object.geometry_type, object.name));
+}
+
+const Format &format_named(const QString &name)
+{
+    QStringList known;
+    for (const Format *format : formats()) {
+        if (format->name() == name)
+            return *format;
+        known << format->name();
+    }
+    throw LookupError(QStringLiteral("there is no file format '%1'; the formats are: %2")
+                          .arg(name, known.join(QStringLiteral(", "))));
+}
+
+const Format &recognise_file(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw FormatError(path, QStringLiteral("there is no such file"));
+    if (info.isDir())
+        throw FormatError(path, QStringLiteral("this is a folder, not a file"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FormatError(path, QStringLiteral("the file cannot be read: %1").arg(file.errorString()));
+    const QByteArray head = file.read(64 * 1024);
+    const Format *best = nullptr;
+    int best_score = 0;
+    for (const Format *format : formats()) {
+        const int score = format->recognise(head, path);
+        if (score > best_score) {
+            best = format;
+            best_score = score;
+        }
+    }
+    if (!best)
+        throw FormatError(path, QStringLiteral("the file is in none of the formats Kelvra reads"));
+    return *best;
+}
+
+} // namespace kelvra::app::formats
