@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <system_error>
 
 namespace kelvra::app {
 namespace {
@@ -29,8 +28,10 @@ extern "C" void write_signal(int signal)
 CancelOnSignals::CancelOnSignals(Progress &progress)
     : m_progress(progress)
 {
-    if (pipe2(m_pipe, O_CLOEXEC) != 0)
-        throw std::system_error(errno, std::generic_category(), "pipe");
+    if (pipe2(m_pipe, O_CLOEXEC) != 0) {
+        m_pipe[0] = m_pipe[1] = -1;
+        return; // no pipe to be had: the signals keep their default action
+    }
     m_reader = std::thread([this] {
         unsigned char number = 0;
         for (;;) {
@@ -57,6 +58,8 @@ CancelOnSignals::CancelOnSignals(Progress &progress)
 
 CancelOnSignals::~CancelOnSignals()
 {
+    if (m_pipe[1] < 0)
+        return;
     sigaction(SIGINT, &m_old_int, nullptr);
     sigaction(SIGTERM, &m_old_term, nullptr);
     signal_pipe = -1;

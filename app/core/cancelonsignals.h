@@ -21,8 +21,8 @@ public:
     // writes the signal's number to a pipe (nothing else is safe inside a
     // handler); a thread of this object reads it and cancels. A second
     // signal of the same kind ends the program at once, as without this
-    // object. Throws std::system_error when the pipe or the thread cannot
-    // be made.
+    // object. Should the system give no pipe (out of file descriptors),
+    // the signals keep their default action.
     explicit CancelOnSignals(Progress &progress);
     // Puts the handlers back as they were.
     ~CancelOnSignals();
