@@ -6,25 +6,12 @@ import bisect
 import io
 import keyword
 import linecache
-import os
 import sys
 import tokenize
 import traceback
 import types
 
 import numpy
-
-# numpy asks for transparent huge pages for every array of 4 MiB or more.
-# A huge page must be 2 MiB of free memory in one piece, which the kernel
-# assembles first (compaction) when memory is fragmented, as it soon is in a
-# program holding models of gigabytes: a script's fresh arrays then cost
-# several times the time of normal pages (on 100 million vertices the help
-# example took 2.4 to 3.6 s, with normal pages 1.1 s). So scripts get normal
-# pages, unless the user chose with numpy's own NUMPY_MADVISE_HUGEPAGE.
-if "NUMPY_MADVISE_HUGEPAGE" not in os.environ:
-    _set_madvise_hugepage = getattr(numpy.core.multiarray, "_set_madvise_hugepage", None)
-    if _set_madvise_hugepage is not None:
-        _set_madvise_hugepage(False)
 
 FILENAME = "<script>"
 TRACEBACK_FRAMES = 4  # innermost frames shown when a script raises
