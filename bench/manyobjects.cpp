@@ -25,6 +25,8 @@
 #include "app/core/geoobject.h"
 #include "app/core/objectfile.h"
 
+#include "benchoptions.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -34,6 +36,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include <sys/resource.h>
@@ -112,19 +115,26 @@ double median_of(int repeat, const std::function<double()> &measure)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    const auto option = [&arguments](const char *name, const QString &fallback) {
-        const int at = arguments.indexOf(QLatin1String(name));
-        return at > 0 ? arguments.value(at + 1) : fallback;
-    };
+    QCommandLineParser parser;
+    parser.addOptions({{"objects", "Object counts of the projects, separated by commas.", "list", "2000,5000,20000"},
+                       {"properties", "Properties the one script creates.", "n", "5000"},
+                       {"repeat", "Runs of each kind; the median is printed.", "n", "3"},
+                       {"dir", "Write the files into this folder and leave them there (for a profiler).",
+                        "folder"}});
+    if (const std::optional<int> status = parse_bench_options(
+            parser, "Opens projects of thousands of small objects with the real program, headless and\n"
+                    "into the window, in fresh processes, beside a floor (start-up and reading the\n"
+                    "arrays), and prints processor seconds per object; then times one script that\n"
+                    "creates thousands of properties, and opening its result."))
+        return *status;
     std::vector<int> counts;
-    for (const QString &count : option("--objects", QStringLiteral("2000,5000,20000")).split(QLatin1Char(',')))
+    for (const QString &count : parser.value("objects").split(QLatin1Char(',')))
         counts.push_back(count.toInt());
-    const int properties = option("--properties", QStringLiteral("5000")).toInt();
-    const int repeat = std::max(1, option("--repeat", QStringLiteral("3")).toInt());
+    const int properties = parser.value("properties").toInt();
+    const int repeat = std::max(1, parser.value("repeat").toInt());
 
     QTemporaryDir temporary;
-    const QDir dir(option("--dir", temporary.path()));
+    const QDir dir(parser.isSet("dir") ? parser.value("dir") : temporary.path());
     const QString empty = dir.filePath(QStringLiteral("empty.py"));
     QFile script(empty);
     script.open(QIODevice::WriteOnly);
