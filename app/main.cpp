@@ -19,6 +19,7 @@
 
 #include "host/errorhandler.h"
 #include "host/logging.h"
+#include "host/nativepath.h"
 #include "host/translation.h"
 
 #include <QApplication>
@@ -91,7 +92,8 @@ int main(int argc, char **argv)
     parser.addPositionalArgument(QStringLiteral("project"), kelvra::_("The project file to open."));
     parser.addPositionalArgument(QStringLiteral("file"), kelvra::_("With --script: the script file."),
                                  QStringLiteral("[file]"));
-    parser.process(*app);
+    // File names as the system holds them, also those that are not UTF-8.
+    parser.process(kelvra::native_arguments(argc, argv));
 
     if (parser.isSet(script) || parser.isSet(save)) {
         QTextStream out(stdout), err(stderr);
