@@ -19,9 +19,9 @@ constexpr std::chrono::milliseconds kInterruptAgain{100};
 
 SignalHandlersKept::SignalHandlersKept()
 {
-    for (int signal = 1; signal < NSIG; ++signal) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
         struct sigaction action {};
-        if (signal != SIGKILL && signal != SIGSTOP && sigaction(signal, nullptr, &action) == 0)
+        if (sigaction(signal, nullptr, &action) == 0)
             m_handlers.emplace_back(signal, action);
     }
 }

@@ -28,10 +28,13 @@ namespace kelvra::app::script {
 
 namespace py = pybind11;
 
-// Puts back, when it goes, the handler of every signal as it was when it
-// came: Python must never take the program's signals (importing Python's
-// signal module installs its own SIGINT handler, and a script may call
-// signal.signal()), or Ctrl+C would no longer stop the program.
+// Puts back, when it goes, the handlers of the signals that stop the
+// program (SIGINT, SIGTERM, SIGHUP, SIGQUIT) as they were when it came:
+// Python must never take them (importing Python's signal module installs
+// its own SIGINT handler, and a script may change handlers through ctypes),
+// or Ctrl+C would no longer stop the program. Other signals are left
+// alone: the program's libraries may set theirs (SIGCHLD, SIGPIPE) from
+// other threads while a script runs.
 class SignalHandlersKept
 {
 public:
