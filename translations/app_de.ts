@@ -4,7 +4,7 @@
 <context>
     <name></name>
     <message id="Builds and inspects 3-D subsurface models.">
-        <location filename="../app/main.cpp" line="+80"/>
+        <location filename="../app/main.cpp" line="+84"/>
         <source></source>
         <translation>Erstellt und untersucht 3-D-Modelle des Untergrunds.</translation>
     </message>
@@ -53,13 +53,18 @@
         <source></source>
         <translation>Aufruf: %1 PROJEKT --script OBJEKT DATEI [--save AUSGABE]</translation>
     </message>
+    <message id="%1: --save needs the name of the file to write.">
+        <location line="+4"/>
+        <source></source>
+        <translation>%1: --save braucht den Namen der zu schreibenden Datei.</translation>
+    </message>
     <message id="%1 did not open; no picture was taken.">
         <location line="+30"/>
         <source></source>
         <translation>%1 wurde nicht geöffnet; es wurde kein Bild aufgenommen.</translation>
     </message>
     <message id="Remove object...">
-        <location filename="../app/ui/hostwindow.cpp" line="+49"/>
+        <location filename="../app/ui/hostwindow.cpp" line="+50"/>
         <source></source>
         <translation>Objekt entfernen...</translation>
     </message>
@@ -154,7 +159,7 @@
         <translation>Exportieren...</translation>
     </message>
     <message id="No object selected">
-        <location line="+257"/>
+        <location line="+260"/>
         <source></source>
         <translation>Kein Objekt ausgewählt</translation>
     </message>
@@ -164,7 +169,7 @@
         <translation>Projekt öffnen</translation>
     </message>
     <message id="Save project as...">
-        <location filename="../app/ui/hostwindow.cpp" line="-264"/>
+        <location filename="../app/ui/hostwindow.cpp" line="-267"/>
         <source></source>
         <translation>Projekt speichern unter...</translation>
     </message>
@@ -288,7 +293,7 @@
         <translation>Kelvra speichert gerade das Projekt nach %1; bitte versuchen Sie es erneut, wenn das abgeschlossen ist.</translation>
     </message>
     <message id="Objects">
-        <location filename="../app/ui/objecttreewidget.cpp" line="+22"/>
+        <location filename="../app/ui/objecttreewidget.cpp" line="+24"/>
         <source></source>
         <translation>Objekte</translation>
     </message>
@@ -433,9 +438,14 @@
         <translation>Ausgabe des Skripts auf %1</translation>
     </message>
     <message id="The script %1 cannot be read: %2">
-        <location filename="../app/core/scriptfile.cpp" line="+21"/>
+        <location filename="../app/core/scriptfile.cpp" line="+26"/>
         <source></source>
         <translation>Das Skript %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message id="Stopped by %1: nothing was saved.">
+        <location line="+32"/>
+        <source></source>
+        <translation>Durch %1 abgebrochen: nichts wurde gespeichert.</translation>
     </message>
     <message id="The script on '%1' changed nothing:">
         <location filename="../app/script/propertyscript.cpp" line="+93"/>

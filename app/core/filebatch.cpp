@@ -1,5 +1,6 @@
 #include "app/core/filebatch.h"
 
+#include "app/core/cancelonsignals.h"
 #include "app/core/objectfile.h"
 #include "app/core/objectstore.h"
 #include "app/formats/exchange.h"
@@ -9,6 +10,7 @@
 
 #include <QTextStream>
 
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -171,17 +173,19 @@ int run_file_batch(const QStringList &arguments, QTextStream &out, QTextStream &
             << Qt::endl;
         return 2;
     }
+    Progress progress;
+    const CancelOnSignals stop_on_signals(progress);
     try {
         ObjectStore store;
         if (!batch.project.isEmpty()) {
             std::vector<std::unique_ptr<GeoObject>> objects;
-            for (ObjectRecord &record : load_objects(batch.project))
+            for (ObjectRecord &record : load_objects(batch.project, &progress))
                 objects.push_back(std::make_unique<GeoObject>(std::move(record)));
             store.replace_all(std::move(objects));
         }
         for (const Import &import : batch.imports) {
             const QStringList names = formats::add_imported(
-                store, formats::import_file(import.file, import.format, import.options, nullptr));
+                store, formats::import_file(import.file, import.format, import.options, &progress));
             for (const QString &name : names) {
                 const GeoObject *object = store.get(name);
                 out << name << '\t' << object->geometry_type() << '\t' << object->vertex_count() << '\n';
@@ -189,13 +193,20 @@ int run_file_batch(const QStringList &arguments, QTextStream &out, QTextStream &
         }
         for (const Export &request : batch.exports) {
             formats::export_object(request.file, store.get(request.object)->record(), request.format,
-                                   request.options, nullptr);
+                                   request.options, &progress);
             out << _("wrote %1").arg(request.file) << '\n';
         }
         out.flush();
         if (!batch.save.isEmpty())
-            save_objects(batch.save, store.records());
+            save_objects(batch.save, store.records(), &progress);
         return 0;
+    } catch (const Cancelled &) {
+        out.flush();
+        const int signal = stop_on_signals.signal();
+        err << "kelvra: "
+            << _("Stopped by %1: nothing was saved.").arg(QString::fromLatin1(sigabbrev_np(signal)).prepend("SIG"))
+            << Qt::endl;
+        return 128 + signal;
     } catch (const std::exception &error) {
         out.flush();
         err << "kelvra: " << error_text(error) << Qt::endl;

@@ -22,7 +22,8 @@ namespace kelvra::app {
 // line per imported object (name, geometry type, vertex count, separated
 // by tabs) and per exported file to out. Returns 0; 1 after writing why a
 // file or request was refused to err (nothing is saved then); 2 after
-// writing what is wrong with the command line and how it goes.
+// writing what is wrong with the command line and how it goes; 128 plus
+// the signal's number when SIGINT or SIGTERM stopped it (nothing saved).
 int run_file_batch(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
 } // namespace kelvra::app
