@@ -3,6 +3,7 @@
 # needs, and only those. Does nothing when they are all present.
 #   scripts/install-deps.sh           build and run
 #   scripts/install-deps.sh --test    build, run and test
+#   scripts/install-deps.sh --bench   build, run, and the peers the benchmarks compare with
 set -euo pipefail
 
 packages=(
@@ -21,6 +22,11 @@ if [[ "${1:-}" == "--test" ]]; then
         locales                        # a German C locale for the number-parsing tests
         xvfb xauth                     # screenshots of the programs
         desktop-file-utils appstream   # validators of the desktop entry and the AppStream metadata
+    )
+fi
+if [[ "${1:-}" == "--bench" ]]; then
+    packages+=(
+        gdal-bin                       # gdal_translate, the peer of the ZMAP+ import in bench/import
     )
 fi
 
