@@ -1,6 +1,7 @@
 #include "app/formats/lasformat.h"
 
 #include "app/formats/lasfile.h"
+#include "app/formats/outputfile.h"
 #include "app/formats/textlines.h"
 #include "app/formats/wellpath.h"
 #include "app/formats/welltops.h"
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <cmath>
 #include <functional>
@@ -439,17 +439,13 @@ void LasFormat::write(const QString &path, const ObjectRecord &object, const Exp
         if (property != kMd && !is_coordinate(property))
             add(property);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw ValueError(QStringLiteral("%1: the file cannot be written: %2").arg(path, file.errorString()));
+    OutputFile file(path, progress);
     try {
-        write_las(file, las, options.null_value.value_or(-999.25), progress);
+        write_las(file.device(), las, options.null_value.value_or(-999.25), progress);
     } catch (const ValueError &error) {
-        file.cancelWriting();
         throw ValueError(path + QStringLiteral(": ") + error_text(error));
     }
-    if (!file.commit())
-        throw ValueError(QStringLiteral("%1: the file cannot be written: %2").arg(path, file.errorString()));
+    file.commit();
 }
 
 } // namespace kelvra::app::formats

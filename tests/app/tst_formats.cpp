@@ -17,6 +17,8 @@
 
 #include <cmath>
 
+#include <sys/stat.h>
+
 using namespace kelvra;
 using namespace kelvra::app;
 using namespace kelvra::app::formats;
@@ -580,6 +582,83 @@ private Q_SLOTS:
         const ObjectRecord whole = read_one(path, QStringLiteral("irap-ascii"));
         QCOMPARE(at(whole, "Z", 999999), 1234.5678);
         QCOMPARE(nan_count(whole.prop.value(QStringLiteral("Z"))), 0);
+    }
+
+    void exports_write_through_links_and_refuse_what_is_not_a_writable_file()
+    {
+        const QDir dir(m_dir.filePath(QStringLiteral("safe")));
+        QVERIFY(dir.mkpath(QStringLiteral(".")));
+        const ObjectRecord surface = rotated_surface();
+        // Through a link: the file it names is replaced, keeping its
+        // permissions, and the link stays a link.
+        const QString target = dir.filePath(QStringLiteral("target.xyz"));
+        const QString link = dir.filePath(QStringLiteral("link.xyz"));
+        write_file(target, "old\n");
+        QVERIFY(::chmod(QFile::encodeName(target).constData(), 0640) == 0);
+        QVERIFY(QFile::link(target, link));
+        xyz_format().write(link, surface, {}, nullptr);
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(QFileInfo(link).symLinkTarget(), target);
+        QCOMPARE(read_one(target, QStringLiteral("xyz")).prop.value(QStringLiteral("Z")).size(), 12);
+        struct stat info {};
+        QVERIFY(::stat(QFile::encodeName(target).constData(), &info) == 0);
+        QCOMPARE(int(info.st_mode & 07777), 0640);
+        // A well goes out through its own writer the same way.
+        ObjectRecord well{QStringLiteral("well"), QStringLiteral("Point"), {}, std::nullopt};
+        for (const char *key : {"X", "Y", "Z", "MD"})
+            well.prop.insert(QLatin1String(key), NdArray::from_values(std::vector<double>{1, 2, 3}));
+        const QString las = dir.filePath(QStringLiteral("well.las"));
+        const QString las_link = dir.filePath(QStringLiteral("well-link.las"));
+        QVERIFY(QFile::link(las, las_link));
+        format_named(QStringLiteral("las")).write(las_link, well, {}, nullptr);
+        QVERIFY(QFileInfo(las_link).isSymLink());
+        QCOMPARE(read_one(las, QStringLiteral("las")).prop.value(QStringLiteral("MD")).size(), 3);
+
+        // Refused before anything is written, and what is there stays.
+        const QString read_only = dir.filePath(QStringLiteral("read-only.xyz"));
+        write_file(read_only, "keep\n");
+        QVERIFY(::chmod(QFile::encodeName(read_only).constData(), 0444) == 0);
+        const QString pipe = dir.filePath(QStringLiteral("pipe.xyz"));
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        const struct
+        {
+            QString path;
+            const char *says;
+        } refused[] = {{read_only, "is read-only"},
+                       {pipe, "is a named pipe"},
+                       {QStringLiteral("/dev/null"), "is a device"},
+                       {dir.path(), "is a folder"}};
+        for (const auto &c : refused) {
+            try {
+                xyz_format().write(c.path, surface, {}, nullptr);
+                QFAIL(qPrintable(c.path));
+            } catch (const ValueError &error) {
+                QVERIFY2(QString::fromUtf8(error.what()).contains(QLatin1String(c.says)), error.what());
+            }
+        }
+        QFile kept(read_only);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("keep\n"));
+        QVERIFY(dir.entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".kelvra-")).isEmpty());
+    }
+
+    void exports_leave_no_temporary_file_and_clear_dead_ones()
+    {
+        const QDir dir(m_dir.filePath(QStringLiteral("clean")));
+        QVERIFY(dir.mkpath(QStringLiteral(".")));
+        // What an export killed on the way left: a temporary nobody holds.
+        const QString leftover = dir.filePath(QStringLiteral(".old.xyz.kelvra-abc123"));
+        write_file(leftover, "half");
+        const QString out = dir.filePath(QStringLiteral("out.xyz"));
+        write_file(out, "before\n");
+        // A cancelled export leaves the old file as it was.
+        Progress progress;
+        progress.cancel();
+        QVERIFY_EXCEPTION_THROWN(xyz_format().write(out, rotated_surface(), {}, &progress), Cancelled);
+        QFile kept(out);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("before\n"));
+        QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("out.xyz")});
     }
 
     void imported_topology_survives_the_store()
