@@ -28,6 +28,7 @@ struct WellImport
     ObjectRecord well;
     std::optional<ObjectRecord> tops;
     QStringList notes;
+    QString file_well; // the well's name as the file gives it
 };
 
 QFile &open_for_reading(QFile &file)
@@ -217,7 +218,8 @@ WellImport import_well(const QString &path, const ImportOptions &options, Progre
         progress->set_total(file.size());
     const LasFile las = read_las(file, path, options.null_values, progress);
     WellImport result;
-    const QString name = options.name.isEmpty() ? well_name(las, path) : options.name;
+    result.file_well = well_name(las, path);
+    const QString name = options.name.isEmpty() ? result.file_well : options.name;
     const QString depth_unit = las.curves.front().unit.trimmed();
     const int cx = curve_index(las, "X"), cy = curve_index(las, "Y"), cz = curve_index(las, "Z");
     const bool positions_in_file = cx > 0 && cy > 0 && cz > 0;
@@ -390,6 +392,7 @@ Description LasFormat::describe(const QString &path, const ImportOptions &option
     }
     description.nulls = nulls;
     description.notes = well.notes;
+    description.well = well.file_well;
     if (well.tops)
         description.notes << _("%1 tops become the Label object '%2'.")
                                  .arg(well.tops->texts.size())
@@ -400,6 +403,10 @@ Description LasFormat::describe(const QString &path, const ImportOptions &option
 std::vector<ObjectRecord> LasFormat::read(const QString &path, const ImportOptions &options, Progress *progress) const
 {
     WellImport well = import_well(path, options, progress);
+    if (progress) {
+        for (const QString &note : well.notes)
+            progress->note(note);
+    }
     std::vector<ObjectRecord> records{std::move(well.well)};
     if (well.tops)
         records.push_back(std::move(*well.tops));

@@ -369,6 +369,10 @@ Description SegyFormat::describe(const QString &path, const ImportOptions &optio
 std::vector<ObjectRecord> SegyFormat::read(const QString &path, const ImportOptions &options, Progress *progress) const
 {
     const SegyLayout layout = read_segy_layout(path, options.inline_byte, options.crossline_byte);
+    if (progress) {
+        for (const QString &note : layout.notes)
+            progress->note(note);
+    }
     const QString name = object_name(path, options);
     std::vector<ObjectRecord> records{survey_record(layout, name)};
     if (options.cube) {

@@ -811,7 +811,8 @@ void TestHostApp::import_and_export_through_the_dialogs()
     // Out again as an IRAP ASCII grid, named by the format chosen.
     const QString file = m_dir.filePath(QStringLiteral("top.txt"));
     auto *exporting = open<ExportDialog>(window, Requests::Kind::Export);
-    exporting->grabob->lineedit->edit->setText(QStringLiteral("zmap_example"));
+    exporting->objects->clearSelection();
+    exporting->objects->findItems(QStringLiteral("zmap_example"), Qt::MatchExactly).front()->setSelected(true);
     exporting->output->lineedit->edit->setText(file);
     exporting->format->combobox->setCurrentIndex(exporting->format->combobox->findData(QStringLiteral("irap-ascii")));
     exporting->btn_ok->click();
