@@ -6,6 +6,7 @@
 #include "app/core/objectfile.h"
 #include "app/core/objectstore.h"
 #include "app/formats/builtin.h"
+#include "app/formats/exchange.h"
 #include "app/formats/format.h"
 #include "app/formats/textscan.h"
 
@@ -659,6 +660,36 @@ private Q_SLOTS:
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), QByteArray("before\n"));
         QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("out.xyz")});
+    }
+
+    void folder_exports_name_files_after_their_objects()
+    {
+        std::vector<ObjectRecord> objects;
+        for (const char *name : {"a/b", "a_b", ".."}) {
+            ObjectRecord points{QString::fromUtf8(name), QStringLiteral("Point"), {}, std::nullopt};
+            for (const char *key : {"X", "Y", "Z"})
+                points.prop.insert(QLatin1String(key), NdArray::from_values(std::vector<double>{1, 2}));
+            objects.push_back(points);
+        }
+        objects.push_back(rotated_surface()); // ZMAP+ holds no rotation: IRAP is the first that can
+        const QDir dir(m_dir.path());
+        const std::vector<FolderExport> plan = plan_folder_export(dir.path(), objects, {});
+        QStringList files;
+        for (const FolderExport &file : plan)
+            files << QFileInfo(file.file).fileName() + QLatin1Char(' ') + file.format->name();
+        QCOMPARE(files, (QStringList{QStringLiteral("a_b.csv csv"), QStringLiteral("a_b_2.csv csv"),
+                                     QStringLiteral("_...csv csv"), QStringLiteral("top.irap irap-ascii")}));
+        QCOMPARE(QFileInfo(plan.front().file).absolutePath(), dir.absolutePath());
+        // A format that cannot hold one of them, or no folder: nothing planned.
+        try {
+            plan_folder_export(dir.path(), objects, QStringLiteral("zmap"));
+            QFAIL("planned");
+        } catch (const ValueError &error) {
+            QVERIFY2(QString::fromUtf8(error.what()).contains(QStringLiteral("'a/b'")), error.what());
+        }
+        const QString file = dir.filePath(QStringLiteral("plain-file"));
+        write_file(file, "x");
+        QVERIFY_EXCEPTION_THROWN(plan_folder_export(file, objects, {}), ValueError);
     }
 
     void imported_topology_survives_the_store()
