@@ -7,15 +7,21 @@
 //   kelvra --version              prints the version and exits
 //   kelvra PROJECT --script OBJECT FILE [--save OUT]
 //                                 runs a property script without a window
+//   kelvra PROJECT --save OUT     copies the project (files and server projects)
+//
+// A PROJECT or OUT of the form postgresql://...?project=NAME is a project on
+// a PostgreSQL server.
 //
 // The last three need no display: they render offscreen or show nothing.
 
+#include "app/core/projectlocation.h"
 #include "app/core/scriptfile.h"
 #include "app/ui/backgroundtask.h"
 #include "app/ui/hostwindow.h"
 #include "app/ui/pictures.h"
 
 #include "host/errorhandler.h"
+#include "host/errors.h"
 #include "host/logging.h"
 #include "host/translation.h"
 
@@ -80,17 +86,33 @@ int main(int argc, char **argv)
                                               "without a window, and exit."),
                                     QStringLiteral("object"));
     const QCommandLineOption save(QStringLiteral("save"),
-                                  kelvra::_("With --script: save the project to this file afterwards."),
+                                  kelvra::_("Save the project to this file or server project (postgresql://...) "
+                                            "and exit; with --script, after the script ran."),
                                   QStringLiteral("out"));
     parser.addOptions({screenshot, tour, script, save});
-    parser.addPositionalArgument(QStringLiteral("project"), kelvra::_("The project file to open."));
+    parser.addPositionalArgument(QStringLiteral("project"), kelvra::_("The project file, or server project (postgresql://...), to open."));
     parser.addPositionalArgument(QStringLiteral("file"), kelvra::_("With --script: the script file."),
                                  QStringLiteral("[file]"));
     parser.process(*app);
 
-    if (parser.isSet(script) || parser.isSet(save)) {
+    if (parser.isSet(save) && !parser.isSet(script)) {
+        // A copy of the project: between files and servers, either way.
+        QTextStream err(stderr);
+        if (parser.positionalArguments().size() != 1) {
+            err << kelvra::_("Usage: %1 PROJECT --save OUT").arg(argv[0]) << Qt::endl;
+            return 2;
+        }
+        try {
+            kelvra::app::copy_project(parser.positionalArguments().at(0), parser.value(save));
+            return 0;
+        } catch (const std::exception &error) {
+            err << "kelvra: " << kelvra::error_text(error) << Qt::endl;
+            return 1;
+        }
+    }
+    if (parser.isSet(script)) {
         QTextStream out(stdout), err(stderr);
-        if (!parser.isSet(script) || parser.positionalArguments().size() != 2) {
+        if (parser.positionalArguments().size() != 2) {
             err << kelvra::_("Usage: %1 PROJECT --script OBJECT FILE [--save OUT]").arg(argv[0]) << Qt::endl;
             return 2;
         }

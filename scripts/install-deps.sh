@@ -12,6 +12,7 @@ packages=(
     libsqlite3-dev
     libqwt-qt5-dev                                # the plotter dock's plot
     python3-dev pybind11-dev python3-numpy        # property scripts: embedded Python and numpy
+    libpq-dev                                     # projects on a PostgreSQL server
 )
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(
@@ -19,6 +20,7 @@ if [[ "${1:-}" == "--test" ]]; then
         locales                        # a German C locale for the number-parsing tests
         xvfb xauth                     # screenshots of the programs
         desktop-file-utils appstream   # validators of the desktop entry and the AppStream metadata
+        postgresql-15                  # the throw-away server of the server tests and benchmark
     )
 fi
 

@@ -1,6 +1,6 @@
 #include "app/core/scriptfile.h"
 
-#include "app/core/objectfile.h"
+#include "app/core/projectlocation.h"
 #include "app/core/objectstore.h"
 #include "app/script/propertyscript.h"
 
@@ -23,7 +23,8 @@ int run_script_file(const QString &project, const QString &object, const QString
 
         ObjectStore store;
         std::vector<std::unique_ptr<GeoObject>> objects;
-        for (ObjectRecord &record : load_objects(project))
+        ProjectLocation opened = ProjectLocation::from_text(project);
+        for (ObjectRecord &record : load_project(opened))
             objects.push_back(std::make_unique<GeoObject>(std::move(record)));
         store.replace_all(std::move(objects));
 
@@ -44,8 +45,10 @@ int run_script_file(const QString &project, const QString &object, const QString
         for (const auto &[name, values] : script.results())
             out << name << '\t' << values.dtype_name() << '\t' << values.size() << '\n';
         out.flush();
-        if (!save_to.isEmpty())
-            save_objects(save_to, store.records());
+        if (!save_to.isEmpty()) {
+            ProjectLocation target = save_target(save_to, opened);
+            save_project(target, store.records());
+        }
         return 0;
     } catch (const std::exception &error) {
         out.flush();

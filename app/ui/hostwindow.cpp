@@ -2,6 +2,7 @@
 
 #include "app/core/objectfile.h"
 #include "app/core/objectstore.h"
+#include "app/core/projectlocation.h"
 #include "app/ui/dataexplorer.h"
 #include "app/ui/objecttreewidget.h"
 #include "app/ui/preferencepages.h"
@@ -196,20 +197,28 @@ void HostWindow::add_dockwidget(EasyPluginWidget *plugin)
 
 BackgroundTask *HostWindow::open_project(const QString &path)
 {
+    auto location = std::make_shared<ProjectLocation>(ProjectLocation::from_text(path));
     auto records = std::make_shared<std::vector<ObjectRecord>>();
     return tasks->start({
-        _("Opening %1").arg(QFileInfo(path).fileName()),
-        _("Kelvra is opening %1; try again when that is done.").arg(path),
-        [path, records](Progress &progress) { *records = load_objects(path, &progress); },
-        [this, path, records] {
+        _("Opening %1").arg(location->name()),
+        _("Kelvra is opening %1; try again when that is done.").arg(location->text()),
+        [location, records](Progress &progress) { *records = load_project(*location, &progress); },
+        [this, location, records] {
             std::vector<std::unique_ptr<GeoObject>> opened;
             for (ObjectRecord &record : *records)
                 opened.push_back(std::make_unique<GeoObject>(std::move(record)));
             store->replace_all(std::move(opened));
-            setWindowFilePath(path);
+            set_location(*location);
             present_project();
         },
     });
+}
+
+void HostWindow::set_location(const ProjectLocation &location)
+{
+    m_location = location;
+    setWindowFilePath(location.is_server() ? QString() : location.path());
+    setWindowTitle(location.is_server() ? location.title() + QStringLiteral(" - Kelvra") : QStringLiteral("Kelvra"));
 }
 
 void HostWindow::present_project()
@@ -222,11 +231,14 @@ void HostWindow::present_project()
 
 BackgroundTask *HostWindow::save_project(const QString &path)
 {
+    auto location = std::make_shared<ProjectLocation>(save_target(path, m_location));
     return tasks->start({
-        _("Saving %1").arg(QFileInfo(path).fileName()),
-        _("Kelvra is saving the project to %1; try again when that is done.").arg(path),
-        [path, records = store->records()](Progress &progress) { save_objects(path, records, &progress); },
-        [this, path] { setWindowFilePath(path); },
+        _("Saving %1").arg(location->name()),
+        _("Kelvra is saving the project to %1; try again when that is done.").arg(location->text()),
+        [location, records = store->records()](Progress &progress) {
+            kelvra::app::save_project(*location, records, &progress);
+        },
+        [this, location] { set_location(*location); },
         {},
         true,
     });

@@ -4,6 +4,8 @@
 // explorer's check marks, the mode switch toolbar, the viewer and plotter
 // docks loaded as plug-ins, and menus that open every dialog.
 
+#include "app/core/projectlocation.h"
+
 #include "host/mainwindow.h"
 
 #include <QList>
@@ -38,14 +40,18 @@ public:
 
     void add_dockwidget(EasyPluginWidget *plugin) override;
 
-    // Replaces the objects with those of a project file, read on a worker
+    // Replaces the objects with those of a project (a file, or a server
+    // project for a postgresql:// URI), read on a worker
     // thread; the window shows what it showed until all are read. Returns
     // the task; errors go to the error handler when it ends. Throws
     // ValueError while another file task runs.
     BackgroundTask *open_project(const QString &path);
-    // Writes every object into a project file on a worker thread; the store
-    // refuses changes until it is written.
+    // Writes every object into a project (file or server) on a worker
+    // thread; the store refuses changes until it is written. Saving to the
+    // server project that was opened builds on the version opened.
     BackgroundTask *save_project(const QString &path);
+    // The project opened or saved last, empty before the first.
+    const ProjectLocation &location() const { return m_location; }
     // Shows every object in the current viewer and selects the first, so
     // that the plot shows its current property.
     void present_project();
@@ -81,7 +87,11 @@ private:
     void forget_missing_objects();
     void plot_selection();
 
+    // Takes the project's location as the window's: title and saves.
+    void set_location(const ProjectLocation &location);
+
     std::unique_ptr<QtPluginsManager> m_plugins;
+    ProjectLocation m_location;
     QMetaObject::Connection m_close_after_save; // set while closing waits for a save
 };
 
