@@ -20,7 +20,7 @@ if [[ "${1:-}" == "--test" ]]; then
         locales                        # a German C locale for the number-parsing tests
         xvfb xauth                     # screenshots of the programs
         desktop-file-utils appstream   # validators of the desktop entry and the AppStream metadata
-        postgresql-15                  # the throw-away server of the server tests and benchmark
+        postgresql                     # the throw-away server of the server tests and benchmark
     )
 fi
 
