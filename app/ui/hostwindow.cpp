@@ -2,11 +2,13 @@
 
 #include "app/core/objectfile.h"
 #include "app/core/objectstore.h"
+#include "app/core/pgconnection.h"
 #include "app/core/projectlocation.h"
 #include "app/ui/dataexplorer.h"
 #include "app/ui/objecttreewidget.h"
 #include "app/ui/preferencepages.h"
 #include "app/ui/requests.h"
+#include "app/ui/serverdialog.h"
 #include "app/ui/storetasks.h"
 
 #include "host/easypluginwidget.h"
@@ -29,11 +31,14 @@
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace kelvra::app {
 namespace {
@@ -125,11 +130,13 @@ void HostWindow::create_menus()
         if (!path.isEmpty())
             guarded([&] { open_project(path); });
     });
+    file->addAction(_("Open from server..."), this, [this] { guarded([this] { open_from_server(); }); });
     file->addAction(_("Save project as..."), this, [this] {
         const QString path = QFileDialog::getSaveFileName(this, _("Save project"), {}, kProjectFilter);
         if (!path.isEmpty())
             guarded([&] { save_project(path); });
     });
+    file->addAction(_("Save to server..."), this, [this] { guarded([this] { save_to_server(); }); });
     file->addSeparator();
     file->addAction(_("Load object..."), this, [this] { requests->open(Kind::LoadObject); });
     file->addAction(_("Save object..."), this, [this] { requests->open(Kind::SaveObject); });
@@ -197,9 +204,14 @@ void HostWindow::add_dockwidget(EasyPluginWidget *plugin)
 
 BackgroundTask *HostWindow::open_project(const QString &path)
 {
-    auto location = std::make_shared<ProjectLocation>(ProjectLocation::from_text(path));
+    return open_location(ProjectLocation::from_text(path));
+}
+
+BackgroundTask *HostWindow::open_location(const ProjectLocation &where)
+{
+    auto location = std::make_shared<ProjectLocation>(where);
     auto records = std::make_shared<std::vector<ObjectRecord>>();
-    return tasks->start({
+    StoreTask task{
         _("Opening %1").arg(location->name()),
         _("Kelvra is opening %1; try again when that is done.").arg(location->text()),
         [location, records](Progress &progress) { *records = load_project(*location, &progress); },
@@ -211,7 +223,9 @@ BackgroundTask *HostWindow::open_project(const QString &path)
             set_location(*location);
             present_project();
         },
-    });
+    };
+    task.failed = [this, where](const std::exception &error) { return take_server_refusal(error, where, false); };
+    return tasks->start(std::move(task));
 }
 
 void HostWindow::set_location(const ProjectLocation &location)
@@ -231,8 +245,13 @@ void HostWindow::present_project()
 
 BackgroundTask *HostWindow::save_project(const QString &path)
 {
-    auto location = std::make_shared<ProjectLocation>(save_target(path, m_location));
-    return tasks->start({
+    return save_location(save_target(path, m_location));
+}
+
+BackgroundTask *HostWindow::save_location(const ProjectLocation &where)
+{
+    auto location = std::make_shared<ProjectLocation>(where);
+    StoreTask task{
         _("Saving %1").arg(location->name()),
         _("Kelvra is saving the project to %1; try again when that is done.").arg(location->text()),
         [location, records = store->records()](Progress &progress) {
@@ -241,7 +260,87 @@ BackgroundTask *HostWindow::save_project(const QString &path)
         [this, location] { set_location(*location); },
         {},
         true,
-    });
+    };
+    task.failed = [this, where](const std::exception &error) { return take_server_refusal(error, where, true); };
+    return tasks->start(std::move(task));
+}
+
+bool HostWindow::take_server_refusal(const std::exception &error, const ProjectLocation &location, bool saving)
+{
+    // Answered once the task has ended: a prompt, or a choice of what to do.
+    if (dynamic_cast<const PasswordNeeded *>(&error)) {
+        QTimer::singleShot(0, this, [this, location, saving] { guarded([&] { ask_password(location, saving); }); });
+        return true;
+    }
+    if (const auto *conflict = dynamic_cast<const ProjectConflict *>(&error)) {
+        QTimer::singleShot(0, this, [this, location, message = QString::fromUtf8(conflict->what()),
+                                     current = conflict->current()] {
+            guarded([&] { resolve_conflict(location, message, current); });
+        });
+        return true;
+    }
+    return false;
+}
+
+void HostWindow::ask_password(ProjectLocation location, bool saving)
+{
+    bool ok = false;
+    const QString password = QInputDialog::getText(
+        this, _("Password"),
+        _("The server %1 asks for a password for project \"%2\".").arg(location.address().server_text(),
+                                                                        location.address().project),
+        QLineEdit::Password, {}, &ok);
+    if (!ok)
+        return;
+    location.set_password(password);
+    if (saving)
+        save_location(location);
+    else
+        open_location(location);
+}
+
+void HostWindow::resolve_conflict(ProjectLocation location, const QString &message, const ServerProjectInfo &current)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Kelvra"), message, QMessageBox::Cancel, this);
+    QPushButton *rename = box.addButton(_("Save under another name..."), QMessageBox::AcceptRole);
+    // Saving as a project that exists, rather than over one changed since
+    // it was opened: the user may replace it, knowing whose it is.
+    QPushButton *replace = location.version ? nullptr : box.addButton(_("Replace"), QMessageBox::DestructiveRole);
+    box.exec();
+    if (box.clickedButton() == rename) {
+        save_to_server(location.address());
+    } else if (replace && box.clickedButton() == replace) {
+        location.version = current.version;
+        save_location(location);
+    }
+}
+
+void HostWindow::open_from_server()
+{
+    ServerProjectDialog dialog(ServerProjectDialog::Mode::Open, this);
+    if (m_location.is_server())
+        dialog.set_address(m_location.address());
+    if (!dialog.database->text().isEmpty())
+        dialog.list_projects();
+    if (dialog.exec() == QDialog::Accepted)
+        open_location(ProjectLocation::server(dialog.address()));
+}
+
+void HostWindow::save_to_server(const std::optional<ServerAddress> &initial)
+{
+    ServerProjectDialog dialog(ServerProjectDialog::Mode::Save, this);
+    if (initial)
+        dialog.set_address(*initial);
+    else if (m_location.is_server())
+        dialog.set_address(m_location.address());
+    if (!dialog.database->text().isEmpty())
+        dialog.list_projects();
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ProjectLocation target = ProjectLocation::server(dialog.address());
+    if (target.same_project(m_location))
+        target.version = m_location.version;
+    save_location(target);
 }
 
 void HostWindow::show_preferences()

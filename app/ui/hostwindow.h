@@ -5,6 +5,7 @@
 // docks loaded as plug-ins, and menus that open every dialog.
 
 #include "app/core/projectlocation.h"
+#include "app/core/serverproject.h"
 
 #include "host/mainwindow.h"
 
@@ -13,7 +14,9 @@
 class QDockWidget;
 #include <QString>
 
+#include <exception>
 #include <memory>
+#include <optional>
 
 namespace kelvra {
 class MapViewer;
@@ -50,6 +53,17 @@ public:
     // thread; the store refuses changes until it is written. Saving to the
     // server project that was opened builds on the version opened.
     BackgroundTask *save_project(const QString &path);
+    // The same for a location, which may carry a password typed before.
+    // A server that asks for a password gets a prompt and the work starts
+    // again; a save refused because someone else saved the project offers
+    // to save under another name (and, for a project that merely exists,
+    // to replace it).
+    BackgroundTask *open_location(const ProjectLocation &location);
+    BackgroundTask *save_location(const ProjectLocation &location);
+    // File > Open from server... and Save to server...: the server dialog,
+    // then the open or save.
+    void open_from_server();
+    void save_to_server(const std::optional<ServerAddress> &initial = std::nullopt);
     // The project opened or saved last, empty before the first.
     const ProjectLocation &location() const { return m_location; }
     // Shows every object in the current viewer and selects the first, so
@@ -89,6 +103,10 @@ private:
 
     // Takes the project's location as the window's: title and saves.
     void set_location(const ProjectLocation &location);
+    // Takes care of a password request or a conflict of a server task.
+    bool take_server_refusal(const std::exception &error, const ProjectLocation &location, bool saving);
+    void ask_password(ProjectLocation location, bool saving);
+    void resolve_conflict(ProjectLocation location, const QString &message, const ServerProjectInfo &current);
 
     std::unique_ptr<QtPluginsManager> m_plugins;
     ProjectLocation m_location;

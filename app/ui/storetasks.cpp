@@ -23,7 +23,8 @@ BackgroundTask *StoreTasks::start(StoreTask task)
     m_current = running;
     m_writes = task.writes;
     connect(running, &BackgroundTask::finished, this,
-            [this, running, apply = std::move(task.apply), ended = std::move(task.ended)] {
+            [this, running, apply = std::move(task.apply), ended = std::move(task.ended),
+             failed = std::move(task.failed)] {
                 m_store->set_busy({});
                 bool ok = false;
                 if (running->succeeded()) {
@@ -37,7 +38,8 @@ BackgroundTask *StoreTasks::start(StoreTask task)
                     try {
                         std::rethrow_exception(running->error());
                     } catch (const std::exception &error) {
-                        report_error(error);
+                        if (!failed || !failed(error))
+                            report_error(error);
                     } catch (...) {
                         report_error(std::runtime_error("unknown error"));
                     }

@@ -10,9 +10,24 @@
 #include "app/core/projectlocation.h"
 #include "app/core/serverproject.h"
 
+#include "app/core/objectstore.h"
+#include "app/ui/hostwindow.h"
+#include "app/ui/serverdialog.h"
+#include "app/ui/storetasks.h"
+
+#include "host/config.h"
 #include "host/sqlite_array.h"
 
 #include "testmain.h"
+#include "testsupport.h"
+
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTreeWidget>
 
 #include <QProcess>
 #include <QSemaphore>
@@ -128,6 +143,7 @@ std::vector<ObjectRecord> sample_objects(unsigned seed = 1)
     for (const char *axis : {"X", "Y", "Z"})
         mesh.prop.insert(axis, pattern(DType::Float64, 4, seed++));
     mesh.triangles = NdArray::from_values<std::int32_t>({0, 1, 2, 1, 2, 3}, {2, 3});
+    mesh.colour = qRgb(200, 30, 30);
     objects.push_back(mesh);
     return objects;
 }
@@ -197,6 +213,15 @@ bool wait_for_lock_wait(const QString &database)
     return false;
 }
 
+// Waits until the window's open or save has ended and its result is in.
+bool finish(HostWindow &window)
+{
+    for (int i = 0; i < 2000 && !window.store->busy_reason().isEmpty(); ++i)
+        QTest::qWait(10);
+    QTest::qWait(20); // a prompt or a choice follows the task's end
+    return window.store->busy_reason().isEmpty();
+}
+
 QString message_of(const std::function<void()> &fn)
 {
     try {
@@ -232,6 +257,11 @@ private Q_SLOTS:
     void read_only_role_opens_but_cannot_save();
     void hostile_names_are_only_data();
     void refusals_name_server_project_and_reason();
+    void window_opens_and_saves_on_the_version_it_opened();
+    void window_asks_for_a_password_the_server_wants();
+    void window_offers_another_name_when_someone_saved_meanwhile();
+    void window_replaces_an_existing_project_only_when_asked();
+    void server_dialog_lists_the_projects();
 
 private:
     QString m_database;
@@ -240,6 +270,7 @@ private:
 
 void TestServerProject::initTestCase()
 {
+    CONF.set_path(QDir(QDir::tempPath()).filePath(QStringLiteral("tst_serverproject-%1.ini").arg(QCoreApplication::applicationPid())));
     QVERIFY2(!cluster_folder().isEmpty(), "the PostgreSQL fixture did not start (see pg_cluster_start)");
 }
 
@@ -613,6 +644,172 @@ void TestServerProject::refusals_name_server_project_and_reason()
     check(message_of([&] { load_server_project(none); }), "north", "password");
     check(message_of([&] { load_server_project(address_of("no_such_db", "north")); }), "north",
           "database \"no_such_db\" does not exist");
+}
+
+void TestServerProject::window_opens_and_saves_on_the_version_it_opened()
+{
+    const ServerAddress address = address_of(m_database, "north");
+    save_server_project(address, sample_objects(1), std::nullopt);
+    test::ErrorRecorder errors;
+    HostWindow window({"/nonexistent"});
+    window.open_location(ProjectLocation::server(address));
+    QVERIFY(finish(window));
+    QCOMPARE(window.store->object_names(), QStringList({"wells", "top reservoir", "fault"}));
+    QVERIFY2(window.windowTitle().contains("north"), qPrintable(window.windowTitle()));
+    QCOMPARE(window.location().text(), address.text());
+    QVERIFY(!window.location().text().contains("postgres:postgres"));
+
+    window.store->remove_object("fault");
+    window.save_location(window.location());
+    QVERIFY(finish(window));
+    QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+    std::int64_t version = 0;
+    const std::vector<ObjectRecord> saved = load_server_project(address, nullptr, &version);
+    QCOMPARE(version, std::int64_t(2));
+    QCOMPARE(saved.size(), std::size_t(2));
+    // Saved again on the version it saved.
+    window.save_location(window.location());
+    QVERIFY(finish(window));
+    load_server_project(address, nullptr, &version);
+    QCOMPARE(version, std::int64_t(3));
+}
+
+void TestServerProject::window_asks_for_a_password_the_server_wants()
+{
+    const ServerAddress address = address_of(m_database, "north");
+    save_server_project(address, {sample_objects(1)[2]}, std::nullopt);
+    test::ErrorRecorder errors;
+    HostWindow window({"/nonexistent"});
+    QString prompt;
+    test::on_next_modal([&](QWidget *modal) {
+        auto *input = qobject_cast<QInputDialog *>(modal);
+        QVERIFY(input);
+        prompt = input->labelText();
+        QCOMPARE(input->textEchoMode(), QLineEdit::Password);
+        input->setTextValue("postgres");
+        input->accept();
+    }, 20000);
+    window.open_project(address_of(m_database, "north", "postgres", {}).text());
+    QVERIFY(finish(window));
+    QTRY_COMPARE_WITH_TIMEOUT(window.store->object_names(), QStringList({"fault"}), 20000);
+    QVERIFY2(prompt.contains("\"north\""), qPrintable(prompt));
+    QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+    // The password stays in memory for the save, and out of the text.
+    QCOMPARE(window.location().address().password, QString("postgres"));
+    QVERIFY(!window.location().text().contains("postgres:postgres"));
+    window.save_location(window.location());
+    QVERIFY(finish(window));
+    QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+}
+
+void TestServerProject::window_offers_another_name_when_someone_saved_meanwhile()
+{
+    const ServerAddress address = address_of(m_database, "north");
+    const std::vector<ObjectRecord> base = {sample_objects(1)[2]};
+    save_server_project(address, base, std::nullopt);
+    test::ErrorRecorder errors;
+    HostWindow window({"/nonexistent"});
+    window.open_location(ProjectLocation::server(address));
+    QVERIFY(finish(window));
+    // Someone else saves meanwhile.
+    std::vector<ObjectRecord> theirs = base;
+    theirs[0].name = "their fault";
+    save_server_project(address, theirs, 1);
+
+    QString refusal;
+    test::on_next_modal([&](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        QVERIFY(box);
+        refusal = box->text();
+        for (QAbstractButton *button : box->buttons())
+            QVERIFY2(button->text() != "Replace", "a project changed since it was opened offers to be replaced");
+        // Choosing another name opens the server dialog, with the server filled in.
+        test::on_next_modal([&](QWidget *dialog_widget) {
+            auto *dialog = qobject_cast<ServerProjectDialog *>(dialog_widget);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->database->text(), m_database);
+            dialog->project->setText("north (mine)");
+            dialog->buttons->button(QDialogButtonBox::Ok)->click();
+        }, 20000);
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text() == "Save under another name...")
+                button->click();
+        }
+    }, 20000);
+    window.save_location(window.location());
+    QVERIFY(finish(window));
+    QTRY_VERIFY_WITH_TIMEOUT(window.location().address().project == "north (mine)", 20000);
+    QVERIFY(finish(window));
+    QVERIFY2(refusal.contains("postgres") && refusal.contains("\"north\""), qPrintable(refusal));
+    COMPARE_OBJECTS(load_server_project(address), theirs);
+    COMPARE_OBJECTS(load_server_project(address.with_project("north (mine)")), base);
+    QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+}
+
+void TestServerProject::window_replaces_an_existing_project_only_when_asked()
+{
+    const ServerAddress address = address_of(m_database, "north");
+    const std::vector<ObjectRecord> theirs = {sample_objects(1)[2]};
+    save_server_project(address, theirs, std::nullopt);
+    HostWindow window({"/nonexistent"});
+    window.store->replace_all({});
+    std::vector<std::unique_ptr<GeoObject>> mine;
+    mine.push_back(std::make_unique<GeoObject>(sample_objects(1)[0]));
+    window.store->replace_all(std::move(mine));
+
+    for (const char *choice : {"Cancel", "Replace"}) {
+        test::on_next_modal([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box);
+            for (QAbstractButton *button : box->buttons()) {
+                if (button->text() == choice)
+                    button->click();
+            }
+        }, 20000);
+        window.save_location(ProjectLocation::server(address));
+        QVERIFY(finish(window));
+        QVERIFY(test::modal_was_handled());
+        QVERIFY(finish(window));
+        if (QByteArray(choice) == "Cancel")
+            COMPARE_OBJECTS(load_server_project(address), theirs);
+    }
+    const std::vector<ObjectRecord> stored = load_server_project(address);
+    QCOMPARE(stored.size(), std::size_t(1));
+    QCOMPARE(stored[0].name, QString("wells"));
+}
+
+void TestServerProject::server_dialog_lists_the_projects()
+{
+    save_server_project(address_of(m_database, "north"), {sample_objects(1)[2]}, std::nullopt);
+    save_server_project(address_of(m_database, "alpha"), {sample_objects(1)[0]}, std::nullopt);
+    ServerProjectDialog dialog(ServerProjectDialog::Mode::Open);
+    dialog.host->setText(cluster_folder());
+    dialog.database->setText(m_database);
+    dialog.user->setText("postgres");
+    QSignalSpy listed(&dialog, &ServerProjectDialog::listed);
+    dialog.list_projects();
+    QVERIFY(listed.wait(20000));
+    // libpq found no password: the dialog asks for one.
+    QVERIFY(!dialog.password->isHidden());
+    QCOMPARE(dialog.projects->topLevelItemCount(), 0);
+    dialog.password->setText("postgres");
+    dialog.list_projects();
+    QVERIFY(listed.wait(20000));
+    QCOMPARE(dialog.projects->topLevelItemCount(), 2);
+    QCOMPARE(dialog.projects->topLevelItem(0)->text(0), QString("alpha"));
+    QCOMPARE(dialog.projects->topLevelItem(0)->text(1), QString("postgres"));
+    QCOMPARE(dialog.projects->topLevelItem(1)->text(0), QString("north"));
+    dialog.projects->setCurrentItem(dialog.projects->topLevelItem(1));
+    const ServerAddress chosen = dialog.address();
+    QCOMPARE(chosen.project, QString("north"));
+    COMPARE_OBJECTS(load_server_project(chosen), {sample_objects(1)[2]});
+    // The password is never among the remembered settings.
+    dialog.accept();
+    QFile settings(CONF.path());
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    const QByteArray stored = settings.readAll();
+    QVERIFY(stored.contains(m_database.toUtf8()));
+    QVERIFY(!stored.contains("password"));
 }
 
 KELVRA_TEST_MAIN(TestServerProject)
