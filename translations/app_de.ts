@@ -4,7 +4,7 @@
 <context>
     <name></name>
     <message id="Builds and inspects 3-D subsurface models.">
-        <location filename="../app/main.cpp" line="+67"/>
+        <location filename="../app/main.cpp" line="+75"/>
         <source></source>
         <translation>Erstellt und untersucht 3-D-Modelle des Untergrunds.</translation>
     </message>
@@ -23,28 +23,33 @@
         <source></source>
         <translation>Die nach dem Projekt angegebene Skriptdatei ohne Fenster auf dieses Objekt anwenden und beenden.</translation>
     </message>
-    <message id="With --script: save the project to this file afterwards.">
+    <message id="Save the project to this file or server project (postgresql://...) and exit; with --script, after the script ran.">
         <location line="+4"/>
         <source></source>
-        <translation>Mit --script: das Projekt danach in diese Datei speichern.</translation>
+        <translation>Das Projekt in diese Datei oder dieses Serverprojekt (postgresql://...) speichern und beenden; mit --script nach dem Skriptlauf.</translation>
     </message>
-    <message id="The project file to open.">
-        <location line="+3"/>
+    <message id="The project file, or server project (postgresql://...), to open.">
+        <location line="+4"/>
         <source></source>
-        <translation>Die zu öffnende Projektdatei.</translation>
+        <translation>Die zu öffnende Projektdatei oder das Serverprojekt (postgresql://...).</translation>
     </message>
     <message id="With --script: the script file.">
         <location line="+1"/>
         <source></source>
         <translation>Mit --script: die Skriptdatei.</translation>
     </message>
+    <message id="Usage: %1 PROJECT --save OUT">
+        <location line="+8"/>
+        <source></source>
+        <translation>Aufruf: %1 PROJEKT --save ZIEL</translation>
+    </message>
     <message id="Usage: %1 PROJECT --script OBJECT FILE [--save OUT]">
-        <location line="+7"/>
+        <location line="+14"/>
         <source></source>
         <translation>Aufruf: %1 PROJEKT --script OBJEKT DATEI [--save AUSGABE]</translation>
     </message>
     <message id="Remove object...">
-        <location filename="../app/ui/hostwindow.cpp" line="+49"/>
+        <location filename="../app/ui/hostwindow.cpp" line="+55"/>
         <source></source>
         <translation>Objekt entfernen...</translation>
     </message>
@@ -128,8 +133,13 @@
         <source></source>
         <translation>Projekt öffnen</translation>
     </message>
-    <message id="Save project as...">
+    <message id="Open from server...">
         <location line="+4"/>
+        <source></source>
+        <translation>Vom Server öffnen...</translation>
+    </message>
+    <message id="Save project as...">
+        <location line="+1"/>
         <source></source>
         <translation>Projekt speichern unter...</translation>
     </message>
@@ -138,19 +148,24 @@
         <source></source>
         <translation>Projekt speichern</translation>
     </message>
+    <message id="Save to server...">
+        <location line="+4"/>
+        <source></source>
+        <translation>Auf dem Server speichern...</translation>
+    </message>
     <message id="Load object...">
-        <location line="+5"/>
+        <location line="+2"/>
         <source></source>
         <translation>Objekt laden...</translation>
     </message>
     <message id="Save object...">
         <location line="+1"/>
-        <location line="+148"/>
+        <location line="+251"/>
         <source></source>
         <translation>Objekt speichern...</translation>
     </message>
     <message id="Preferences...">
-        <location line="-146"/>
+        <location line="-249"/>
         <source></source>
         <translation>Einstellungen...</translation>
     </message>
@@ -195,13 +210,34 @@
         <source></source>
         <translation>Kelvra erstellt und untersucht 3-D-Modelle des Untergrunds.</translation>
     </message>
+    <message id="Password">
+        <location line="+126"/>
+        <location filename="../app/ui/serverdialog.cpp" line="+35"/>
+        <source></source>
+        <translation>Passwort</translation>
+    </message>
+    <message id="The server %1 asks for a password for project &quot;%2&quot;.">
+        <location line="+1"/>
+        <source></source>
+        <translation>Der Server %1 verlangt ein Passwort für das Projekt „%2“.</translation>
+    </message>
+    <message id="Save under another name...">
+        <location line="+15"/>
+        <source></source>
+        <translation>Unter anderem Namen speichern...</translation>
+    </message>
+    <message id="Replace">
+        <location line="+3"/>
+        <source></source>
+        <translation>Ersetzen</translation>
+    </message>
     <message id="Current property">
-        <location line="+113"/>
+        <location line="+71"/>
         <source></source>
         <translation>Aktuelle Eigenschaft</translation>
     </message>
     <message id="Opening %1">
-        <location line="-67"/>
+        <location line="-164"/>
         <source></source>
         <translation>%1 wird geöffnet</translation>
     </message>
@@ -211,7 +247,7 @@
         <translation>Kelvra öffnet gerade %1; bitte versuchen Sie es erneut, wenn das abgeschlossen ist.</translation>
     </message>
     <message id="Saving %1">
-        <location line="+24"/>
+        <location line="+39"/>
         <location filename="../app/ui/requests.cpp" line="+159"/>
         <source></source>
         <translation>%1 wird gespeichert</translation>
@@ -355,6 +391,162 @@
         <location filename="../app/script/propertyscript.cpp" line="+93"/>
         <source></source>
         <translation>Das Skript auf „%1“ hat nichts geändert:</translation>
+    </message>
+    <message id="%1 on %2">
+        <location filename="../app/core/projectlocation.cpp" line="+44"/>
+        <source></source>
+        <translation>%1 auf %2</translation>
+    </message>
+    <message id="%1 is not a PostgreSQL address (postgresql://...)">
+        <location filename="../app/core/serveraddress.cpp" line="+69"/>
+        <source></source>
+        <translation>%1 ist keine PostgreSQL-Adresse (postgresql://...)</translation>
+    </message>
+    <message id="The parameter %1 of %2 has no value">
+        <location line="+27"/>
+        <source></source>
+        <translation>Der Parameter %1 von %2 hat keinen Wert</translation>
+    </message>
+    <message id="%1 names no project: add ?project=NAME">
+        <location line="+18"/>
+        <source></source>
+        <translation>%1 nennt kein Projekt: ?project=NAME anfügen</translation>
+    </message>
+    <message id="Project &quot;%1&quot; on %2 was saved by %3 at %4, after you opened it. Your save was refused so that their work is kept; save under a new project name to keep yours.">
+        <location filename="../app/core/serverproject.cpp" line="+128"/>
+        <source></source>
+        <translation>Das Projekt „%1“ auf %2 wurde von %3 am %4 gespeichert, nachdem Sie es geöffnet hatten. Ihr Speichern wurde abgelehnt, damit diese Arbeit erhalten bleibt; speichern Sie unter einem neuen Projektnamen, um Ihre zu behalten.</translation>
+    </message>
+    <message id="There is already a project &quot;%1&quot; on %2, saved by %3 at %4. Nothing was saved.">
+        <location line="+18"/>
+        <source></source>
+        <translation>Auf %2 gibt es bereits ein Projekt „%1“, gespeichert von %3 am %4. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message id="there is no such project">
+        <location line="+245"/>
+        <location line="+3"/>
+        <source></source>
+        <translation>dieses Projekt gibt es nicht</translation>
+    </message>
+    <message id="the server asks for a password, and none was found in ~/.pgpass, the service file or PGPASSWORD">
+        <location line="+107"/>
+        <source></source>
+        <translation>der Server verlangt ein Passwort, und weder ~/.pgpass noch die Dienstdatei noch PGPASSWORD enthält eines</translation>
+    </message>
+    <message id="Cannot open project &quot;%1&quot; on %2: %3">
+        <location line="+22"/>
+        <source></source>
+        <translation>Das Projekt „%1“ auf %2 kann nicht geöffnet werden: %3</translation>
+    </message>
+    <message id="Cannot save project &quot;%1&quot; on %2: %3">
+        <location line="+12"/>
+        <source></source>
+        <translation>Das Projekt „%1“ auf %2 kann nicht gespeichert werden: %3</translation>
+    </message>
+    <message id="the project has no name">
+        <location line="+4"/>
+        <source></source>
+        <translation>das Projekt hat keinen Namen</translation>
+    </message>
+    <message id="Cannot list the projects on %1: %2">
+        <location line="+33"/>
+        <source></source>
+        <translation>Die Projekte auf %1 können nicht aufgelistet werden: %2</translation>
+    </message>
+    <message id="List projects">
+        <location filename="../app/ui/serverdialog.cpp" line="+2"/>
+        <source></source>
+        <translation>Projekte auflisten</translation>
+    </message>
+    <message id="Open from server">
+        <location line="+7"/>
+        <source></source>
+        <translation>Vom Server öffnen</translation>
+    </message>
+    <message id="Save to server">
+        <location line="+0"/>
+        <source></source>
+        <translation>Auf dem Server speichern</translation>
+    </message>
+    <message id="local socket">
+        <location line="+6"/>
+        <source></source>
+        <translation>lokaler Socket</translation>
+    </message>
+    <message id="Host">
+        <location line="+7"/>
+        <source></source>
+        <translation>Rechner</translation>
+    </message>
+    <message id="Port">
+        <location line="+1"/>
+        <source></source>
+        <translation>Port</translation>
+    </message>
+    <message id="Database">
+        <location line="+1"/>
+        <source></source>
+        <translation>Datenbank</translation>
+    </message>
+    <message id="User">
+        <location line="+1"/>
+        <source></source>
+        <translation>Benutzer</translation>
+    </message>
+    <message id="Project">
+        <location line="+4"/>
+        <source></source>
+        <translation>Projekt</translation>
+    </message>
+    <message id="Last saved by">
+        <location line="+0"/>
+        <source></source>
+        <translation>Zuletzt gespeichert von</translation>
+    </message>
+    <message id="When">
+        <location line="+0"/>
+        <source></source>
+        <translation>Wann</translation>
+    </message>
+    <message id="Size">
+        <location line="+0"/>
+        <source></source>
+        <translation>Größe</translation>
+    </message>
+    <message id="Project name">
+        <location line="+10"/>
+        <source></source>
+        <translation>Projektname</translation>
+    </message>
+    <message id="Listing the projects on %1...">
+        <location line="+73"/>
+        <source></source>
+        <translation>Die Projekte auf %1 werden aufgelistet...</translation>
+    </message>
+    <message id="The server asks for a password: type it and list the projects again.">
+        <location line="+25"/>
+        <source></source>
+        <translation>Der Server verlangt ein Passwort: Geben Sie es ein und listen Sie die Projekte erneut auf.</translation>
+    </message>
+    <message id="There are no projects on this server yet.">
+        <location line="+13"/>
+        <source></source>
+        <translation>Auf diesem Server gibt es noch keine Projekte.</translation>
+    </message>
+    <message id="Give the database that holds the projects.">
+        <location line="+8"/>
+        <source></source>
+        <translation>Geben Sie die Datenbank an, die die Projekte enthält.</translation>
+    </message>
+    <message id="Choose a project to open.">
+        <location line="+4"/>
+        <source></source>
+        <translation>Wählen Sie ein Projekt zum Öffnen.</translation>
+    </message>
+    <message id="Give the project a name.">
+        <location line="+0"/>
+        <source></source>
+        <translation>Geben Sie dem Projekt einen Namen.</translation>
     </message>
 </context>
 </TS>
