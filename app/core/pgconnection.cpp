@@ -2,8 +2,10 @@
 
 #include "host/translation.h"
 
+#include <QElapsedTimer>
 #include <QtEndian>
 
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <type_traits>
@@ -32,6 +34,19 @@ void append_big_endian(QByteArray &buffer, T value)
     char bytes[sizeof(T)];
     qToBigEndian(Swapped(value), bytes);
     buffer.append(bytes, int(sizeof(T)));
+}
+
+// The connect_timeout the connection was given, in seconds (0: none).
+std::int64_t connect_timeout(PGconn *connection)
+{
+    std::int64_t seconds = 0;
+    PQconninfoOption *options = PQconninfo(connection);
+    for (PQconninfoOption *option = options; option && option->keyword; ++option) {
+        if (std::strcmp(option->keyword, "connect_timeout") == 0 && option->val)
+            seconds = std::max<std::int64_t>(0, std::atoll(option->val));
+    }
+    PQconninfoFree(options);
+    return seconds;
 }
 
 } // namespace
@@ -218,7 +233,10 @@ PgConnection::PgConnection(const ServerAddress &address, Progress *progress) : m
         throw ServerError(QStringLiteral("out of memory"));
     try {
         // Connecting without blocking, so that Cancel works while a server
-        // is slow to answer.
+        // is slow to answer; libpq leaves connect_timeout to such callers.
+        QElapsedTimer clock;
+        clock.start();
+        const std::int64_t timeout_ms = connect_timeout(m_connection) * 1000;
         PostgresPollingStatusType state = PGRES_POLLING_WRITING;
         while (PQstatus(m_connection) != CONNECTION_BAD && state != PGRES_POLLING_OK
                && state != PGRES_POLLING_FAILED) {
@@ -226,6 +244,8 @@ PgConnection::PgConnection(const ServerAddress &address, Progress *progress) : m
             const int ready = ::poll(&socket, 1, kPollMilliseconds);
             if (m_progress && m_progress->cancelled())
                 throw Cancelled();
+            if (timeout_ms > 0 && clock.elapsed() > timeout_ms)
+                throw ServerError(QStringLiteral("timeout expired"));
             if (ready != 0)
                 state = PQconnectPoll(m_connection);
         }

@@ -566,14 +566,14 @@ std::int64_t save_server_project(const ServerAddress &address, const std::vector
     });
 }
 
-std::vector<ServerProjectInfo> list_server_projects(const ServerAddress &address)
+std::vector<ServerProjectInfo> list_server_projects(const ServerAddress &address, Progress *progress)
 {
     const auto message = [&](const QString &reason) {
         return _("Cannot list the projects on %1: %2").arg(address.server_text(), reason);
     };
     return explained(message, [&] {
         std::vector<ServerProjectInfo> projects;
-        PgConnection db(address);
+        PgConnection db(address, progress);
         if (!tables_exist(db))
             return projects;
         const PgResult rows = db.exec("SELECT version, saved_by, saved_at, size, project FROM kelvra_projects "

@@ -79,7 +79,8 @@ std::int64_t save_server_project(const ServerAddress &address, const std::vector
                                  std::optional<std::int64_t> based_on, Progress *progress = nullptr);
 
 // The projects in the address's database (and schema), by name; none when
-// Kelvra has no tables there yet. The address's project is not used.
-std::vector<ServerProjectInfo> list_server_projects(const ServerAddress &address);
+// Kelvra has no tables there yet. The address's project is not used. A
+// progress, if given, can cancel the listing (Cancelled).
+std::vector<ServerProjectInfo> list_server_projects(const ServerAddress &address, Progress *progress = nullptr);
 
 } // namespace kelvra::app

@@ -90,6 +90,8 @@ ServerProjectDialog::ServerProjectDialog(Mode mode, QWidget *parent)
 
 ServerProjectDialog::~ServerProjectDialog()
 {
+    if (m_listing)
+        m_listing->cancel();
     m_watcher.waitForFinished();
 }
 
@@ -146,13 +148,16 @@ void ServerProjectDialog::list_projects()
         return;
     status->setText(_("Listing the projects on %1...").arg(server().server_text()));
     button_list->setEnabled(false);
-    m_watcher.setFuture(QtConcurrent::run([address = server()] {
+    m_listing = std::make_shared<Progress>();
+    m_watcher.setFuture(QtConcurrent::run([address = server(), progress = m_listing] {
         Listing listing;
         try {
-            listing.projects = list_server_projects(address);
+            listing.projects = list_server_projects(address, progress.get());
         } catch (const PasswordNeeded &error) {
             listing.password_needed = true;
             listing.error = error_text(error);
+        } catch (const Cancelled &) {
+            // The dialog closed.
         } catch (const std::exception &error) {
             listing.error = error_text(error);
         }

@@ -14,6 +14,7 @@
 #include <QDialog>
 #include <QFutureWatcher>
 
+#include <memory>
 #include <vector>
 
 class QDialogButtonBox;
@@ -78,6 +79,8 @@ private:
     ServerAddress m_initial;
     QStringList m_initial_fields;
     QFutureWatcher<Listing> m_watcher;
+    // Cancels the listing when the dialog closes before the server answered.
+    std::shared_ptr<Progress> m_listing;
 };
 
 } // namespace kelvra::app

@@ -25,6 +25,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocalServer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -262,6 +263,7 @@ private Q_SLOTS:
     void window_offers_another_name_when_someone_saved_meanwhile();
     void window_replaces_an_existing_project_only_when_asked();
     void server_dialog_lists_the_projects();
+    void a_server_that_never_answers_holds_nothing_up();
 
 private:
     QString m_database;
@@ -810,6 +812,29 @@ void TestServerProject::server_dialog_lists_the_projects()
     const QByteArray stored = settings.readAll();
     QVERIFY(stored.contains(m_database.toUtf8()));
     QVERIFY(!stored.contains("password"));
+}
+
+void TestServerProject::a_server_that_never_answers_holds_nothing_up()
+{
+    // A socket that takes connections and never says a word.
+    QTemporaryDir folder;
+    QLocalServer silent;
+    QVERIFY(silent.listen(folder.filePath(".s.PGSQL.5432")));
+    // connect_timeout from the URI is kept.
+    ServerAddress address = parse_server_uri(
+        make_server_address(folder.path(), {}, "db", "postgres", "p").conninfo + "?connect_timeout=1&project=p");
+    address.password = "x";
+    const QString message = message_of([&] { list_server_projects(address); });
+    QVERIFY2(message.contains("timeout expired"), qPrintable(message));
+    // Closing the dialog gives up a listing that would wait for ever.
+    auto dialog = std::make_unique<ServerProjectDialog>(ServerProjectDialog::Mode::Open);
+    dialog->host->setText(folder.path());
+    dialog->database->setText("db");
+    dialog->list_projects();
+    QTest::qWait(200);
+    QVERIFY(dialog->listing());
+    // Without the cancel, this would wait until the test's time runs out.
+    dialog.reset();
 }
 
 KELVRA_TEST_MAIN(TestServerProject)
