@@ -78,19 +78,20 @@ ServerAddress address_of(const QString &database, const QString &project, const 
 NdArray pattern(DType dtype, std::int64_t n, unsigned seed)
 {
     NdArray array(dtype, {n});
-    std::mt19937 random(seed);
+    std::mt19937_64 random(seed);
     auto *bytes = reinterpret_cast<unsigned char *>(array.bytes());
     if (dtype == DType::Bool) {
         for (std::int64_t i = 0; i < n; ++i)
             bytes[i] = random() & 1;
+    } else if (dtype == DType::Float64) {
+        // Finite values: X, Y and Z are checked on load.
+        double *values = array.data<double>();
+        for (std::int64_t i = 0; i < n; ++i)
+            values[i] = double(std::int64_t(random() >> 20)) / 1000.0 - 1.0e6;
     } else {
-        for (std::int64_t i = 0; i < array.nbytes(); ++i)
-            bytes[i] = static_cast<unsigned char>(random());
-        if (dtype == DType::Float64) {
-            // Finite coordinates: X, Y and Z are checked on load.
-            double *values = array.data<double>();
-            for (std::int64_t i = 0; i < n; ++i)
-                values[i] = double(std::int64_t(random())) / 1000.0 - 1.0e6;
+        for (std::int64_t i = 0; i < array.nbytes(); i += 8) {
+            const std::uint64_t word = random();
+            std::memcpy(bytes + i, &word, std::size_t(std::min<std::int64_t>(8, array.nbytes() - i)));
         }
     }
     return array;
@@ -109,12 +110,10 @@ ObjectRecord surface(const QString &name, std::int64_t columns, std::int64_t row
     return record;
 }
 
-// Objects that use every part of the layout: every real element type, a
-// property of several chunks, a grid, triangles, texts, units, colours and
-// a current property.
-std::vector<ObjectRecord> sample_objects(unsigned seed = 1)
+// Points with a property of every real element type, texts, units and a
+// current property.
+ObjectRecord wells_object(unsigned seed)
 {
-    std::vector<ObjectRecord> objects;
     ObjectRecord wells;
     wells.name = "wells";
     wells.geometry_type = "Point";
@@ -130,14 +129,12 @@ std::vector<ObjectRecord> sample_objects(unsigned seed = 1)
         wells.texts << QStringLiteral("well %1 ü").arg(i);
     wells.units.insert("float32", "gAPI");
     wells.units.insert("Z", "m");
-    objects.push_back(wells);
+    return wells;
+}
 
-    // 2.5 million float64 values: 20 MB, more than one chunk.
-    ObjectRecord grid = surface("top reservoir", 2500, 1000, seed);
-    grid.prop.insert("amplitude", pattern(DType::Float32, 2500 * 1000, seed + 7));
-    grid.current_property = "amplitude";
-    objects.push_back(grid);
-
+// A Tsurface of two triangles, with a colour.
+ObjectRecord mesh_object(unsigned seed)
+{
     ObjectRecord mesh;
     mesh.name = "fault";
     mesh.geometry_type = "Tsurface";
@@ -145,8 +142,19 @@ std::vector<ObjectRecord> sample_objects(unsigned seed = 1)
         mesh.prop.insert(axis, pattern(DType::Float64, 4, seed++));
     mesh.triangles = NdArray::from_values<std::int32_t>({0, 1, 2, 1, 2, 3}, {2, 3});
     mesh.colour = qRgb(200, 30, 30);
-    objects.push_back(mesh);
-    return objects;
+    return mesh;
+}
+
+// Objects that use every part of the layout: every real element type, a
+// property of several chunks, a grid, triangles, texts, units, colours and
+// a current property.
+std::vector<ObjectRecord> sample_objects(unsigned seed = 1)
+{
+    // 2.5 million float64 values: 20 MB, more than one chunk.
+    ObjectRecord grid = surface("top reservoir", 2500, 1000, seed + 100);
+    grid.prop.insert("amplitude", pattern(DType::Float32, 2500 * 1000, seed + 7));
+    grid.current_property = "amplitude";
+    return {wells_object(seed), grid, mesh_object(seed + 200)};
 }
 
 // Whether the objects are equal in every stored value; says where they
@@ -349,7 +357,7 @@ void TestServerProject::chunks_are_npy_blobs_of_the_arrays()
 void TestServerProject::file_to_server_and_back_on_the_command_line()
 {
     QTemporaryDir folder;
-    const std::vector<ObjectRecord> objects = {sample_objects()[0]};
+    const std::vector<ObjectRecord> objects = {wells_object(1)};
     const QString file = folder.filePath("model.db");
     save_objects(file, objects);
     const QString uri = address_of(m_database, "from file").text();
@@ -377,7 +385,7 @@ void TestServerProject::tables_go_into_the_named_schema()
 {
     ServerAddress address = address_of(m_database, "north");
     address.schema = "Kelvra \"models\"";
-    const std::vector<ObjectRecord> objects = {sample_objects()[2]};
+    const std::vector<ObjectRecord> objects = {mesh_object(201)};
     save_server_project(address, objects, std::nullopt);
     QCOMPARE(admin_number(m_database, "SELECT count(*) FROM information_schema.tables "
                                       "WHERE table_schema = 'Kelvra \"models\"' AND table_name LIKE 'kelvra_%'"),
@@ -393,7 +401,7 @@ void TestServerProject::tables_go_into_the_named_schema()
 void TestServerProject::save_on_an_outdated_version_is_refused()
 {
     const ServerAddress address = address_of(m_database, "north");
-    save_server_project(address, {sample_objects(1)[2]}, std::nullopt);
+    save_server_project(address, {mesh_object(201)}, std::nullopt);
     admin(m_database, {"DROP ROLE IF EXISTS bob", "CREATE ROLE bob LOGIN PASSWORD 'bob'",
                        "GRANT SELECT, INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA public TO bob"});
     ProjectLocation alice = ProjectLocation::server(address);
@@ -425,7 +433,7 @@ void TestServerProject::save_on_an_outdated_version_is_refused()
 void TestServerProject::new_project_over_an_existing_one_is_refused()
 {
     const ServerAddress address = address_of(m_database, "north");
-    const std::vector<ObjectRecord> first = {sample_objects(1)[2]};
+    const std::vector<ObjectRecord> first = {mesh_object(201)};
     save_server_project(address, first, std::nullopt);
     std::vector<ObjectRecord> second = first;
     second[0].name = "other";
@@ -436,7 +444,7 @@ void TestServerProject::new_project_over_an_existing_one_is_refused()
 void TestServerProject::simultaneous_saves_exactly_one_wins()
 {
     const ServerAddress address = address_of(m_database, "north");
-    const std::vector<ObjectRecord> base = {sample_objects(1)[1]};
+    const std::vector<ObjectRecord> base = {surface("grid", 500, 400, 3)};
     save_server_project(address, base, std::nullopt);
     std::vector<ObjectRecord> first = base, second = base;
     first[0].name = "first";
@@ -494,7 +502,7 @@ void TestServerProject::cancelled_save_leaves_the_previous_version()
 void TestServerProject::cancel_reaches_a_save_waiting_for_a_lock()
 {
     const ServerAddress address = address_of(m_database, "north");
-    const std::vector<ObjectRecord> base = {sample_objects(1)[2]};
+    const std::vector<ObjectRecord> base = {mesh_object(201)};
     save_server_project(address, base, std::nullopt);
     QSemaphore halfway, go_on;
     Progress paused;
@@ -580,7 +588,7 @@ void TestServerProject::server_stopped_during_a_save_leaves_the_previous_version
 void TestServerProject::read_only_role_opens_but_cannot_save()
 {
     const ServerAddress address = address_of(m_database, "north");
-    const std::vector<ObjectRecord> base = {sample_objects(1)[2]};
+    const std::vector<ObjectRecord> base = {mesh_object(201)};
     save_server_project(address, base, std::nullopt);
     // The least rights to read, as the documentation gives them.
     admin(m_database, {"DROP ROLE IF EXISTS reader", "CREATE ROLE reader LOGIN PASSWORD 'reader'",
@@ -630,7 +638,7 @@ void TestServerProject::hostile_names_are_only_data()
 void TestServerProject::refusals_name_server_project_and_reason()
 {
     const ServerAddress address = address_of(m_database, "north");
-    save_server_project(address, {sample_objects(1)[2]}, std::nullopt);
+    save_server_project(address, {mesh_object(201)}, std::nullopt);
     const auto check = [&](const QString &message, const QString &project, const QString &reason) {
         QVERIFY2(message.contains(QStringLiteral("\"%1\"").arg(project)), qPrintable(message));
         QVERIFY2(message.contains(address.server_text().section('/', 0, 2)), qPrintable(message));
@@ -679,7 +687,7 @@ void TestServerProject::window_opens_and_saves_on_the_version_it_opened()
 void TestServerProject::window_asks_for_a_password_the_server_wants()
 {
     const ServerAddress address = address_of(m_database, "north");
-    save_server_project(address, {sample_objects(1)[2]}, std::nullopt);
+    save_server_project(address, {mesh_object(201)}, std::nullopt);
     test::ErrorRecorder errors;
     HostWindow window({"/nonexistent"});
     QString prompt;
@@ -707,7 +715,7 @@ void TestServerProject::window_asks_for_a_password_the_server_wants()
 void TestServerProject::window_offers_another_name_when_someone_saved_meanwhile()
 {
     const ServerAddress address = address_of(m_database, "north");
-    const std::vector<ObjectRecord> base = {sample_objects(1)[2]};
+    const std::vector<ObjectRecord> base = {mesh_object(201)};
     save_server_project(address, base, std::nullopt);
     test::ErrorRecorder errors;
     HostWindow window({"/nonexistent"});
@@ -751,12 +759,12 @@ void TestServerProject::window_offers_another_name_when_someone_saved_meanwhile(
 void TestServerProject::window_replaces_an_existing_project_only_when_asked()
 {
     const ServerAddress address = address_of(m_database, "north");
-    const std::vector<ObjectRecord> theirs = {sample_objects(1)[2]};
+    const std::vector<ObjectRecord> theirs = {mesh_object(201)};
     save_server_project(address, theirs, std::nullopt);
     HostWindow window({"/nonexistent"});
     window.store->replace_all({});
     std::vector<std::unique_ptr<GeoObject>> mine;
-    mine.push_back(std::make_unique<GeoObject>(sample_objects(1)[0]));
+    mine.push_back(std::make_unique<GeoObject>(wells_object(1)));
     window.store->replace_all(std::move(mine));
 
     for (const char *choice : {"Cancel", "Replace"}) {
@@ -782,8 +790,8 @@ void TestServerProject::window_replaces_an_existing_project_only_when_asked()
 
 void TestServerProject::server_dialog_lists_the_projects()
 {
-    save_server_project(address_of(m_database, "north"), {sample_objects(1)[2]}, std::nullopt);
-    save_server_project(address_of(m_database, "alpha"), {sample_objects(1)[0]}, std::nullopt);
+    save_server_project(address_of(m_database, "north"), {mesh_object(201)}, std::nullopt);
+    save_server_project(address_of(m_database, "alpha"), {wells_object(1)}, std::nullopt);
     ServerProjectDialog dialog(ServerProjectDialog::Mode::Open);
     dialog.host->setText(cluster_folder());
     dialog.database->setText(m_database);
@@ -804,7 +812,7 @@ void TestServerProject::server_dialog_lists_the_projects()
     dialog.projects->setCurrentItem(dialog.projects->topLevelItem(1));
     const ServerAddress chosen = dialog.address();
     QCOMPARE(chosen.project, QString("north"));
-    COMPARE_OBJECTS(load_server_project(chosen), {sample_objects(1)[2]});
+    COMPARE_OBJECTS(load_server_project(chosen), {mesh_object(201)});
     // The password is never among the remembered settings.
     dialog.accept();
     QFile settings(CONF.path());
