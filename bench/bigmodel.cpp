@@ -17,6 +17,7 @@
 //          new file with one commit.
 // Reads come from the system's page cache (the files were just written).
 
+#include "benchoptions.h"
 #include "mapmeasure.h"
 
 #include "app/core/objectfile.h"
@@ -326,7 +327,13 @@ int main(int argc, char **argv)
                        {"rounds", "Measurements of each kind per size.", "n", "6"},
                        {"dir", "Folder for the project files.", "folder"},
                        {"keep", "Keep the project files."}});
-    parser.process(app);
+    if (const std::optional<int> status = parse_bench_options(
+            parser, "Opens and saves projects of one surface of millions of vertices in the real\n"
+                    "main window, each time in a fresh process and offscreen, beside the floor (the\n"
+                    "chunk table's load_chunks and store_chunks of the same arrays): time, peak\n"
+                    "memory, longest GUI stall and Cancel time; then map redraw, zoom, pan and plot\n"
+                    "times, and the time of kelvra PROJECT --screenshot FILE."))
+        return *status;
     QTemporaryDir temporary;
     const QString folder = parser.isSet("dir") ? parser.value("dir") : temporary.path();
     QDir().mkpath(folder);

@@ -15,7 +15,7 @@
 //   file    load_objects and save_objects of the project file
 // Times include connecting; peak memory is the process's resident peak.
 //
-//   serverproject [--sizes 1,5,25] [--rounds 3] [--dir FOLDER]
+//   serverproject [--sizes 1,5,25] [--rounds 3] [--dir FOLDER]   (--help says the same)
 
 #include "app/core/objectfile.h"
 #include "app/core/pgconnection.h"
@@ -24,11 +24,14 @@
 #include "host/sqlite_array.h"
 #include "utils/chunkcut.h"
 
+#include "benchoptions.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -267,6 +270,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.value(1) == "--child") {
+        QLoggingCategory::setFilterRules(QStringLiteral("kelvra.chunkcut.info=false"));
         try {
             for (const auto &[key, value] : measure(arguments.value(2), arguments.value(3), arguments.value(4),
                                                     arguments.value(5)))
@@ -281,7 +285,13 @@ int main(int argc, char **argv)
     parser.addOptions({{"sizes", "Millions of vertices, comma-separated.", "list", "1,5,25"},
                        {"rounds", "Measurements of each kind per size.", "n", "3"},
                        {"dir", "Folder for the project files.", "folder"}});
-    parser.process(app);
+    if (const std::optional<int> status = parse_bench_options(
+            parser, "Starts a throw-away PostgreSQL 15 server and opens and saves projects of one\n"
+                    "surface through it, each in a fresh process, taking turns with raw libpq moving\n"
+                    "the same blobs (the floor); prints times, ratios and peak memory beside the\n"
+                    "project file's open and save."))
+        return *status;
+    QLoggingCategory::setFilterRules(QStringLiteral("kelvra.chunkcut.info=false"));
     QTemporaryDir temporary;
     const QString folder = parser.isSet("dir") ? parser.value("dir") : temporary.path();
     QDir().mkpath(folder);

@@ -13,6 +13,7 @@ packages=(
     libsqlite3-dev
     libqwt-qt5-dev                                # the plotter dock's plot
     python3-dev pybind11-dev python3-numpy        # property scripts: embedded Python and numpy
+    libsegyio-dev                                 # SEG-Y seismic import and export
     libpq-dev                                     # projects on a PostgreSQL server
 )
 if [[ "${1:-}" == "--test" ]]; then

@@ -4,7 +4,7 @@
 <context>
     <name></name>
     <message id="Builds and inspects 3-D subsurface models.">
-        <location filename="../app/main.cpp" line="+75"/>
+        <location filename="../app/main.cpp" line="+76"/>
         <source></source>
         <translation>Erstellt und untersucht 3-D-Modelle des Untergrunds.</translation>
     </message>
@@ -48,8 +48,13 @@
         <source></source>
         <translation>Aufruf: %1 PROJEKT --script OBJEKT DATEI [--save AUSGABE]</translation>
     </message>
+    <message id="%1 did not open; no picture was taken.">
+        <location line="+30"/>
+        <source></source>
+        <translation>%1 wurde nicht geöffnet; es wurde kein Bild aufgenommen.</translation>
+    </message>
     <message id="Remove object...">
-        <location filename="../app/ui/hostwindow.cpp" line="+55"/>
+        <location filename="../app/ui/hostwindow.cpp" line="+49"/>
         <source></source>
         <translation>Objekt entfernen...</translation>
     </message>
@@ -99,7 +104,7 @@
         <translation>Eigenschaftsoperator...</translation>
     </message>
     <message id="Data explorer">
-        <location line="+24"/>
+        <location line="+22"/>
         <source></source>
         <translation>Datenexplorer</translation>
     </message>
@@ -118,8 +123,13 @@
         <source></source>
         <translation>Zeichenfläche exportieren...</translation>
     </message>
+    <message id="Mode switch">
+        <location line="+6"/>
+        <source></source>
+        <translation>Modusumschalter</translation>
+    </message>
     <message id="&amp;File">
-        <location line="+29"/>
+        <location line="+26"/>
         <source></source>
         <translation>&amp;Datei</translation>
     </message>
@@ -128,44 +138,50 @@
         <source></source>
         <translation>Projekt öffnen...</translation>
     </message>
-    <message id="Open project">
-        <location line="+1"/>
-        <source></source>
-        <translation>Projekt öffnen</translation>
-    </message>
     <message id="Open from server...">
-        <location line="+4"/>
+        <location line="+1"/>
         <source></source>
         <translation>Vom Server öffnen...</translation>
     </message>
+    <message id="Save to server...">
+        <location line="+7"/>
+        <source></source>
+        <translation>Auf dem Server speichern...</translation>
+    </message>
+    <message id="No object selected">
+        <location line="+260"/>
+        <source></source>
+        <translation>Kein Objekt ausgewählt</translation>
+    </message>
+    <message id="Open project">
+        <location filename="../app/ui/projectsession.cpp" line="+50"/>
+        <source></source>
+        <translation>Projekt öffnen</translation>
+    </message>
     <message id="Save project as...">
-        <location line="+1"/>
+        <location filename="../app/ui/hostwindow.cpp" line="-262"/>
         <source></source>
         <translation>Projekt speichern unter...</translation>
     </message>
     <message id="Save project">
-        <location line="+1"/>
+        <location line="-3"/>
+        <location filename="../app/ui/projectsession.cpp" line="-1"/>
         <source></source>
         <translation>Projekt speichern</translation>
     </message>
-    <message id="Save to server...">
-        <location line="+4"/>
-        <source></source>
-        <translation>Auf dem Server speichern...</translation>
-    </message>
     <message id="Load object...">
-        <location line="+2"/>
+        <location line="+7"/>
         <source></source>
         <translation>Objekt laden...</translation>
     </message>
     <message id="Save object...">
         <location line="+1"/>
-        <location line="+251"/>
+        <location line="+170"/>
         <source></source>
         <translation>Objekt speichern...</translation>
     </message>
     <message id="Preferences...">
-        <location line="-249"/>
+        <location line="-168"/>
         <source></source>
         <translation>Einstellungen...</translation>
     </message>
@@ -184,13 +200,18 @@
         <source></source>
         <translation>&amp;Eigenschaft</translation>
     </message>
+    <message id="In a dialog, F1 or its Help button explains the dialog.">
+        <location line="+14"/>
+        <source></source>
+        <translation>In einem Dialog erklärt F1 oder die Schaltfläche Hilfe den Dialog.</translation>
+    </message>
     <message id="&amp;View">
-        <location line="+4"/>
+        <location line="+7"/>
         <source></source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message id="&amp;Help">
-        <location line="+3"/>
+        <location line="-15"/>
         <source></source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -200,8 +221,8 @@
         <translation>Fehler melden...</translation>
     </message>
     <message id="About Kelvra">
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+2"/>
         <source></source>
         <translation>Über Kelvra</translation>
     </message>
@@ -210,8 +231,59 @@
         <source></source>
         <translation>Kelvra erstellt und untersucht 3-D-Modelle des Untergrunds.</translation>
     </message>
+    <message id="New viewer">
+        <location line="+9"/>
+        <source></source>
+        <translation>Neuer Betrachter</translation>
+    </message>
+    <message id="Current property">
+        <location line="+124"/>
+        <source></source>
+        <translation>Aktuelle Eigenschaft</translation>
+    </message>
+    <message id="Recent projects">
+        <location filename="../app/ui/projectsession.cpp" line="-15"/>
+        <source></source>
+        <translation>Zuletzt verwendete Projekte</translation>
+    </message>
+    <message id="Your changes will be lost if you do not save them.">
+        <location line="+6"/>
+        <source></source>
+        <translation>Ihre Änderungen gehen verloren, wenn Sie sie nicht speichern.</translation>
+    </message>
+    <message id="Untitled">
+        <location line="+29"/>
+        <source></source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message id="Do you want to save the changes to %1?">
+        <location line="+12"/>
+        <source></source>
+        <translation>Möchten Sie die Änderungen an %1 speichern?</translation>
+    </message>
+    <message id="Opening %1">
+        <location line="+13"/>
+        <source></source>
+        <translation>%1 wird geöffnet</translation>
+    </message>
+    <message id="Kelvra is opening %1; try again when that is done.">
+        <location line="+1"/>
+        <source></source>
+        <translation>Kelvra öffnet gerade %1; bitte versuchen Sie es erneut, wenn das abgeschlossen ist.</translation>
+    </message>
+    <message id="Saving %1">
+        <location line="+28"/>
+        <location filename="../app/ui/requests.cpp" line="+195"/>
+        <source></source>
+        <translation>%1 wird gespeichert</translation>
+    </message>
+    <message id="Kelvra is saving the project to %1; try again when that is done.">
+        <location line="+1"/>
+        <source></source>
+        <translation>Kelvra speichert gerade das Projekt nach %1; bitte versuchen Sie es erneut, wenn das abgeschlossen ist.</translation>
+    </message>
     <message id="Password">
-        <location line="+126"/>
+        <location line="+40"/>
         <location filename="../app/ui/serverdialog.cpp" line="+35"/>
         <source></source>
         <translation>Passwort</translation>
@@ -222,7 +294,7 @@
         <translation>Der Server %1 verlangt ein Passwort für das Projekt „%2“.</translation>
     </message>
     <message id="Save under another name...">
-        <location line="+15"/>
+        <location line="+16"/>
         <source></source>
         <translation>Unter anderem Namen speichern...</translation>
     </message>
@@ -230,32 +302,6 @@
         <location line="+3"/>
         <source></source>
         <translation>Ersetzen</translation>
-    </message>
-    <message id="Current property">
-        <location line="+71"/>
-        <source></source>
-        <translation>Aktuelle Eigenschaft</translation>
-    </message>
-    <message id="Opening %1">
-        <location line="-164"/>
-        <source></source>
-        <translation>%1 wird geöffnet</translation>
-    </message>
-    <message id="Kelvra is opening %1; try again when that is done.">
-        <location line="+1"/>
-        <source></source>
-        <translation>Kelvra öffnet gerade %1; bitte versuchen Sie es erneut, wenn das abgeschlossen ist.</translation>
-    </message>
-    <message id="Saving %1">
-        <location line="+39"/>
-        <location filename="../app/ui/requests.cpp" line="+159"/>
-        <source></source>
-        <translation>%1 wird gespeichert</translation>
-    </message>
-    <message id="Kelvra is saving the project to %1; try again when that is done.">
-        <location line="+1"/>
-        <source></source>
-        <translation>Kelvra speichert gerade das Projekt nach %1; bitte versuchen Sie es erneut, wenn das abgeschlossen ist.</translation>
     </message>
     <message id="Objects">
         <location filename="../app/ui/objecttreewidget.cpp" line="+22"/>
@@ -313,7 +359,7 @@
         <translation>Betrachter</translation>
     </message>
     <message id="Save bug report">
-        <location filename="../app/ui/requests.cpp" line="-112"/>
+        <location filename="../app/ui/requests.cpp" line="-127"/>
         <source></source>
         <translation>Fehlerbericht speichern</translation>
     </message>
@@ -323,7 +369,7 @@
         <translation>Textdateien (*.txt)</translation>
     </message>
     <message id="Loading %1">
-        <location line="+95"/>
+        <location line="+110"/>
         <source></source>
         <translation>%1 wird geladen</translation>
     </message>
@@ -391,6 +437,116 @@
         <location filename="../app/script/propertyscript.cpp" line="+93"/>
         <source></source>
         <translation>Das Skript auf „%1“ hat nichts geändert:</translation>
+    </message>
+    <message id="Clear list">
+        <location filename="../app/ui/recentprojects.cpp" line="+76"/>
+        <source></source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message id="The wellhead X/Y is taken from the file, not from the import options.">
+        <location filename="../app/formats/lasformat.cpp" line="+148"/>
+        <source></source>
+        <translation>Die X/Y-Position des Bohrlochkopfs stammt aus der Datei, nicht aus den Importoptionen.</translation>
+    </message>
+    <message id="The datum is taken from the file, not from the import options.">
+        <location line="+7"/>
+        <source></source>
+        <translation>Das Bezugsniveau stammt aus der Datei, nicht aus den Importoptionen.</translation>
+    </message>
+    <message id="The wellhead of '%1' is not known: the well is placed at X = Y = 0 (Translate moves it).">
+        <location line="+11"/>
+        <source></source>
+        <translation>Der Bohrlochkopf von „%1“ ist nicht bekannt: Die Bohrung steht bei X = Y = 0 (Verschieben bewegt sie).</translation>
+    </message>
+    <message id="The datum (elevation of MD 0) of '%1' is not known: MD 0 is placed at Z = 0.">
+        <location line="+6"/>
+        <source></source>
+        <translation>Das Bezugsniveau (Höhe von MD 0) von „%1“ ist nicht bekannt: MD 0 liegt bei Z = 0.</translation>
+    </message>
+    <message id="The file holds the well's X, Y and Z: the well path file is not used.">
+        <location line="+58"/>
+        <source></source>
+        <translation>Die Datei enthält X, Y und Z der Bohrung: Die Bohrpfaddatei wird nicht verwendet.</translation>
+    </message>
+    <message id="Tops of wells that are not imported are left out: %1.">
+        <location line="+84"/>
+        <source></source>
+        <translation>Horizontmarken von Bohrungen, die nicht importiert werden, bleiben weg: %1.</translation>
+    </message>
+    <message id="The tops file holds no tops of the well '%1'.">
+        <location line="+4"/>
+        <source></source>
+        <translation>Die Datei der Horizontmarken enthält keine Marken der Bohrung „%1“.</translation>
+    </message>
+    <message id="%1 tops become the Label object '%2'.">
+        <location line="+76"/>
+        <source></source>
+        <translation>%1 Horizontmarken werden zum Label-Objekt „%2“.</translation>
+    </message>
+    <message id="IBM float">
+        <location filename="../app/formats/segyformat.cpp" line="+31"/>
+        <source></source>
+        <translation>IBM-Gleitkommazahlen</translation>
+    </message>
+    <message id="32-bit integers">
+        <location line="+1"/>
+        <source></source>
+        <translation>32-Bit-Ganzzahlen</translation>
+    </message>
+    <message id="16-bit integers">
+        <location line="+1"/>
+        <source></source>
+        <translation>16-Bit-Ganzzahlen</translation>
+    </message>
+    <message id="IEEE float">
+        <location line="+1"/>
+        <source></source>
+        <translation>IEEE-Gleitkommazahlen</translation>
+    </message>
+    <message id="8-bit integers">
+        <location line="+1"/>
+        <source></source>
+        <translation>8-Bit-Ganzzahlen</translation>
+    </message>
+    <message id="format %1">
+        <location line="+1"/>
+        <source></source>
+        <translation>Format %1</translation>
+    </message>
+    <message id="Inlines %1 to %2 (step %3), crosslines %4 to %5 (step %6), %7 traces.">
+        <location line="+289"/>
+        <source></source>
+        <translation>Inlines %1 bis %2 (Schritt %3), Crosslines %4 bis %5 (Schritt %6), %7 Spuren.</translation>
+    </message>
+    <message id="%1 samples from %2 to %3 ms, every %4 ms; %5, %6.">
+        <location line="+8"/>
+        <source></source>
+        <translation>%1 Abtastwerte von %2 bis %3 ms, alle %4 ms; %5, %6.</translation>
+    </message>
+    <message id="little-endian">
+        <location line="+6"/>
+        <source></source>
+        <translation>Little-Endian</translation>
+    </message>
+    <message id="big-endian">
+        <location line="+0"/>
+        <source></source>
+        <translation>Big-Endian</translation>
+    </message>
+    <message id="Text header:">
+        <location line="+26"/>
+        <source></source>
+        <translation>Textkopf:</translation>
+    </message>
+    <message id="The binary header says %1 samples per trace; the traces hold %2.">
+        <location filename="../app/formats/segylayout.cpp" line="+165"/>
+        <source></source>
+        <translation>Der Binärkopf nennt %1 Abtastwerte je Spur; die Spuren enthalten %2.</translation>
+    </message>
+    <message id="The trace headers hold no CDP X/Y: X is the crossline number and Y the inline number.">
+        <location line="+88"/>
+        <source></source>
+        <translation>Die Spurköpfe enthalten keine CDP-X/Y: X ist die Crossline-Nummer, Y die Inline-Nummer.</translation>
     </message>
     <message id="%1 on %2">
         <location filename="../app/core/projectlocation.cpp" line="+44"/>
@@ -519,12 +675,12 @@
         <translation>Projektname</translation>
     </message>
     <message id="Listing the projects on %1...">
-        <location line="+73"/>
+        <location line="+75"/>
         <source></source>
         <translation>Die Projekte auf %1 werden aufgelistet...</translation>
     </message>
     <message id="The server asks for a password: type it and list the projects again.">
-        <location line="+25"/>
+        <location line="+28"/>
         <source></source>
         <translation>Der Server verlangt ein Passwort: Geben Sie es ein und listen Sie die Projekte erneut auf.</translation>
     </message>

@@ -24,7 +24,7 @@
         <translation>Andockfenster des Diagramms</translation>
     </message>
     <message id="Hide all objects">
-        <location filename="../host/views/mapviewer.cpp" line="+94"/>
+        <location filename="../host/views/mapviewer.cpp" line="+100"/>
         <source></source>
         <translation>Alle Objekte ausblenden</translation>
     </message>
@@ -44,12 +44,12 @@
         <translation>Die Werte von %1 von %2 sind nicht eine reelle Zahl je Knoten</translation>
     </message>
     <message id="Viewer background colour">
-        <location line="+67"/>
+        <location line="+84"/>
         <source></source>
         <translation>Hintergrundfarbe des Betrachters</translation>
     </message>
     <message id="The Y/X ratio must be a positive number, not %1">
-        <location line="+23"/>
+        <location line="+31"/>
         <source></source>
         <translation>Das Verhältnis Y/X muss eine positive Zahl sein, nicht %1</translation>
     </message>
@@ -59,12 +59,12 @@
         <translation>Die Zeichenfläche kann nicht nach %1 geschrieben werden: %2</translation>
     </message>
     <message id="Cannot draw the map: %1">
-        <location line="+199"/>
+        <location line="+238"/>
         <source></source>
         <translation>Die Karte kann nicht gezeichnet werden: %1</translation>
     </message>
     <message id="No objects shown">
-        <location line="+33"/>
+        <location line="+39"/>
         <source></source>
         <translation>Keine Objekte angezeigt</translation>
     </message>
@@ -89,23 +89,28 @@
         <translation>Gitter anzeigen</translation>
     </message>
     <message id="Zoom to fit">
-        <location filename="../host/views/mapviewer.cpp" line="-538"/>
+        <location filename="../host/views/mapviewer.cpp" line="-608"/>
         <location filename="../host/views/plotwidget.cpp" line="+7"/>
         <source></source>
         <translation>Auf alles zoomen</translation>
     </message>
     <message id="Vertex">
-        <location filename="../host/views/propertyplot.cpp" line="+20"/>
+        <location filename="../host/views/propertyplot.cpp" line="+34"/>
         <source></source>
         <translation>Knoten</translation>
     </message>
-    <message id="%1: no property to plot">
+    <message id="%1 has no property to plot">
         <location line="+23"/>
         <source></source>
-        <translation>%1: keine Eigenschaft zum Darstellen</translation>
+        <translation>%1 hat keine Eigenschaft zum Darstellen</translation>
+    </message>
+    <message id="%1 holds %2 values, which cannot be plotted">
+        <location line="+5"/>
+        <source></source>
+        <translation>%1 enthält Werte vom Typ %2, die nicht dargestellt werden können</translation>
     </message>
     <message id="Value">
-        <location line="+15"/>
+        <location line="+49"/>
         <source></source>
         <translation>Wert</translation>
     </message>
@@ -125,7 +130,7 @@
         <translation>Optionen</translation>
     </message>
     <message id="Easting">
-        <location filename="../host/views/mapdecor.cpp" line="+91"/>
+        <location filename="../host/views/mapdecor.cpp" line="+92"/>
         <source></source>
         <translation>Ostwert</translation>
     </message>

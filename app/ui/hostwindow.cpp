@@ -1,14 +1,12 @@
 #include "app/ui/hostwindow.h"
 
-#include "app/core/objectfile.h"
 #include "app/core/objectstore.h"
-#include "app/core/pgconnection.h"
-#include "app/core/projectlocation.h"
 #include "app/ui/dataexplorer.h"
 #include "app/ui/objecttreewidget.h"
 #include "app/ui/preferencepages.h"
+#include "app/ui/projectsession.h"
+#include "app/ui/recentprojects.h"
 #include "app/ui/requests.h"
-#include "app/ui/serverdialog.h"
 #include "app/ui/storetasks.h"
 
 #include "host/easypluginwidget.h"
@@ -20,6 +18,7 @@
 #include "host/translation.h"
 #include "host/views/mapviewer.h"
 #include "host/views/propertyplot.h"
+#include "host/views/tabviewer.h"
 #include "widgets/dialogs.h"
 #include "widgets/pivotbar.h"
 
@@ -29,16 +28,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
-#include <QFileInfo>
-#include <QFileDialog>
-#include <QInputDialog>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTimer>
 
 namespace kelvra::app {
 namespace {
@@ -67,8 +61,6 @@ const MenuEntry kPropertyEntries[] = {
     {QT_TRID_NOOP("Property operator..."), Kind::PropertyOperator},
 };
 
-const QString kProjectFilter = QStringLiteral("DB files (*.db);;All files (*)");
-
 } // namespace
 
 HostWindow::HostWindow(const QStringList &plugin_folders, QWidget *parent)
@@ -78,10 +70,10 @@ HostWindow::HostWindow(const QStringList &plugin_folders, QWidget *parent)
     , explorer(new ExplorerPanel(objects))
     , tasks(new StoreTasks(store, this))
     , requests(new Requests(store, objects, tasks, this))
+    , project(new ProjectSession(this))
     , m_plugins(plugin_folders.isEmpty() ? std::make_unique<QtPluginsManager>()
                                          : std::make_unique<QtPluginsManager>(plugin_folders))
 {
-    setWindowTitle(QStringLiteral("Kelvra"));
     setObjectName(QStringLiteral("HostWindow"));
     objects->main = this;
     treebase = objects;
@@ -96,14 +88,16 @@ HostWindow::HostWindow(const QStringList &plugin_folders, QWidget *parent)
     act_plot_aspect = new QAction(_("Aspect ratio..."), this);
     act_bkgd_color = new QAction(_("Background colour..."), this);
     canvas_export_action = new QAction(_("Export canvas..."), this);
-    create_menus();
     statusBar(); // where the map viewers tell what lies under the cursor
 
     pivotbar = new PivotBar(this);
     pivotbar->setObjectName(QStringLiteral("pivotbar"));
+    // Its title names it where the window lists its bars and docks.
+    pivotbar->setWindowTitle(_("Mode switch"));
     addToolBar(pivotbar);
     load_dock_plugins();
     arrange_docks(explorer_dock);
+    create_menus();
 
     connect(objects, &ObjectTreeWidget::checks_changed, this, &HostWindow::show_checked);
     connect(objects, &ObjectTreeWidget::object_menu_requested, this, &HostWindow::show_object_menu);
@@ -117,6 +111,7 @@ HostWindow::HostWindow(const QStringList &plugin_folders, QWidget *parent)
         forget_missing_objects();
         plot_selection();
     });
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, project, &ProjectSession::commit_data);
     resize(1200, 760);
 }
 
@@ -125,18 +120,15 @@ HostWindow::~HostWindow() = default;
 void HostWindow::create_menus()
 {
     QMenu *file = menuBar()->addMenu(_("&File"));
-    file->addAction(_("Open project..."), this, [this] {
-        const QString path = QFileDialog::getOpenFileName(this, _("Open project"), {}, kProjectFilter);
-        if (!path.isEmpty())
-            guarded([&] { open_project(path); });
-    });
-    file->addAction(_("Open from server..."), this, [this] { guarded([this] { open_from_server(); }); });
-    file->addAction(_("Save project as..."), this, [this] {
-        const QString path = QFileDialog::getSaveFileName(this, _("Save project"), {}, kProjectFilter);
-        if (!path.isEmpty())
-            guarded([&] { save_project(path); });
-    });
-    file->addAction(_("Save to server..."), this, [this] { guarded([this] { save_to_server(); }); });
+    file->addAction(_("Open project..."), project, &ProjectSession::choose_and_open, QKeySequence::Open);
+    file->addAction(_("Open from server..."), project, &ProjectSession::choose_server_and_open);
+    file->addMenu(project->recent->menu());
+    file->addAction(_("Save project"), this, [this] { guarded([this] { project->save(); }); }, QKeySequence::Save);
+    // Ctrl+Shift+S and Ctrl+Q named outright: not every desktop's key
+    // scheme binds the standard keys SaveAs and Quit.
+    file->addAction(_("Save project as..."), this, [this] { guarded([this] { project->save_as(); }); },
+                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    file->addAction(_("Save to server..."), this, [this] { guarded([this] { project->save_to_server(); }); });
     file->addSeparator();
     file->addAction(_("Load object..."), this, [this] { requests->open(Kind::LoadObject); });
     file->addAction(_("Save object..."), this, [this] { requests->open(Kind::SaveObject); });
@@ -144,7 +136,7 @@ void HostWindow::create_menus()
     file->addAction(ima::icon(QStringLiteral("configure")), _("Preferences..."), this,
                     &HostWindow::show_preferences);
     file->addSeparator();
-    file->addAction(_("Quit"), this, &QWidget::close, QKeySequence::Quit);
+    file->addAction(_("Quit"), this, &QWidget::close, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *object = menuBar()->addMenu(_("&Object"));
     for (const MenuEntry &entry : kObjectEntries)
@@ -153,15 +145,57 @@ void HostWindow::create_menus()
     for (const MenuEntry &entry : kPropertyEntries)
         property->addAction(_(entry.text), this, [this, kind = entry.kind] { requests->open(kind); });
 
-    QMenu *view = menuBar()->addMenu(_("&View"));
-    view->addActions({act_plot_aspect, act_bkgd_color, canvas_export_action});
+    create_view_menu();
 
     QMenu *help = menuBar()->addMenu(_("&Help"));
     help->addAction(_("Report bug..."), this, [this] { requests->open(Kind::ReportBug); });
-    help->addAction(_("About Kelvra"), this, [this] {
-        QMessageBox::about(this, _("About Kelvra"),
-                           _("Kelvra builds and inspects 3-D subsurface models."));
-    });
+    // F1 in a dialog shows that dialog's help; here, what the program is.
+    help->addAction(
+        _("About Kelvra"), this,
+        [this] {
+            QMessageBox::about(this, _("About Kelvra"),
+                               _("Kelvra builds and inspects 3-D subsurface models.") + QStringLiteral("\n\n")
+                                   + _("In a dialog, F1 or its Help button explains the dialog."));
+        },
+        QKeySequence::HelpContents);
+}
+
+void HostWindow::create_view_menu()
+{
+    QMenu *view = menuBar()->addMenu(_("&View"));
+    view->addAction(_("New viewer"), this, [this] { guarded([this] { new_viewer(); }); }, QKeySequence::AddTab)
+        ->setEnabled(viewer_tabs() != nullptr);
+    // The window's New viewer answers Ctrl+T wherever the focus is; the
+    // tabs' own action on the same key would make both ambiguous.
+    if (TabViewer *tabs = viewer_tabs())
+        tabs->act_new_viewer->setShortcuts({});
+    view->addSeparator();
+    view->addActions({act_plot_aspect, act_bkgd_color, canvas_export_action});
+    view->addSeparator();
+    // Every dock and bar can be closed; here each comes back.
+    for (QDockWidget *dock : findChildren<QDockWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        view->addAction(dock->toggleViewAction());
+    view->addAction(pivotbar->toggleViewAction());
+}
+
+TabViewer *HostWindow::viewer_tabs() const
+{
+    return findChild<TabViewer *>();
+}
+
+void HostWindow::new_viewer()
+{
+    TabViewer *tabs = viewer_tabs();
+    if (!tabs)
+        return;
+    for (QWidget *up = tabs->parentWidget(); up; up = up->parentWidget()) {
+        if (auto *dock = qobject_cast<QDockWidget *>(up)) {
+            dock->show();
+            dock->raise();
+            break;
+        }
+    }
+    tabs->new_viewer();
 }
 
 void HostWindow::load_dock_plugins()
@@ -202,37 +236,9 @@ void HostWindow::add_dockwidget(EasyPluginWidget *plugin)
     plugin->create_dockwidget(Qt::RightDockWidgetArea);
 }
 
-BackgroundTask *HostWindow::open_project(const QString &path)
+BackgroundTask *HostWindow::open_project(const QString &path, std::function<void(bool)> ended)
 {
-    return open_location(ProjectLocation::from_text(path));
-}
-
-BackgroundTask *HostWindow::open_location(const ProjectLocation &where)
-{
-    auto location = std::make_shared<ProjectLocation>(where);
-    auto records = std::make_shared<std::vector<ObjectRecord>>();
-    StoreTask task{
-        _("Opening %1").arg(location->name()),
-        _("Kelvra is opening %1; try again when that is done.").arg(location->text()),
-        [location, records](Progress &progress) { *records = load_project(*location, &progress); },
-        [this, location, records] {
-            std::vector<std::unique_ptr<GeoObject>> opened;
-            for (ObjectRecord &record : *records)
-                opened.push_back(std::make_unique<GeoObject>(std::move(record)));
-            store->replace_all(std::move(opened));
-            set_location(*location);
-            present_project();
-        },
-    };
-    task.failed = [this, where](const std::exception &error) { return take_server_refusal(error, where, false); };
-    return tasks->start(std::move(task));
-}
-
-void HostWindow::set_location(const ProjectLocation &location)
-{
-    m_location = location;
-    setWindowFilePath(location.is_server() ? QString() : location.path());
-    setWindowTitle(location.is_server() ? location.title() + QStringLiteral(" - Kelvra") : QStringLiteral("Kelvra"));
+    return project->open(path, std::move(ended));
 }
 
 void HostWindow::present_project()
@@ -243,104 +249,9 @@ void HostWindow::present_project()
         objects->select(names.first());
 }
 
-BackgroundTask *HostWindow::save_project(const QString &path)
+BackgroundTask *HostWindow::save_project(const QString &path, std::function<void(bool)> ended)
 {
-    return save_location(save_target(path, m_location));
-}
-
-BackgroundTask *HostWindow::save_location(const ProjectLocation &where)
-{
-    auto location = std::make_shared<ProjectLocation>(where);
-    StoreTask task{
-        _("Saving %1").arg(location->name()),
-        _("Kelvra is saving the project to %1; try again when that is done.").arg(location->text()),
-        [location, records = store->records()](Progress &progress) {
-            kelvra::app::save_project(*location, records, &progress);
-        },
-        [this, location] { set_location(*location); },
-        {},
-        true,
-    };
-    task.failed = [this, where](const std::exception &error) { return take_server_refusal(error, where, true); };
-    return tasks->start(std::move(task));
-}
-
-bool HostWindow::take_server_refusal(const std::exception &error, const ProjectLocation &location, bool saving)
-{
-    // Answered once the task has ended: a prompt, or a choice of what to do.
-    if (dynamic_cast<const PasswordNeeded *>(&error)) {
-        QTimer::singleShot(0, this, [this, location, saving] { guarded([&] { ask_password(location, saving); }); });
-        return true;
-    }
-    if (const auto *conflict = dynamic_cast<const ProjectConflict *>(&error)) {
-        QTimer::singleShot(0, this, [this, location, message = QString::fromUtf8(conflict->what()),
-                                     current = conflict->current()] {
-            guarded([&] { resolve_conflict(location, message, current); });
-        });
-        return true;
-    }
-    return false;
-}
-
-void HostWindow::ask_password(ProjectLocation location, bool saving)
-{
-    bool ok = false;
-    const QString password = QInputDialog::getText(
-        this, _("Password"),
-        _("The server %1 asks for a password for project \"%2\".").arg(location.address().server_text(),
-                                                                        location.address().project),
-        QLineEdit::Password, {}, &ok);
-    if (!ok)
-        return;
-    location.set_password(password);
-    if (saving)
-        save_location(location);
-    else
-        open_location(location);
-}
-
-void HostWindow::resolve_conflict(ProjectLocation location, const QString &message, const ServerProjectInfo &current)
-{
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Kelvra"), message, QMessageBox::Cancel, this);
-    QPushButton *rename = box.addButton(_("Save under another name..."), QMessageBox::AcceptRole);
-    // Saving as a project that exists, rather than over one changed since
-    // it was opened: the user may replace it, knowing whose it is.
-    QPushButton *replace = location.version ? nullptr : box.addButton(_("Replace"), QMessageBox::DestructiveRole);
-    box.exec();
-    if (box.clickedButton() == rename) {
-        save_to_server(location.address());
-    } else if (replace && box.clickedButton() == replace) {
-        location.version = current.version;
-        save_location(location);
-    }
-}
-
-void HostWindow::open_from_server()
-{
-    ServerProjectDialog dialog(ServerProjectDialog::Mode::Open, this);
-    if (m_location.is_server())
-        dialog.set_address(m_location.address());
-    if (!dialog.database->text().isEmpty())
-        dialog.list_projects();
-    if (dialog.exec() == QDialog::Accepted)
-        open_location(ProjectLocation::server(dialog.address()));
-}
-
-void HostWindow::save_to_server(const std::optional<ServerAddress> &initial)
-{
-    ServerProjectDialog dialog(ServerProjectDialog::Mode::Save, this);
-    if (initial)
-        dialog.set_address(*initial);
-    else if (m_location.is_server())
-        dialog.set_address(m_location.address());
-    if (!dialog.database->text().isEmpty())
-        dialog.list_projects();
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    ProjectLocation target = ProjectLocation::server(dialog.address());
-    if (target.same_project(m_location))
-        target.version = m_location.version;
-    save_location(target);
+    return project->save_to(path, std::move(ended));
 }
 
 void HostWindow::show_preferences()
@@ -477,7 +388,7 @@ void HostWindow::plot_selection()
     if (const GeoObject *object = objects->selected_object())
         plot->show_property(*object);
     else
-        plot->clear_plot();
+        plot->clear_plot(_("No object selected"));
 }
 
 void HostWindow::closeEvent(QCloseEvent *event)
@@ -494,6 +405,17 @@ void HostWindow::closeEvent(QCloseEvent *event)
         }
         return;
     }
+    // Changes not saved: the user saves (closing once the save succeeded),
+    // discards them, or keeps the window open.
+    if (project->modified() && !m_close_settled) {
+        event->ignore();
+        project->settle_then([this] {
+            m_close_settled = true;
+            close();
+        });
+        return;
+    }
+    m_close_settled = false;
     tasks->cancel_and_wait();
     for (EasyPluginWidget *plugin : dock_plugins) {
         if (!plugin->closing_plugin(true)) {

@@ -4,24 +4,21 @@
 // explorer's check marks, the mode switch toolbar, the viewer and plotter
 // docks loaded as plug-ins, and menus that open every dialog.
 
-#include "app/core/projectlocation.h"
-#include "app/core/serverproject.h"
-
 #include "host/mainwindow.h"
 
 #include <QList>
-
-class QDockWidget;
 #include <QString>
 
-#include <exception>
+#include <functional>
 #include <memory>
-#include <optional>
+
+class QDockWidget;
 
 namespace kelvra {
 class MapViewer;
 class PivotBar;
 class QtPluginsManager;
+class TabViewer;
 } // namespace kelvra
 
 namespace kelvra::app {
@@ -30,6 +27,7 @@ class ExplorerPanel;
 class ObjectStore;
 class BackgroundTask;
 class ObjectTreeWidget;
+class ProjectSession;
 class Requests;
 class StoreTasks;
 
@@ -46,26 +44,15 @@ public:
     // Replaces the objects with those of a project (a file, or a server
     // project for a postgresql:// URI), read on a worker
     // thread; the window shows what it showed until all are read. Returns
-    // the task; errors go to the error handler when it ends. Throws
-    // ValueError while another file task runs.
-    BackgroundTask *open_project(const QString &path);
-    // Writes every object into a project (file or server) on a worker
-    // thread; the store refuses changes until it is written. Saving to the
-    // server project that was opened builds on the version opened.
-    BackgroundTask *save_project(const QString &path);
-    // The same for a location, which may carry a password typed before.
-    // A server that asks for a password gets a prompt and the work starts
-    // again; a save refused because someone else saved the project offers
-    // to save under another name (and, for a project that merely exists,
-    // to replace it).
-    BackgroundTask *open_location(const ProjectLocation &location);
-    BackgroundTask *save_location(const ProjectLocation &location);
-    // File > Open from server... and Save to server...: the server dialog,
-    // then the open or save.
-    void open_from_server();
-    void save_to_server(const std::optional<ServerAddress> &initial = std::nullopt);
-    // The project opened or saved last, empty before the first.
-    const ProjectLocation &location() const { return m_location; }
+    // the task; errors go to the error handler when it ends, then ended (if
+    // given) learns whether the project was opened. Throws ValueError while
+    // another file task runs. Asks nothing: see project->open_settled().
+    BackgroundTask *open_project(const QString &path, std::function<void(bool)> ended = {});
+    // Writes every object into a project (file or server project) on a
+    // worker thread; the store refuses changes until it is written. Once
+    // written, it is the project Save writes to and the window is no
+    // longer marked modified.
+    BackgroundTask *save_project(const QString &path, std::function<void(bool)> ended = {});
     // Shows every object in the current viewer and selects the first, so
     // that the plot shows its current property.
     void present_project();
@@ -73,12 +60,17 @@ public:
     void show_preferences();
     // Checks exactly these objects and shows them in the current viewer.
     void show_objects(const QStringList &names);
+    // Opens a new viewer tab, bringing the viewer dock back if it was closed.
+    void new_viewer();
 
     ObjectStore *const store;
     ObjectTreeWidget *const objects;
     ExplorerPanel *const explorer;
     StoreTasks *const tasks;
     Requests *const requests;
+    // The project (file or server project), the modified mark and the
+    // unsaved-changes question.
+    ProjectSession *const project;
     PivotBar *pivotbar = nullptr;
     QList<EasyPluginWidget *> dock_plugins;
 
@@ -87,6 +79,9 @@ protected:
 
 private:
     void create_menus();
+    void create_view_menu();
+    // The viewer dock's tabs, or nullptr without the viewer plug-in.
+    TabViewer *viewer_tabs() const;
     void load_dock_plugins();
     void arrange_docks(QDockWidget *explorer_dock);
     void show_object_menu(const QString &name, const QPoint &position);
@@ -101,16 +96,9 @@ private:
     void forget_missing_objects();
     void plot_selection();
 
-    // Takes the project's location as the window's: title and saves.
-    void set_location(const ProjectLocation &location);
-    // Takes care of a password request or a conflict of a server task.
-    bool take_server_refusal(const std::exception &error, const ProjectLocation &location, bool saving);
-    void ask_password(ProjectLocation location, bool saving);
-    void resolve_conflict(ProjectLocation location, const QString &message, const ServerProjectInfo &current);
-
     std::unique_ptr<QtPluginsManager> m_plugins;
-    ProjectLocation m_location;
     QMetaObject::Connection m_close_after_save; // set while closing waits for a save
+    bool m_close_settled = false; // the unsaved changes were settled for this close
 };
 
 } // namespace kelvra::app

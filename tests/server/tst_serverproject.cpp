@@ -12,6 +12,8 @@
 
 #include "app/core/objectstore.h"
 #include "app/ui/hostwindow.h"
+#include "app/ui/projectsession.h"
+#include "app/ui/recentprojects.h"
 #include "app/ui/serverdialog.h"
 #include "app/ui/storetasks.h"
 
@@ -26,6 +28,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocalServer>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -268,6 +271,7 @@ private Q_SLOTS:
     void refusals_name_server_project_and_reason();
     void window_opens_and_saves_on_the_version_it_opened();
     void window_asks_for_a_password_the_server_wants();
+    void recent_projects_and_unsaved_question_name_the_server_project();
     void window_offers_another_name_when_someone_saved_meanwhile();
     void window_replaces_an_existing_project_only_when_asked();
     void server_dialog_lists_the_projects();
@@ -662,15 +666,15 @@ void TestServerProject::window_opens_and_saves_on_the_version_it_opened()
     save_server_project(address, sample_objects(1), std::nullopt);
     test::ErrorRecorder errors;
     HostWindow window({"/nonexistent"});
-    window.open_location(ProjectLocation::server(address));
+    window.project->open_location(ProjectLocation::server(address));
     QVERIFY(finish(window));
     QCOMPARE(window.store->object_names(), QStringList({"wells", "top reservoir", "fault"}));
     QVERIFY2(window.windowTitle().contains("north"), qPrintable(window.windowTitle()));
-    QCOMPARE(window.location().text(), address.text());
-    QVERIFY(!window.location().text().contains("postgres:postgres"));
+    QCOMPARE(window.project->location().text(), address.text());
+    QVERIFY(!window.project->location().text().contains("postgres:postgres"));
 
     window.store->remove_object("fault");
-    window.save_location(window.location());
+    window.project->save_location(window.project->location());
     QVERIFY(finish(window));
     QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
     std::int64_t version = 0;
@@ -678,7 +682,7 @@ void TestServerProject::window_opens_and_saves_on_the_version_it_opened()
     QCOMPARE(version, std::int64_t(2));
     QCOMPARE(saved.size(), std::size_t(2));
     // Saved again on the version it saved.
-    window.save_location(window.location());
+    window.project->save_location(window.project->location());
     QVERIFY(finish(window));
     load_server_project(address, nullptr, &version);
     QCOMPARE(version, std::int64_t(3));
@@ -705,11 +709,44 @@ void TestServerProject::window_asks_for_a_password_the_server_wants()
     QVERIFY2(prompt.contains("\"north\""), qPrintable(prompt));
     QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
     // The password stays in memory for the save, and out of the text.
-    QCOMPARE(window.location().address().password, QString("postgres"));
-    QVERIFY(!window.location().text().contains("postgres:postgres"));
-    window.save_location(window.location());
+    QCOMPARE(window.project->location().address().password, QString("postgres"));
+    QVERIFY(!window.project->location().text().contains("postgres:postgres"));
+    window.project->save_location(window.project->location());
     QVERIFY(finish(window));
     QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+}
+
+void TestServerProject::recent_projects_and_unsaved_question_name_the_server_project()
+{
+    const ServerAddress address = address_of(m_database, "north");
+    save_server_project(address, {mesh_object(201)}, std::nullopt);
+    test::ErrorRecorder errors;
+    HostWindow window({"/nonexistent"});
+    window.project->recent->clear();
+    // Typed with the password in the URI.
+    const QString typed = QString(address.conninfo).replace("postgresql://postgres@", "postgresql://postgres:postgres@")
+        + "?project=north";
+    QVERIFY(typed.contains(":postgres@"));
+    window.open_project(typed);
+    QVERIFY(finish(window));
+    QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+    QCOMPARE(window.project->recent->paths(), QStringList{address.text()});
+    QVERIFY(!address.text().contains(":postgres@"));
+    Q_EMIT window.project->recent->menu()->aboutToShow();
+    QVERIFY(window.project->recent->menu()->actions().first()->isEnabled());
+
+    // A change, then another project: the question names this one.
+    window.store->remove_object("fault");
+    QString question;
+    window.project->ask_unsaved = [&](const QString &text) {
+        question = text;
+        return QMessageBox::Save;
+    };
+    window.project->open_settled(address.with_project("other").text());
+    QTRY_VERIFY_WITH_TIMEOUT(!question.isEmpty(), 20000);
+    QVERIFY2(question.contains("north"), qPrintable(question));
+    // Saved on the server before going on.
+    QTRY_VERIFY_WITH_TIMEOUT(load_server_project(address).empty(), 20000);
 }
 
 void TestServerProject::window_offers_another_name_when_someone_saved_meanwhile()
@@ -719,7 +756,7 @@ void TestServerProject::window_offers_another_name_when_someone_saved_meanwhile(
     save_server_project(address, base, std::nullopt);
     test::ErrorRecorder errors;
     HostWindow window({"/nonexistent"});
-    window.open_location(ProjectLocation::server(address));
+    window.project->open_location(ProjectLocation::server(address));
     QVERIFY(finish(window));
     // Someone else saves meanwhile.
     std::vector<ObjectRecord> theirs = base;
@@ -746,9 +783,9 @@ void TestServerProject::window_offers_another_name_when_someone_saved_meanwhile(
                 button->click();
         }
     }, 20000);
-    window.save_location(window.location());
+    window.project->save_location(window.project->location());
     QVERIFY(finish(window));
-    QTRY_VERIFY_WITH_TIMEOUT(window.location().address().project == "north (mine)", 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(window.project->location().address().project == "north (mine)", 20000);
     QVERIFY(finish(window));
     QVERIFY2(refusal.contains("postgres") && refusal.contains("\"north\""), qPrintable(refusal));
     COMPARE_OBJECTS(load_server_project(address), theirs);
@@ -776,7 +813,7 @@ void TestServerProject::window_replaces_an_existing_project_only_when_asked()
                     button->click();
             }
         }, 20000);
-        window.save_location(ProjectLocation::server(address));
+        window.project->save_location(ProjectLocation::server(address));
         QVERIFY(finish(window));
         QVERIFY(test::modal_was_handled());
         QVERIFY(finish(window));
