@@ -735,14 +735,15 @@ void TestServerProject::recent_projects_and_unsaved_question_name_the_server_pro
     Q_EMIT window.project->recent->menu()->aboutToShow();
     QVERIFY(window.project->recent->menu()->actions().first()->isEnabled());
 
-    // A change, then another project: the question names this one.
+    // A change, then File > Open: the question names this project.
     window.store->remove_object("fault");
     QString question;
     window.project->ask_unsaved = [&](const QString &text) {
         question = text;
         return QMessageBox::Save;
     };
-    window.project->open_settled(address.with_project("other").text());
+    window.project->ask_file = [](bool) { return QString(); };
+    window.project->choose_and_open();
     QTRY_VERIFY_WITH_TIMEOUT(!question.isEmpty(), 20000);
     QVERIFY2(question.contains("north"), qPrintable(question));
     // Saved on the server before going on.
