@@ -24,6 +24,7 @@
 #include "host/errorhandler.h"
 #include "host/errors.h"
 #include "host/logging.h"
+#include "host/nativepath.h"
 #include "host/translation.h"
 
 #include <QApplication>
@@ -94,7 +95,8 @@ int main(int argc, char **argv)
     parser.addPositionalArgument(QStringLiteral("project"), kelvra::_("The project file, or server project (postgresql://...), to open."));
     parser.addPositionalArgument(QStringLiteral("file"), kelvra::_("With --script: the script file."),
                                  QStringLiteral("[file]"));
-    parser.process(*app);
+    // File names as the system holds them, also those that are not UTF-8.
+    parser.process(kelvra::native_arguments(argc, argv));
 
     if (parser.isSet(save) && !parser.isSet(script)) {
         // A copy of the project: between files and servers, either way.

@@ -2,7 +2,7 @@
 // floors: the chunk table's own load_chunks and store_chunks of the same
 // arrays.
 //
-//     bigmodel [--sizes 1,5,25] [--rounds 6] [--dir FOLDER] [--keep]
+//     bigmodel [--sizes 1,5,25] [--rounds 6] [--dir FOLDER] [--keep] [--checks]
 //
 // For each size (millions of vertices) it writes a project of one surface
 // (X, Y, Z and one property float64, one property float32) with the
@@ -15,6 +15,10 @@
 //          then it saves the project back: time and longest stall;
 //   floor  load_chunks of the five arrays, then store_chunks of them into a
 //          new file with one commit.
+//   checks load_objects of the project, and of a copy without its
+//          kelvra_checksums table, which opens with SQLite's own checks
+//          only: what checking every chunk against its checksum costs.
+//          --checks measures only this.
 // Reads come from the system's page cache (the files were just written).
 
 #include "benchoptions.h"
@@ -29,6 +33,7 @@
 #include "host/sqlite.h"
 #include "host/views/mapviewer.h"
 #include "utils/chunkstore.h"
+#include "utils/crc32c.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -42,6 +47,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -267,6 +273,46 @@ Figures measure_floor(const QString &project, const QString &copy)
     return {{"open", loaded}, {"peak", peak}, {"save", stored}};
 }
 
+double cpu_seconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+// The project's objects read by load_objects, as an open reads them: the
+// time, and the processor time, which other work on a shared machine
+// disturbs less.
+Figures measure_load(const QString &project)
+{
+    QElapsedTimer clock;
+    const double cpu = cpu_seconds();
+    clock.start();
+    const std::vector<ObjectRecord> objects = load_objects(project);
+    const double open = clock.nsecsElapsed() / 1e9, open_cpu = cpu_seconds() - cpu;
+    // The CRC-32C of every array once more, from memory: what the checks
+    // add at most (in the open they sum each piece while it is in cache).
+    clock.restart();
+    std::uint32_t crc = 0;
+    for (const ObjectRecord &object : objects) {
+        for (const QString &key : object.prop.keys())
+            crc ^= crc32c(0, object.prop.value(key).bytes(), std::size_t(object.prop.value(key).nbytes()));
+    }
+    const double sums = clock.nsecsElapsed() / 1e9;
+    Q_UNUSED(crc) // a call into the library, which no compiler leaves out
+    return {{"open", open}, {"cpu", open_cpu}, {"sums", sums}};
+}
+
+// A copy of the project without checksums, as an older version or another
+// program writes it.
+void write_unchecked_copy(const QString &project, const QString &copy)
+{
+    QFile::remove(copy);
+    QFile::copy(project, copy);
+    sqlite::Connection db(copy, sqlite::Conversion::None);
+    db.exec(QStringLiteral("DROP TABLE kelvra_checksums"));
+}
+
 // `kelvra PROJECT --screenshot FILE` as a user runs it, start to exit.
 double screenshot_seconds(const QString &project, const QString &picture)
 {
@@ -304,8 +350,9 @@ Figures run_child(const QString &mode, const QString &project, const QString &co
 int child_main(const QStringList &arguments)
 {
     const QString mode = arguments.value(0), project = arguments.value(1), copy = arguments.value(2);
-    const Figures figures = mode == QLatin1String("host") ? measure_host(project, copy)
-                                                           : measure_floor(project, copy);
+    const Figures figures = mode == QLatin1String("host")   ? measure_host(project, copy)
+                          : mode == QLatin1String("load") ? measure_load(project)
+                                                          : measure_floor(project, copy);
     for (const auto &[key, value] : figures)
         std::printf("%s=%.6f\n", qPrintable(key), value);
     return 0;
@@ -326,32 +373,66 @@ int main(int argc, char **argv)
     parser.addOptions({{"sizes", "Millions of vertices, comma-separated.", "list", "1,5,25"},
                        {"rounds", "Measurements of each kind per size.", "n", "6"},
                        {"dir", "Folder for the project files.", "folder"},
-                       {"keep", "Keep the project files."}});
+                       {"keep", "Keep the project files."},
+                       {"checks", "Measure only what the checks on open cost."}});
     if (const std::optional<int> status = parse_bench_options(
             parser, "Opens and saves projects of one surface of millions of vertices in the real\n"
                     "main window, each time in a fresh process and offscreen, beside the floor (the\n"
                     "chunk table's load_chunks and store_chunks of the same arrays): time, peak\n"
                     "memory, longest GUI stall and Cancel time; then map redraw, zoom, pan and plot\n"
-                    "times, and the time of kelvra PROJECT --screenshot FILE."))
+                    "times, and the time of kelvra PROJECT --screenshot FILE; and what the checks on\n"
+                    "open cost (load_objects with and without checksums)."))
         return *status;
     QTemporaryDir temporary;
     const QString folder = parser.isSet("dir") ? parser.value("dir") : temporary.path();
     QDir().mkpath(folder);
     const int rounds = std::max(1, parser.value("rounds").toInt());
 
-    std::printf("Open and save of one surface (X, Y, Z, one float64 and one float32 property),\n"
-                "each figure the median of %d fresh processes, each ratio the median of the\n"
-                "rounds' host / floor; floor: load_chunks / store_chunks of the same arrays\n"
-                "alone. Reads come from the page cache; saves end with fsync.\n\n", rounds);
-    std::printf("%9s %9s | %7s %7s %6s | %7s %7s %6s | %9s %9s %9s | %7s %7s %7s | %8s\n", "vertices",
-                "data MiB", "open s", "floor", "ratio", "save s", "floor", "ratio", "peak MiB", "floor", "target",
-                "stall o", "stall s", "stall r", "cancel s");
-    QStringList maps;
+    if (!parser.isSet("checks")) {
+        std::printf("Open and save of one surface (X, Y, Z, one float64 and one float32 property),\n"
+                    "each figure the median of %d fresh processes, each ratio the median of the\n"
+                    "rounds' host / floor; floor: load_chunks / store_chunks of the same arrays\n"
+                    "alone. Reads come from the page cache; saves end with fsync.\n\n", rounds);
+        std::printf("%9s %9s | %7s %7s %6s | %7s %7s %6s | %9s %9s %9s | %7s %7s %7s | %8s\n", "vertices",
+                    "data MiB", "open s", "floor", "ratio", "save s", "floor", "ratio", "peak MiB", "floor",
+                    "target", "stall o", "stall s", "stall r", "cancel s");
+    }
+    QStringList maps, checks;
     for (const QString &size : parser.value("sizes").split(QLatin1Char(','))) {
         const auto vertices = std::int64_t(size.toDouble() * 1e6);
         const QString project = QDir(folder).filePath(QStringLiteral("bigmodel-%1M.db").arg(size));
         const QString copy = QDir(folder).filePath(QStringLiteral("bigmodel-%1M-copy.db").arg(size));
         write_project(project, vertices);
+        const QString unchecked = QDir(folder).filePath(QStringLiteral("bigmodel-%1M-unchecked.db").arg(size));
+        write_unchecked_copy(project, unchecked);
+        std::map<QString, std::vector<double>> load;
+        for (int round = 0; round < rounds; ++round) {
+            const bool checked_first = round % 2 == 0;
+            Figures pair[2];
+            for (int turn = 0; turn < 2; ++turn) {
+                const bool checked = (turn == 0) == checked_first;
+                pair[checked ? 0 : 1] = run_child(QStringLiteral("load"), checked ? project : unchecked, {});
+            }
+            load[QStringLiteral("sums")].push_back(pair[0][QStringLiteral("sums")]);
+            for (const char *key : {"open", "cpu"}) {
+                const QString name = QLatin1String(key);
+                load[name + QStringLiteral(" checked")].push_back(pair[0][name]);
+                load[name + QStringLiteral(" unchecked")].push_back(pair[1][name]);
+                load[name + QStringLiteral(" cost")].push_back(pair[0][name] / pair[1][name] - 1);
+            }
+        }
+        QFile::remove(unchecked);
+        checks << QString::asprintf("%8sM %9.0f | %10.3f %12.3f %7.1f %% | %10.3f %12.3f %7.1f %% | %7.3f",
+                                    qPrintable(size), double(vertices) * (4 * 8 + 4) / kMiB,
+                                    median(load["open checked"]), median(load["open unchecked"]),
+                                    100 * median(load["open cost"]), median(load["cpu checked"]),
+                                    median(load["cpu unchecked"]), 100 * median(load["cpu cost"]),
+                                    median(load["sums"]));
+        if (parser.isSet("checks")) {
+            if (!parser.isSet("keep"))
+                QFile::remove(project);
+            continue;
+        }
         // Per round, the host's figure over the floor's measured beside it:
         // this machine's speed drifts a lot between runs, much less between
         // neighbours.
@@ -398,6 +479,19 @@ int main(int argc, char **argv)
         maps << QString::fromLatin1(line);
         std::fflush(stdout);
     }
+    std::printf("%sWhat the checks on open cost: load_objects of the project, and of a copy without\n"
+                "checksums (SQLite's own checks only), in fresh processes taking turns (medians;\n"
+                "cost: of the per-round ratios). Time, processor time of the process, and the\n"
+                "time of the CRC-32C of all arrays once more, from memory:\n\n",
+                parser.isSet("checks") ? "" : "\n");
+    std::printf("%9s %9s | %10s %12s %9s | %10s %12s %9s | %7s\n", "vertices", "data MiB", "checked s",
+                "unchecked s", "cost", "cpu s", "unchecked", "cost", "CRC s");
+    for (const QString &line : checks)
+        std::printf("%s\n", qPrintable(line));
+    std::printf("\nTarget: the checks cost at most about 10 %% of the open at 25 M.\n");
+    std::fflush(stdout);
+    if (parser.isSet("checks"))
+        return 0;
     std::printf("\nTargets at 25 M: open <= 1.3 x floor, save <= 1.3 x floor, peak <= target,"
                 " longest GUI stall <= 0.1 s;\ncancel (the longest of open and save, at half and at all"
                 " bytes moved) <= 0.2 s.\n");

@@ -4,7 +4,7 @@
 <context>
     <name></name>
     <message id="Builds and inspects 3-D subsurface models.">
-        <location filename="../app/main.cpp" line="+76"/>
+        <location filename="../app/main.cpp" line="+77"/>
         <source></source>
         <translation>Erstellt und untersucht 3-D-Modelle des Untergrunds.</translation>
     </message>
@@ -39,7 +39,7 @@
         <translation>Mit --script: die Skriptdatei.</translation>
     </message>
     <message id="Usage: %1 PROJECT --save OUT">
-        <location line="+8"/>
+        <location line="+9"/>
         <source></source>
         <translation>Aufruf: %1 PROJEKT --save ZIEL</translation>
     </message>
@@ -547,6 +547,206 @@
         <location line="+88"/>
         <source></source>
         <translation>Die Spurköpfe enthalten keine CDP-X/Y: X ist die Crossline-Nummer, Y die Inline-Nummer.</translation>
+    </message>
+    <message id="'%1' is a folder, not a file">
+        <location filename="../app/core/fileaccess.cpp" line="+36"/>
+        <source></source>
+        <translation>„%1“ ist ein Ordner, keine Datei</translation>
+    </message>
+    <message id="'%1' is a named pipe, not a file">
+        <location line="+2"/>
+        <source></source>
+        <translation>„%1“ ist eine benannte Pipe, keine Datei</translation>
+    </message>
+    <message id="'%1' is a device, not a file">
+        <location line="+2"/>
+        <source></source>
+        <translation>„%1“ ist ein Gerät, keine Datei</translation>
+    </message>
+    <message id="'%1' is a socket, not a file">
+        <location line="+2"/>
+        <source></source>
+        <translation>„%1“ ist ein Socket, keine Datei</translation>
+    </message>
+    <message id="'%1' is a symbolic link that loops">
+        <location line="+5"/>
+        <source></source>
+        <translation>„%1“ ist eine symbolische Verknüpfung, die im Kreis führt</translation>
+    </message>
+    <message id="'%1' is a symbolic link that points nowhere">
+        <location line="+34"/>
+        <source></source>
+        <translation>„%1“ ist eine symbolische Verknüpfung, die ins Leere zeigt</translation>
+    </message>
+    <message id="there is no file '%1'">
+        <location line="+2"/>
+        <source></source>
+        <translation>es gibt keine Datei „%1“</translation>
+    </message>
+    <message id="the file '%1' cannot be read: %2">
+        <location line="+1"/>
+        <location line="+5"/>
+        <source></source>
+        <translation>die Datei „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message id="cannot write '%1': %2">
+        <location line="+16"/>
+        <location line="+8"/>
+        <location filename="../app/core/filereplacement.cpp" line="+211"/>
+        <location filename="../app/core/objectfile.cpp" line="+114"/>
+        <source></source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message id="'%1' is read-only: you may not write it, so it is not replaced; save under another name, or make the file writable first">
+        <location line="+10"/>
+        <source></source>
+        <translation>„%1“ ist schreibgeschützt: Sie dürfen die Datei nicht schreiben, darum wird sie nicht ersetzt; speichern Sie unter einem anderen Namen oder machen Sie die Datei zuerst beschreibbar</translation>
+    </message>
+    <message id="you may not write in the folder '%1', where the new file is made before it replaces '%2'">
+        <location filename="../app/core/filereplacement.cpp" line="-51"/>
+        <source></source>
+        <translation>Sie dürfen nicht in den Ordner „%1“ schreiben, in dem die neue Datei entsteht, bevor sie „%2“ ersetzt</translation>
+    </message>
+    <message id="cannot write in the folder '%1': %2">
+        <location line="+3"/>
+        <source></source>
+        <translation>im Ordner „%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message id="cannot give the new '%1' the permissions of the old one: %2">
+        <location line="+39"/>
+        <source></source>
+        <translation>die neue Datei „%1“ kann die Zugriffsrechte der alten nicht erhalten: %2</translation>
+    </message>
+    <message id="cannot replace '%1': %2">
+        <location line="+15"/>
+        <source></source>
+        <translation>„%1“ kann nicht ersetzt werden: %2</translation>
+    </message>
+    <message id="'%1' is not a Kelvra project or object file: it lacks the table kelvra_objects, kelvra_properties or kelvra_chunks">
+        <location filename="../app/core/objectfile.cpp" line="-78"/>
+        <source></source>
+        <translation>„%1“ ist keine Projekt- oder Objektdatei von Kelvra: ihr fehlt die Tabelle kelvra_objects, kelvra_properties oder kelvra_chunks</translation>
+    </message>
+    <message id="'%1' is not a file name">
+        <location line="+44"/>
+        <source></source>
+        <translation>„%1“ ist kein Dateiname</translation>
+    </message>
+    <message id="'%1' is damaged: %2">
+        <location line="+65"/>
+        <location line="+2"/>
+        <source></source>
+        <translation>„%1“ ist beschädigt: %2</translation>
+    </message>
+    <message id=" (reading %1)">
+        <location line="+2"/>
+        <source></source>
+        <translation> (beim Lesen von %1)</translation>
+    </message>
+    <message id="'%1' is damaged: %2%3">
+        <location line="+2"/>
+        <source></source>
+        <translation>„%1“ ist beschädigt: %2%3</translation>
+    </message>
+    <message id="'%1' is not a Kelvra project or object file (%2)">
+        <location line="+2"/>
+        <source></source>
+        <translation>„%1“ ist keine Projekt- oder Objektdatei von Kelvra (%2)</translation>
+    </message>
+    <message id="cannot open '%1': %2%3">
+        <location line="+1"/>
+        <source></source>
+        <translation>„%1“ kann nicht geöffnet werden: %2%3</translation>
+    </message>
+    <message id="there is not enough memory to open '%1': %2 does not fit">
+        <location line="+2"/>
+        <source></source>
+        <translation>der Speicher reicht nicht, um „%1“ zu öffnen: %2 passt nicht hinein</translation>
+    </message>
+    <message id="its list of objects">
+        <location line="+1"/>
+        <source></source>
+        <translation>die Liste ihrer Objekte</translation>
+    </message>
+    <message id="cannot open '%1': %2">
+        <location line="+2"/>
+        <source></source>
+        <translation>„%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message id="'%1' holds %2 objects, not one: open it as a project instead">
+        <location line="+8"/>
+        <source></source>
+        <translation>„%1“ enthält %2 Objekte, nicht eines: öffnen Sie die Datei stattdessen als Projekt</translation>
+    </message>
+    <message id="%1 holds more data than the whole file (%2 bytes)">
+        <location filename="../app/core/objecttables.cpp" line="+291"/>
+        <source></source>
+        <translation>%1 enthält mehr Daten als die ganze Datei (%2 Bytes)</translation>
+    </message>
+    <message id="the file's list of objects">
+        <location line="+1"/>
+        <source></source>
+        <translation>die Objektliste der Datei</translation>
+    </message>
+    <message id="object %1 of the file has no position, name or geometry type">
+        <location line="+23"/>
+        <source></source>
+        <translation>Objekt %1 der Datei hat keine Position, keinen Namen oder keinen Geometrietyp</translation>
+    </message>
+    <message id="the file holds two objects named '%1'">
+        <location line="+2"/>
+        <source></source>
+        <translation>die Datei enthält zwei Objekte namens „%1“</translation>
+    </message>
+    <message id="object '%1' is gone: its checksum is in the file, the object is not">
+        <location line="+14"/>
+        <source></source>
+        <translation>Objekt „%1“ fehlt: seine Prüfsumme steht in der Datei, das Objekt nicht</translation>
+    </message>
+    <message id="a property of object '%1' has no name">
+        <location line="+28"/>
+        <source></source>
+        <translation>eine Eigenschaft von Objekt „%1“ hat keinen Namen</translation>
+    </message>
+    <message id="property '%1' of object '%2' is listed twice">
+        <location line="+2"/>
+        <source></source>
+        <translation>Eigenschaft „%1“ von Objekt „%2“ ist zweimal aufgeführt</translation>
+    </message>
+    <message id="the colour of object '%1' is not written #rrggbb">
+        <location line="+10"/>
+        <source></source>
+        <translation>die Farbe von Objekt „%1“ ist nicht als #rrggbb geschrieben</translation>
+    </message>
+    <message id="the grid of object '%1' holds a value that is not a number">
+        <location line="+25"/>
+        <source></source>
+        <translation>das Gitter von Objekt „%1“ enthält einen Wert, der keine Zahl ist</translation>
+    </message>
+    <message id="the texts of object '%1' are not those of vertices 0, 1, 2 ...">
+        <location line="+15"/>
+        <source></source>
+        <translation>die Texte von Objekt „%1“ gehören nicht zu den Knoten 0, 1, 2 …</translation>
+    </message>
+    <message id="a unit of object '%1' lacks its property or its text">
+        <location line="+10"/>
+        <source></source>
+        <translation>einer Einheit von Objekt „%1“ fehlt ihre Eigenschaft oder ihr Text</translation>
+    </message>
+    <message id="the description of object '%1' (its properties, colour, grid, texts or units) does not match the checksum written with it">
+        <location line="+21"/>
+        <source></source>
+        <translation>die Beschreibung von Objekt „%1“ (Eigenschaften, Farbe, Gitter, Texte oder Einheiten) passt nicht zu der mit ihr geschriebenen Prüfsumme</translation>
+    </message>
+    <message id="%1 declares %2 bytes of values, more than the whole file holds (%3 bytes)">
+        <location line="+10"/>
+        <source></source>
+        <translation>%1 gibt %2 Bytes an Werten an, mehr als die ganze Datei enthält (%3 Bytes)</translation>
+    </message>
+    <message id="the checksums of %1 are not those of chunks 1, 2, 3 ...">
+        <location line="+30"/>
+        <source></source>
+        <translation>die Prüfsummen von %1 gehören nicht zu den Blöcken 1, 2, 3 …</translation>
     </message>
     <message id="%1 on %2">
         <location filename="../app/core/projectlocation.cpp" line="+44"/>

@@ -361,7 +361,7 @@ void TestServerProject::chunks_are_npy_blobs_of_the_arrays()
 void TestServerProject::file_to_server_and_back_on_the_command_line()
 {
     QTemporaryDir folder;
-    const std::vector<ObjectRecord> objects = {wells_object(1)};
+    const std::vector<ObjectRecord> objects = sample_objects(1);
     const QString file = folder.filePath("model.db");
     save_objects(file, objects);
     const QString uri = address_of(m_database, "from file").text();
@@ -374,15 +374,18 @@ void TestServerProject::file_to_server_and_back_on_the_command_line()
     run.start(qEnvironmentVariable("KELVRA_BIN"), {file, "--save", uri});
     QVERIFY(run.waitForFinished(60000));
     QVERIFY2(run.exitCode() == 0, run.readAllStandardError().constData());
+    COMPARE_OBJECTS(load_server_project(address_of(m_database, "from file")), objects);
     const QString back = folder.filePath("back.db");
     run.start(qEnvironmentVariable("KELVRA_BIN"), {uri, "--save", back});
     QVERIFY(run.waitForFinished(60000));
     QVERIFY2(run.exitCode() == 0, run.readAllStandardError().constData());
-    const std::vector<ObjectRecord> loaded = load_objects(back);
-    QCOMPARE(loaded.size(), std::size_t(1));
-    QCOMPARE(loaded[0].prop.keys(), objects[0].prop.keys());
-    for (const QString &key : objects[0].prop.keys())
-        QCOMPARE(loaded[0].prop.value(key), objects[0].prop.value(key));
+    COMPARE_OBJECTS(load_objects(back), objects);
+    // A second copy onto the same server project is refused, and says why.
+    run.start(qEnvironmentVariable("KELVRA_BIN"), {back, "--save", uri});
+    QVERIFY(run.waitForFinished(60000));
+    QCOMPARE(run.exitCode(), 1);
+    const QString refusal = QString::fromUtf8(run.readAllStandardError());
+    QVERIFY2(refusal.contains("\"from file\"") && refusal.contains("postgres"), qPrintable(refusal));
 }
 
 void TestServerProject::tables_go_into_the_named_schema()
