@@ -6,15 +6,15 @@
 //   kelvra --tour FOLDER          saves a picture of every dialog and exits
 //   kelvra --version              prints the version and exits
 //   kelvra PROJECT --script OBJECT FILE [--save OUT]
-//                                 runs a property script without a window
+//                                 runs a property script without a window;
+//                                 SIGINT and SIGTERM cancel it cleanly
 //   kelvra PROJECT --save OUT     copies the project (files and server projects)
 //
 // A PROJECT or OUT of the form postgresql://...?project=NAME is a project on
 // a PostgreSQL server.
 //
-// The last three need no display: they render offscreen or show nothing.
+// All but the first need no display: they render offscreen or show nothing.
 
-#include "app/core/projectlocation.h"
 #include "app/core/scriptfile.h"
 #include "app/ui/backgroundtask.h"
 #include "app/ui/hostwindow.h"
@@ -69,6 +69,9 @@ int main(int argc, char **argv)
     const std::unique_ptr<QCoreApplication> app = no_widgets
         ? std::make_unique<QCoreApplication>(argc, argv)
         : std::make_unique<QApplication>(argc, argv);
+    // Runs without a window print what was asked for and warnings.
+    if (no_widgets || has_option(argc, argv, {"--screenshot", "--tour"}))
+        kelvra::log_warnings_only();
     QApplication::setApplicationName(QStringLiteral("Kelvra"));
     QApplication::setApplicationVersion(QStringLiteral(KELVRA_VERSION));
     kelvra::load_translations();
@@ -105,18 +108,20 @@ int main(int argc, char **argv)
             err << kelvra::_("Usage: %1 PROJECT --save OUT").arg(argv[0]) << Qt::endl;
             return 2;
         }
-        try {
-            kelvra::app::copy_project(parser.positionalArguments().at(0), parser.value(save));
-            return 0;
-        } catch (const std::exception &error) {
-            err << "kelvra: " << kelvra::error_text(error) << Qt::endl;
-            return 1;
+        if (parser.value(save).isEmpty()) {
+            err << kelvra::_("%1: --save needs the name of the file to write.").arg(argv[0]) << Qt::endl;
+            return 2;
         }
+        return kelvra::app::run_project_copy(parser.positionalArguments().at(0), parser.value(save), err);
     }
     if (parser.isSet(script)) {
         QTextStream out(stdout), err(stderr);
         if (parser.positionalArguments().size() != 2) {
             err << kelvra::_("Usage: %1 PROJECT --script OBJECT FILE [--save OUT]").arg(argv[0]) << Qt::endl;
+            return 2;
+        }
+        if (parser.isSet(save) && parser.value(save).isEmpty()) {
+            err << kelvra::_("%1: --save needs the name of the file to write.").arg(argv[0]) << Qt::endl;
             return 2;
         }
         return kelvra::app::run_script_file(parser.positionalArguments().at(0), parser.value(script),

@@ -4,7 +4,7 @@
 <context>
     <name></name>
     <message id="Builds and inspects 3-D subsurface models.">
-        <location filename="../app/main.cpp" line="+77"/>
+        <location filename="../app/main.cpp" line="+80"/>
         <source></source>
         <translation>Erstellt und untersucht 3-D-Modelle des Untergrunds.</translation>
     </message>
@@ -23,8 +23,24 @@
         <source></source>
         <translation>Die nach dem Projekt angegebene Skriptdatei ohne Fenster auf dieses Objekt anwenden und beenden.</translation>
     </message>
+    <message id="With --script: the script file.">
+        <location line="+9"/>
+        <source></source>
+        <translation>Mit --script: die Skriptdatei.</translation>
+    </message>
+    <message id="Usage: %1 PROJECT --script OBJECT FILE [--save OUT]">
+        <location line="+21"/>
+        <source></source>
+        <translation>Aufruf: %1 PROJEKT --script OBJEKT DATEI [--save AUSGABE]</translation>
+    </message>
+    <message id="%1: --save needs the name of the file to write.">
+        <location line="-8"/>
+        <location line="+12"/>
+        <source></source>
+        <translation>%1: --save braucht den Namen der zu schreibenden Datei.</translation>
+    </message>
     <message id="Save the project to this file or server project (postgresql://...) and exit; with --script, after the script ran.">
-        <location line="+4"/>
+        <location line="-30"/>
         <source></source>
         <translation>Das Projekt in diese Datei oder dieses Serverprojekt (postgresql://...) speichern und beenden; mit --script nach dem Skriptlauf.</translation>
     </message>
@@ -33,28 +49,18 @@
         <source></source>
         <translation>Die zu öffnende Projektdatei oder das Serverprojekt (postgresql://...).</translation>
     </message>
-    <message id="With --script: the script file.">
-        <location line="+1"/>
-        <source></source>
-        <translation>Mit --script: die Skriptdatei.</translation>
-    </message>
     <message id="Usage: %1 PROJECT --save OUT">
-        <location line="+9"/>
+        <location line="+10"/>
         <source></source>
         <translation>Aufruf: %1 PROJEKT --save ZIEL</translation>
     </message>
-    <message id="Usage: %1 PROJECT --script OBJECT FILE [--save OUT]">
-        <location line="+14"/>
-        <source></source>
-        <translation>Aufruf: %1 PROJEKT --script OBJEKT DATEI [--save AUSGABE]</translation>
-    </message>
     <message id="%1 did not open; no picture was taken.">
-        <location line="+30"/>
+        <location line="+46"/>
         <source></source>
         <translation>%1 wurde nicht geöffnet; es wurde kein Bild aufgenommen.</translation>
     </message>
     <message id="Remove object...">
-        <location filename="../app/ui/hostwindow.cpp" line="+49"/>
+        <location filename="../app/ui/hostwindow.cpp" line="+50"/>
         <source></source>
         <translation>Objekt entfernen...</translation>
     </message>
@@ -149,7 +155,7 @@
         <translation>Auf dem Server speichern...</translation>
     </message>
     <message id="No object selected">
-        <location line="+260"/>
+        <location line="+263"/>
         <source></source>
         <translation>Kein Objekt ausgewählt</translation>
     </message>
@@ -159,7 +165,7 @@
         <translation>Projekt öffnen</translation>
     </message>
     <message id="Save project as...">
-        <location filename="../app/ui/hostwindow.cpp" line="-262"/>
+        <location filename="../app/ui/hostwindow.cpp" line="-265"/>
         <source></source>
         <translation>Projekt speichern unter...</translation>
     </message>
@@ -304,7 +310,7 @@
         <translation>Ersetzen</translation>
     </message>
     <message id="Objects">
-        <location filename="../app/ui/objecttreewidget.cpp" line="+22"/>
+        <location filename="../app/ui/objecttreewidget.cpp" line="+24"/>
         <source></source>
         <translation>Objekte</translation>
     </message>
@@ -429,9 +435,14 @@
         <translation>Ausgabe des Skripts auf %1</translation>
     </message>
     <message id="The script %1 cannot be read: %2">
-        <location filename="../app/core/scriptfile.cpp" line="+21"/>
+        <location filename="../app/core/scriptfile.cpp" line="+39"/>
         <source></source>
         <translation>Das Skript %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message id="Stopped by %1: nothing was saved.">
+        <location line="-15"/>
+        <source></source>
+        <translation>Durch %1 abgebrochen: nichts wurde gespeichert.</translation>
     </message>
     <message id="The script on '%1' changed nothing:">
         <location filename="../app/script/propertyscript.cpp" line="+93"/>

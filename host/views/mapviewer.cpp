@@ -135,8 +135,7 @@ void MapViewer::show_object(const QString &name, const MapObject &object)
     } else if (object.values.dtype() == DType::Float16) {
         layer.object.values = object.values.astype(DType::Float32);
     }
-    const auto found = std::find_if(m_layers.begin(), m_layers.end(),
-                                    [&name](const Layer &shown) { return shown.name == name; });
+    const auto found = layer_named(name);
     // What was measured of the same arrays before holds still.
     const bool same_vertices =
         found != m_layers.end() && same_array(found->object.x, object.x) && same_array(found->object.y, object.y);
@@ -159,6 +158,7 @@ void MapViewer::show_object(const QString &name, const MapObject &object)
     } else {
         layer.colour = object_colour(m_colours_given++);
         m_layers.push_back(std::move(layer));
+        m_layer_at.insert(name, m_layers.size() - 1);
         dpState.append(name);
     }
     invalidate();
@@ -171,15 +171,30 @@ void MapViewer::hide_object(const QString &name)
     if (found == m_layers.end())
         return;
     m_layers.erase(found);
+    m_layer_at_stale = true;
     dpState.removeAll(name);
     if (m_layers.empty())
         m_view.reset();
     invalidate();
 }
 
+std::vector<MapViewer::Layer>::iterator MapViewer::layer_named(const QString &name)
+{
+    if (m_layer_at_stale) {
+        m_layer_at.clear();
+        for (std::size_t i = 0; i < m_layers.size(); ++i)
+            m_layer_at.insert(m_layers[i].name, i);
+        m_layer_at_stale = false;
+    }
+    const auto found = m_layer_at.constFind(name);
+    return found == m_layer_at.constEnd() ? m_layers.end() : m_layers.begin() + std::ptrdiff_t(*found);
+}
+
 void MapViewer::hide_all()
 {
     m_layers.clear();
+    m_layer_at.clear();
+    m_layer_at_stale = false;
     dpState.clear();
     m_view.reset();
     m_colours_given = 0;

@@ -18,6 +18,7 @@
 #include "host/viewer.h"
 
 #include <QColor>
+#include <QHash>
 #include <QPointer>
 #include <QRgb>
 #include <QString>
@@ -173,7 +174,14 @@ private:
     void keep(std::shared_ptr<RenderedMap> map);
     void report_cursor(QPoint pixel);
 
+    // The layer of that name, or m_layers.end().
+    std::vector<Layer>::iterator layer_named(const QString &name);
+
     std::vector<Layer> m_layers;
+    // Where each layer is in m_layers, so that showing thousands of objects
+    // takes linear time; rebuilt after a layer went (which moved others).
+    QHash<QString, std::size_t> m_layer_at;
+    bool m_layer_at_stale = false;
     int m_colours_given = 0;
     AspectMethod m_method = AspectMethod::Equal;
     double m_ratio = 1.0;

@@ -265,6 +265,7 @@ private Q_SLOTS:
     void cancelled_save_leaves_the_previous_version();
     void cancel_reaches_a_save_waiting_for_a_lock();
     void killed_client_leaves_the_previous_version();
+    void interrupted_copy_to_the_server_saves_nothing();
     void server_stopped_during_a_save_leaves_the_previous_version();
     void read_only_role_opens_but_cannot_save();
     void hostile_names_are_only_data();
@@ -568,6 +569,37 @@ void TestServerProject::killed_client_leaves_the_previous_version()
     QCOMPARE(version, std::int64_t(1));
     // The server dropped the killed save: the project saves again at once.
     QCOMPARE(save_server_project(address, base, 1), std::int64_t(2));
+}
+
+void TestServerProject::interrupted_copy_to_the_server_saves_nothing()
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath("big.db");
+    save_objects(file, {surface("big", 2000, 2000, 9)});
+    QProcess run;
+    run.setProcessEnvironment([] {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("PGPASSWORD", "postgres");
+        return environment;
+    }());
+    save_server_project(address_of(m_database, "other"), {mesh_object(201)}, std::nullopt); // the tables exist
+    run.start(qEnvironmentVariable("KELVRA_BIN"), {file, "--save", address_of(m_database, "big", "postgres", {}).text()});
+    QVERIFY(run.waitForStarted());
+    bool midway = false;
+    for (int i = 0; i < 6000 && !midway && run.state() == QProcess::Running; ++i) {
+        midway = admin_number(m_database, "SELECT coalesce(max(bytes_processed), 0) FROM pg_stat_progress_copy "
+                                          "WHERE relid = 'kelvra_chunks'::regclass") > 0;
+        if (!midway)
+            QThread::msleep(5);
+    }
+    QVERIFY2(midway, "the program's save was never seen streaming");
+    ::kill(pid_t(run.processId()), SIGINT);
+    QVERIFY(run.waitForFinished(20000));
+    QCOMPARE(run.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(run.exitCode(), 128 + SIGINT);
+    QVERIFY(run.readAllStandardError().contains("nothing was saved"));
+    QCOMPARE(admin_number(m_database, "SELECT count(*) FROM kelvra_projects WHERE project = 'big'"), std::int64_t(0));
+    QCOMPARE(admin_number(m_database, "SELECT count(*) FROM kelvra_chunks WHERE project = 'big'"), std::int64_t(0));
 }
 
 void TestServerProject::server_stopped_during_a_save_leaves_the_previous_version()
