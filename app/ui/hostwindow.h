@@ -42,11 +42,11 @@ public:
     void add_dockwidget(EasyPluginWidget *plugin) override;
 
     // Replaces the objects with those of a project (a file, or a server
-    // project for a postgresql:// URI), read on a worker
-    // thread; the window shows what it showed until all are read. Returns
-    // the task; errors go to the error handler when it ends, then ended (if
-    // given) learns whether the project was opened. Throws ValueError while
-    // another file task runs. Asks nothing: see project->open_settled().
+    // project for a postgresql:// URI), read on a worker thread; the window
+    // shows what it showed until all are read. Returns the task; errors go
+    // to the error handler when it ends, then ended (if given) learns
+    // whether the project was opened. Throws ValueError while another file
+    // task runs. Asks nothing: see project->open_settled().
     BackgroundTask *open_project(const QString &path, std::function<void(bool)> ended = {});
     // Writes every object into a project (file or server project) on a
     // worker thread; the store refuses changes until it is written. Once
