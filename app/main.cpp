@@ -9,12 +9,16 @@
 //                                 runs a property script without a window;
 //                                 SIGINT and SIGTERM cancel it cleanly
 //   kelvra PROJECT --save OUT     copies the project (files and server projects)
+//   kelvra [PROJECT] --import FILE [options] ... --export OBJECT FILE [options] ... [--save OUT]
+//                                 imports and exports files without a window
+//                                 (app/core/filebatch.h)
 //
 // A PROJECT or OUT of the form postgresql://...?project=NAME is a project on
 // a PostgreSQL server.
 //
 // All but the first need no display: they render offscreen or show nothing.
 
+#include "app/core/filebatch.h"
 #include "app/core/scriptfile.h"
 #include "app/ui/backgroundtask.h"
 #include "app/ui/hostwindow.h"
@@ -65,7 +69,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // A batch run, the help and the version need no display: they make no widgets.
     const bool no_widgets = has_option(argc, argv, {"--script", "--save", "--version", "-v", "--help", "-h", "-?",
-                                                    "--help-all"});
+                                                    "--help-all", "--import", "--export"});
     const std::unique_ptr<QCoreApplication> app = no_widgets
         ? std::make_unique<QCoreApplication>(argc, argv)
         : std::make_unique<QApplication>(argc, argv);
@@ -75,6 +79,11 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Kelvra"));
     QApplication::setApplicationVersion(QStringLiteral(KELVRA_VERSION));
     kelvra::load_translations();
+
+    if (has_option(argc, argv, {"--import", "--export"})) {
+        QTextStream out(stdout), err(stderr);
+        return kelvra::app::run_file_batch(QCoreApplication::arguments().mid(1), out, err);
+    }
 
     QCommandLineParser parser;
     parser.setApplicationDescription(kelvra::_("Builds and inspects 3-D subsurface models."));
@@ -94,7 +103,16 @@ int main(int argc, char **argv)
                                   kelvra::_("Save the project to this file or server project (postgresql://...) "
                                             "and exit; with --script, after the script ran."),
                                   QStringLiteral("out"));
-    parser.addOptions({screenshot, tour, script, save});
+    // Listed for --help; a command line with them goes to run_file_batch above.
+    const QCommandLineOption import_file(QStringLiteral("import"),
+                                         kelvra::_("Import a file without a window, with the options that follow it "
+                                                   "(--as, --format, --null, --columns, --geometry), and exit."),
+                                         QStringLiteral("file"));
+    const QCommandLineOption export_object(QStringLiteral("export"),
+                                           kelvra::_("After the imports: export an object into a file, with "
+                                                     "--format and --null following it."),
+                                           QStringLiteral("object file"));
+    parser.addOptions({screenshot, tour, script, save, import_file, export_object});
     parser.addPositionalArgument(QStringLiteral("project"), kelvra::_("The project file, or server project (postgresql://...), to open."));
     parser.addPositionalArgument(QStringLiteral("file"), kelvra::_("With --script: the script file."),
                                  QStringLiteral("[file]"));

@@ -3,6 +3,7 @@
 # needs, and only those. Does nothing when they are all present.
 #   scripts/install-deps.sh           build and run
 #   scripts/install-deps.sh --test    build, run and test
+#   scripts/install-deps.sh --bench   build, run, and the peers the benchmarks compare with
 set -euo pipefail
 
 packages=(
@@ -23,6 +24,11 @@ if [[ "${1:-}" == "--test" ]]; then
         xvfb xauth                     # screenshots of the programs
         desktop-file-utils appstream   # validators of the desktop entry and the AppStream metadata
         postgresql                     # the throw-away server of the server tests and benchmark
+    )
+fi
+if [[ "${1:-}" == "--bench" ]]; then
+    packages+=(
+        gdal-bin                       # gdal_translate, the peer of the ZMAP+ import in bench/import
     )
 fi
 

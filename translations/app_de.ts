@@ -4,7 +4,7 @@
 <context>
     <name></name>
     <message id="Builds and inspects 3-D subsurface models.">
-        <location filename="../app/main.cpp" line="+80"/>
+        <location filename="../app/main.cpp" line="+89"/>
         <source></source>
         <translation>Erstellt und untersucht 3-D-Modelle des Untergrunds.</translation>
     </message>
@@ -23,8 +23,18 @@
         <source></source>
         <translation>Die nach dem Projekt angegebene Skriptdatei ohne Fenster auf dieses Objekt anwenden und beenden.</translation>
     </message>
-    <message id="With --script: the script file.">
+    <message id="Import a file without a window, with the options that follow it (--as, --format, --null, --columns, --geometry), and exit.">
         <location line="+9"/>
+        <source></source>
+        <translation>Eine Datei ohne Fenster importieren, mit den Optionen, die ihr folgen (--as, --format, --null, --columns, --geometry), und beenden.</translation>
+    </message>
+    <message id="After the imports: export an object into a file, with --format and --null following it.">
+        <location line="+4"/>
+        <source></source>
+        <translation>Nach den Importen: ein Objekt in eine Datei exportieren, mit --format und --null dahinter.</translation>
+    </message>
+    <message id="With --script: the script file.">
+        <location line="+5"/>
         <source></source>
         <translation>Mit --script: die Skriptdatei.</translation>
     </message>
@@ -40,12 +50,12 @@
         <translation>%1: --save braucht den Namen der zu schreibenden Datei.</translation>
     </message>
     <message id="Save the project to this file or server project (postgresql://...) and exit; with --script, after the script ran.">
-        <location line="-30"/>
+        <location line="-39"/>
         <source></source>
         <translation>Das Projekt in diese Datei oder dieses Serverprojekt (postgresql://...) speichern und beenden; mit --script nach dem Skriptlauf.</translation>
     </message>
     <message id="The project file, or server project (postgresql://...), to open.">
-        <location line="+4"/>
+        <location line="+13"/>
         <source></source>
         <translation>Die zu öffnende Projektdatei oder das Serverprojekt (postgresql://...).</translation>
     </message>
@@ -154,8 +164,18 @@
         <source></source>
         <translation>Auf dem Server speichern...</translation>
     </message>
+    <message id="Import...">
+        <location line="+5"/>
+        <source></source>
+        <translation>Importieren...</translation>
+    </message>
+    <message id="Export...">
+        <location line="+1"/>
+        <source></source>
+        <translation>Exportieren...</translation>
+    </message>
     <message id="No object selected">
-        <location line="+263"/>
+        <location line="+260"/>
         <source></source>
         <translation>Kein Objekt ausgewählt</translation>
     </message>
@@ -165,7 +185,7 @@
         <translation>Projekt öffnen</translation>
     </message>
     <message id="Save project as...">
-        <location filename="../app/ui/hostwindow.cpp" line="-265"/>
+        <location filename="../app/ui/hostwindow.cpp" line="-268"/>
         <source></source>
         <translation>Projekt speichern unter...</translation>
     </message>
@@ -182,7 +202,7 @@
     </message>
     <message id="Save object...">
         <location line="+1"/>
-        <location line="+170"/>
+        <location line="+173"/>
         <source></source>
         <translation>Objekt speichern...</translation>
     </message>
@@ -279,7 +299,7 @@
     </message>
     <message id="Saving %1">
         <location line="+28"/>
-        <location filename="../app/ui/requests.cpp" line="+195"/>
+        <location filename="../app/ui/requests.cpp" line="+197"/>
         <source></source>
         <translation>%1 wird gespeichert</translation>
     </message>
@@ -399,8 +419,28 @@
         <source></source>
         <translation>Kelvra führt ein Skript auf %1 aus; versuchen Sie es erneut, wenn es fertig ist.</translation>
     </message>
+    <message id="Importing %1">
+        <location line="+26"/>
+        <source></source>
+        <translation>%1 wird importiert</translation>
+    </message>
+    <message id="Kelvra is importing %1; try again when that is done.">
+        <location line="+1"/>
+        <source></source>
+        <translation>Kelvra importiert gerade %1; bitte versuchen Sie es erneut, wenn das abgeschlossen ist.</translation>
+    </message>
+    <message id="Exporting %1">
+        <location line="+18"/>
+        <source></source>
+        <translation>%1 wird exportiert</translation>
+    </message>
+    <message id="Kelvra is exporting %1 to %2; try again when that is done.">
+        <location line="+1"/>
+        <source></source>
+        <translation>Kelvra exportiert gerade %1 nach %2; bitte versuchen Sie es erneut, wenn das abgeschlossen ist.</translation>
+    </message>
     <message id="No mail program took the bug report, and it was not saved.">
-        <location line="+39"/>
+        <location line="+31"/>
         <source></source>
         <translation>Kein E-Mail-Programm hat den Fehlerbericht übernommen, und er wurde nicht gespeichert.</translation>
     </message>
@@ -440,7 +480,8 @@
         <translation>Das Skript %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message id="Stopped by %1: nothing was saved.">
-        <location line="-15"/>
+        <location filename="../app/core/filebatch.cpp" line="+211"/>
+        <location filename="../app/core/scriptfile.cpp" line="-15"/>
         <source></source>
         <translation>Durch %1 abgebrochen: nichts wurde gespeichert.</translation>
     </message>
@@ -758,6 +799,284 @@
         <location line="+30"/>
         <source></source>
         <translation>die Prüfsummen von %1 gehören nicht zu den Blöcken 1, 2, 3 …</translation>
+    </message>
+    <message id="%1 needs a number, not '%2'">
+        <location filename="../app/core/filebatch.cpp" line="-150"/>
+        <source></source>
+        <translation>%1 braucht eine Zahl, nicht „%2“</translation>
+    </message>
+    <message id="%1 needs a value">
+        <location line="+20"/>
+        <source></source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message id="'%1' is not an option; the project comes first">
+        <location line="+5"/>
+        <source></source>
+        <translation>„%1“ ist keine Option; das Projekt steht am Anfang</translation>
+    </message>
+    <message id="--export needs an object and a file: --export OBJECT FILE">
+        <location line="+9"/>
+        <source></source>
+        <translation>--export braucht ein Objekt und eine Datei: --export OBJEKT DATEI</translation>
+    </message>
+    <message id="--save needs the name of the file to write">
+        <location line="+8"/>
+        <source></source>
+        <translation>--save braucht den Namen der zu schreibenden Datei</translation>
+    </message>
+    <message id="--format belongs after an --import or --export">
+        <location line="+9"/>
+        <source></source>
+        <translation>--format gehört hinter ein --import oder --export</translation>
+    </message>
+    <message id="--null belongs after an --import or --export">
+        <location line="+8"/>
+        <source></source>
+        <translation>--null gehört hinter ein --import oder --export</translation>
+    </message>
+    <message id="%1 belongs after an --import">
+        <location line="+4"/>
+        <source></source>
+        <translation>%1 gehört hinter ein --import</translation>
+    </message>
+    <message id="--as needs a name">
+        <location line="+5"/>
+        <source></source>
+        <translation>--as braucht einen Namen</translation>
+    </message>
+    <message id="--geometry is Point or Line, not '%1'">
+        <location line="+4"/>
+        <source></source>
+        <translation>--geometry ist Point oder Line, nicht „%1“</translation>
+    </message>
+    <message id="--columns needs the numbers of the X, Y and Z columns, from 1: --columns 2,3,4">
+        <location line="+13"/>
+        <source></source>
+        <translation>--columns braucht die Nummern der X-, Y- und Z-Spalte, ab 1: --columns 2,3,4</translation>
+    </message>
+    <message id="unknown option %1">
+        <location line="+7"/>
+        <source></source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message id="--save goes with --import or --export here">
+        <location line="+4"/>
+        <source></source>
+        <translation>--save gehört hier zu --import oder --export</translation>
+    </message>
+    <message id="Usage: kelvra [PROJECT] --import FILE [--as NAME] [--format NAME] [--null VALUE]... [--columns X,Y,Z] [--geometry Point|Line] ... --export OBJECT FILE [--format NAME] [--null VALUE] ... [--save OUT]">
+        <location line="+13"/>
+        <source></source>
+        <translation>Aufruf: kelvra [PROJEKT] --import DATEI [--as NAME] [--format NAME] [--null WERT]... [--columns X,Y,Z] [--geometry Point|Line] ... --export OBJEKT DATEI [--format NAME] [--null WERT] ... [--save AUSGABE]</translation>
+    </message>
+    <message id="wrote %1">
+        <location line="+29"/>
+        <source></source>
+        <translation>%1 geschrieben</translation>
+    </message>
+    <message id="Known formats (%1)">
+        <location filename="../app/ui/importdialog.cpp" line="+30"/>
+        <source></source>
+        <translation>Bekannte Formate (%1)</translation>
+    </message>
+    <message id="All files (*)">
+        <location line="+1"/>
+        <source></source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message id="The %1 column must be a number from 1, not '%2'.">
+        <location line="+12"/>
+        <source></source>
+        <translation>Die %1-Spalte muss eine Zahl ab 1 sein, nicht „%2“.</translation>
+    </message>
+    <message id="Format: %1">
+        <location line="+7"/>
+        <source></source>
+        <translation>Format: %1</translation>
+    </message>
+    <message id="Becomes: %1">
+        <location line="+0"/>
+        <source></source>
+        <translation>Wird zu: %1</translation>
+    </message>
+    <message id="Grid: %1 columns x %2 rows, spacing %3 x %4, rotation %5 degrees">
+        <location line="+2"/>
+        <source></source>
+        <translation>Gitter: %1 Spalten x %2 Zeilen, Abstand %3 x %4, Drehung %5 Grad</translation>
+    </message>
+    <message id="Vertices: %1">
+        <location line="+7"/>
+        <source></source>
+        <translation>Punkte: %1</translation>
+    </message>
+    <message id="Extent: X %1 to %2, Y %3 to %4">
+        <location line="+2"/>
+        <source></source>
+        <translation>Ausdehnung: X %1 bis %2, Y %3 bis %4</translation>
+    </message>
+    <message id="Null values: %1">
+        <location line="+5"/>
+        <source></source>
+        <translation>Nullwerte: %1</translation>
+    </message>
+    <message id="Null values: counted when imported">
+        <location line="+0"/>
+        <source></source>
+        <translation>Nullwerte: werden beim Import gezählt</translation>
+    </message>
+    <message id="Properties: %1">
+        <location line="+1"/>
+        <source></source>
+        <translation>Eigenschaften: %1</translation>
+    </message>
+    <message id="none besides X, Y and Z">
+        <location line="+0"/>
+        <source></source>
+        <translation>keine außer X, Y und Z</translation>
+    </message>
+    <message id="Memory: %1">
+        <location line="+2"/>
+        <source></source>
+        <translation>Speicher: %1</translation>
+    </message>
+    <message id="File">
+        <location line="+10"/>
+        <location line="+86"/>
+        <source></source>
+        <translation>Datei</translation>
+    </message>
+    <message id="Recognise from content">
+        <location line="-84"/>
+        <source></source>
+        <translation>Am Inhalt erkennen</translation>
+    </message>
+    <message id="Format">
+        <location line="+3"/>
+        <location line="+86"/>
+        <source></source>
+        <translation>Format</translation>
+    </message>
+    <message id="Object name">
+        <location line="-84"/>
+        <source></source>
+        <translation>Objektname</translation>
+    </message>
+    <message id="Empty: the name the file gives">
+        <location line="+0"/>
+        <source></source>
+        <translation>Leer: der Name aus der Datei</translation>
+    </message>
+    <message id="Null values">
+        <location line="+2"/>
+        <source></source>
+        <translation>Nullwerte</translation>
+    </message>
+    <message id="Numbers separated by spaces, besides the file's own">
+        <location line="+0"/>
+        <source></source>
+        <translation>Zahlen, durch Leerzeichen getrennt, zusätzlich zu denen der Datei</translation>
+    </message>
+    <message id="X column">
+        <location line="+4"/>
+        <source></source>
+        <translation>X-Spalte</translation>
+    </message>
+    <message id="From 1; empty: from the header, else 1">
+        <location line="+0"/>
+        <source></source>
+        <translation>Ab 1; leer: aus der Kopfzeile, sonst 1</translation>
+    </message>
+    <message id="Y column">
+        <location line="+1"/>
+        <source></source>
+        <translation>Y-Spalte</translation>
+    </message>
+    <message id="From 1; empty: from the header, else 2">
+        <location line="+0"/>
+        <source></source>
+        <translation>Ab 1; leer: aus der Kopfzeile, sonst 2</translation>
+    </message>
+    <message id="Z column">
+        <location line="+1"/>
+        <source></source>
+        <translation>Z-Spalte</translation>
+    </message>
+    <message id="From 1; empty: from the header, else 3">
+        <location line="+0"/>
+        <source></source>
+        <translation>Ab 1; leer: aus der Kopfzeile, sonst 3</translation>
+    </message>
+    <message id="Becomes">
+        <location line="+1"/>
+        <source></source>
+        <translation>Wird zu</translation>
+    </message>
+    <message id="Lines when the file has pieces, else points">
+        <location line="+0"/>
+        <source></source>
+        <translation>Linien, wenn die Datei Stücke hat, sonst Punkte</translation>
+    </message>
+    <message id="Point">
+        <location line="+1"/>
+        <source></source>
+        <translation>Punkt</translation>
+    </message>
+    <message id="Line">
+        <location line="+1"/>
+        <source></source>
+        <translation>Linie</translation>
+    </message>
+    <message id="Columns">
+        <location line="+1"/>
+        <source></source>
+        <translation>Spalten</translation>
+    </message>
+    <message id="The null value '%1' is not a number.">
+        <location line="+30"/>
+        <location line="+57"/>
+        <source></source>
+        <translation>Der Nullwert „%1“ ist keine Zahl.</translation>
+    </message>
+    <message id="Object">
+        <location line="-22"/>
+        <source></source>
+        <translation>Objekt</translation>
+    </message>
+    <message id="From the file name">
+        <location line="+4"/>
+        <source></source>
+        <translation>Aus dem Dateinamen</translation>
+    </message>
+    <message id="Null value">
+        <location line="+5"/>
+        <source></source>
+        <translation>Nullwert</translation>
+    </message>
+    <message id="Written for missing values; empty: the format's usual one">
+        <location line="+0"/>
+        <source></source>
+        <translation>Wird für fehlende Werte geschrieben; leer: der übliche des Formats</translation>
+    </message>
+    <message id="Import">
+        <location filename="../app/ui/importdialog.h" line="+21"/>
+        <source></source>
+        <translation>Importieren</translation>
+    </message>
+    <message id="Choose a file of another program: ZMAP+ and IRAP grids become Gsurfaces, GOCAD TSurf files Tsurfaces, columns of numbers (XYZ, CSV) Points or Lines. The format is recognised from the file's content; what was recognised is shown before anything is imported. Leave the name empty to take it from the file. Null values: numbers, separated by spaces, that mean no value besides the file's own.">
+        <location line="+1"/>
+        <source></source>
+        <translation>Wählen Sie eine Datei eines anderen Programms: ZMAP+- und IRAP-Gitter werden zu Gsurfaces, GOCAD-TSurf-Dateien zu Tsurfaces, Zahlenspalten (XYZ, CSV) zu Punkten oder Linien. Das Format wird am Inhalt der Datei erkannt; was erkannt wurde, wird vor dem Import gezeigt. Lassen Sie den Namen leer, um ihn aus der Datei zu nehmen. Nullwerte: Zahlen, durch Leerzeichen getrennt, die zusätzlich zu denen der Datei „kein Wert“ bedeuten.</translation>
+    </message>
+    <message id="Export">
+        <location line="+37"/>
+        <source></source>
+        <translation>Exportieren</translation>
+    </message>
+    <message id="Writes an object into a file of another program. Gsurfaces go to ZMAP+ (unrotated grids) and IRAP grids, Tsurfaces to GOCAD TSurf, every object to XYZ or CSV columns with its properties. The format follows from the file's name unless one is chosen. The null value is written for missing values.">
+        <location line="+1"/>
+        <source></source>
+        <translation>Schreibt ein Objekt in eine Datei eines anderen Programms. Gsurfaces gehen nach ZMAP+ (ungedrehte Gitter) und in IRAP-Gitter, Tsurfaces nach GOCAD TSurf, jedes Objekt in XYZ- oder CSV-Spalten mit seinen Eigenschaften. Das Format folgt aus dem Dateinamen, wenn keines gewählt ist. Der Nullwert wird für fehlende Werte geschrieben.</translation>
     </message>
     <message id="%1 on %2">
         <location filename="../app/core/projectlocation.cpp" line="+44"/>

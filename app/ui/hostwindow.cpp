@@ -134,6 +134,9 @@ void HostWindow::create_menus()
     file->addAction(_("Load object..."), this, [this] { requests->open(Kind::LoadObject); });
     file->addAction(_("Save object..."), this, [this] { requests->open(Kind::SaveObject); });
     file->addSeparator();
+    file->addAction(_("Import..."), this, [this] { requests->open(Kind::Import); });
+    file->addAction(_("Export..."), this, [this] { requests->open(Kind::Export); });
+    file->addSeparator();
     file->addAction(ima::icon(QStringLiteral("configure")), _("Preferences..."), this,
                     &HostWindow::show_preferences);
     file->addSeparator();

@@ -258,6 +258,7 @@ private Q_SLOTS:
     void round_trip_keeps_every_value();
     void chunks_are_npy_blobs_of_the_arrays();
     void file_to_server_and_back_on_the_command_line();
+    void imports_saved_onto_the_server();
     void tables_go_into_the_named_schema();
     void save_on_an_outdated_version_is_refused();
     void new_project_over_an_existing_one_is_refused();
@@ -387,6 +388,26 @@ void TestServerProject::file_to_server_and_back_on_the_command_line()
     QCOMPARE(run.exitCode(), 1);
     const QString refusal = QString::fromUtf8(run.readAllStandardError());
     QVERIFY2(refusal.contains("\"from file\"") && refusal.contains("postgres"), qPrintable(refusal));
+}
+
+void TestServerProject::imports_saved_onto_the_server()
+{
+    QProcess run;
+    run.setProcessEnvironment([] {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("PGPASSWORD", "postgres");
+        return environment;
+    }());
+    // A triangulated surface written by another tool (KELVRA_REAL_DATA).
+    const QString triangulated = qEnvironmentVariable("KELVRA_REAL_DATA") + "/xtgeo-testdata/F5.ts";
+    run.start(qEnvironmentVariable("KELVRA_BIN"),
+              {"--import", triangulated, "--save", address_of(m_database, "imported", "postgres", {}).text()});
+    QVERIFY(run.waitForFinished(60000));
+    QVERIFY2(run.exitCode() == 0, run.readAllStandardError().constData());
+    const std::vector<ObjectRecord> stored = load_server_project(address_of(m_database, "imported"));
+    QCOMPARE(stored.size(), std::size_t(1));
+    QCOMPARE(stored[0].name, QString("F5"));
+    QCOMPARE(stored[0].triangles.shape(), (std::vector<std::int64_t>{65, 3}));
 }
 
 void TestServerProject::tables_go_into_the_named_schema()
