@@ -8,11 +8,15 @@
 //   kelvra PROJECT --script OBJECT FILE [--save OUT]
 //                                 runs a property script without a window;
 //                                 SIGINT and SIGTERM cancel it cleanly
+//   kelvra PROJECT --save OUT     copies the project (files and server projects)
 //   kelvra [PROJECT] --import FILE [options] ... --export OBJECT FILE [options] ... [--save OUT]
 //                                 imports and exports files without a window
 //                                 (app/core/filebatch.h; --help lists the options)
 //
-// The last four need no display: they render offscreen or show nothing.
+// A PROJECT or OUT of the form postgresql://...?project=NAME is a project on
+// a PostgreSQL server.
+//
+// All but the first need no display: they render offscreen or show nothing.
 
 #include "app/core/filebatch.h"
 #include "app/core/scriptfile.h"
@@ -22,6 +26,7 @@
 #include "app/ui/projectsession.h"
 
 #include "host/errorhandler.h"
+#include "host/errors.h"
 #include "host/logging.h"
 #include "host/nativepath.h"
 #include "host/translation.h"
@@ -112,7 +117,8 @@ int main(int argc, char **argv)
                                               "without a window, and exit."),
                                     QStringLiteral("object"));
     const QCommandLineOption save(QStringLiteral("save"),
-                                  kelvra::_("With --script, --import or --export: save the project to this file afterwards."),
+                                  kelvra::_("Save the project to this file or server project (postgresql://...) "
+                                            "and exit; with --script, after the script ran."),
                                   QStringLiteral("out"));
     // Listed for --help; a command line with them goes to run_file_batch above.
     const QCommandLineOption import_file(QStringLiteral("import"),
@@ -127,15 +133,28 @@ int main(int argc, char **argv)
     for (const kelvra::app::BatchOption &option : kelvra::app::batch_options())
         parser.addOption(QCommandLineOption(QString::fromLatin1(option.name), kelvra::_(option.description),
                                             QString::fromLatin1(option.value)));
-    parser.addPositionalArgument(QStringLiteral("project"), kelvra::_("The project file to open."));
+    parser.addPositionalArgument(QStringLiteral("project"), kelvra::_("The project file, or server project (postgresql://...), to open."));
     parser.addPositionalArgument(QStringLiteral("file"), kelvra::_("With --script: the script file."),
                                  QStringLiteral("[file]"));
     // File names as the system holds them, also those that are not UTF-8.
     parser.process(kelvra::native_arguments(argc, argv));
 
-    if (parser.isSet(script) || parser.isSet(save)) {
+    if (parser.isSet(save) && !parser.isSet(script)) {
+        // A copy of the project: between files and servers, either way.
+        QTextStream err(stderr);
+        if (parser.positionalArguments().size() != 1) {
+            err << kelvra::_("Usage: %1 PROJECT --save OUT").arg(argv[0]) << Qt::endl;
+            return 2;
+        }
+        if (parser.value(save).isEmpty()) {
+            err << kelvra::_("%1: --save needs the name of the file to write.").arg(argv[0]) << Qt::endl;
+            return 2;
+        }
+        return kelvra::app::run_project_copy(parser.positionalArguments().at(0), parser.value(save), err);
+    }
+    if (parser.isSet(script)) {
         QTextStream out(stdout), err(stderr);
-        if (!parser.isSet(script) || parser.positionalArguments().size() != 2) {
+        if (parser.positionalArguments().size() != 2) {
             err << kelvra::_("Usage: %1 PROJECT --script OBJECT FILE [--save OUT]").arg(argv[0]) << Qt::endl;
             return 2;
         }

@@ -15,6 +15,7 @@ packages=(
     libqwt-qt5-dev                                # the plotter dock's plot
     python3-dev pybind11-dev python3-numpy        # property scripts: embedded Python and numpy
     libsegyio-dev                                 # SEG-Y seismic import and export
+    libpq-dev                                     # projects on a PostgreSQL server
 )
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(
@@ -22,6 +23,7 @@ if [[ "${1:-}" == "--test" ]]; then
         locales                        # a German C locale for the number-parsing tests
         xvfb xauth                     # screenshots of the programs
         desktop-file-utils appstream   # validators of the desktop entry and the AppStream metadata
+        postgresql                     # the throw-away server of the server tests and benchmark
     )
 fi
 if [[ "${1:-}" == "--bench" ]]; then

@@ -4,7 +4,7 @@
 <context>
     <name></name>
     <message id="Builds and inspects 3-D subsurface models.">
-        <location filename="../app/main.cpp" line="+101"/>
+        <location filename="../app/main.cpp" line="+106"/>
         <source></source>
         <translation>Erstellt und untersucht 3-D-Modelle des Untergrunds.</translation>
     </message>
@@ -23,43 +23,49 @@
         <source></source>
         <translation>Die nach dem Projekt angegebene Skriptdatei ohne Fenster auf dieses Objekt anwenden und beenden.</translation>
     </message>
-    <message id="With --script, --import or --export: save the project to this file afterwards.">
-        <location line="+4"/>
-        <source></source>
-        <translation>Mit --script, --import oder --export: das Projekt danach in diese Datei speichern.</translation>
-    </message>
-    <message id="Import a file without a window, with the options below that follow it, and exit.">
-        <location line="+4"/>
-        <source></source>
-        <translation>Eine Datei ohne Fenster importieren, mit den unten stehenden Optionen, die ihr folgen, und beenden.</translation>
-    </message>
     <message id="After the imports: export an object into a file, with --format and --null following it.">
-        <location line="+4"/>
+        <location line="+13"/>
         <source></source>
         <translation>Nach den Importen: ein Objekt in eine Datei exportieren, mit --format und --null dahinter.</translation>
     </message>
-    <message id="The project file to open.">
-        <location line="+7"/>
-        <source></source>
-        <translation>Die zu öffnende Projektdatei.</translation>
-    </message>
     <message id="With --script: the script file.">
-        <location line="+1"/>
+        <location line="+8"/>
         <source></source>
         <translation>Mit --script: die Skriptdatei.</translation>
     </message>
     <message id="Usage: %1 PROJECT --script OBJECT FILE [--save OUT]">
-        <location line="+8"/>
+        <location line="+21"/>
         <source></source>
         <translation>Aufruf: %1 PROJEKT --script OBJEKT DATEI [--save AUSGABE]</translation>
     </message>
     <message id="%1: --save needs the name of the file to write.">
-        <location line="+4"/>
+        <location line="-8"/>
+        <location line="+12"/>
         <source></source>
         <translation>%1: --save braucht den Namen der zu schreibenden Datei.</translation>
     </message>
+    <message id="Save the project to this file or server project (postgresql://...) and exit; with --script, after the script ran.">
+        <location line="-42"/>
+        <source></source>
+        <translation>Das Projekt in diese Datei oder dieses Serverprojekt (postgresql://...) speichern und beenden; mit --script nach dem Skriptlauf.</translation>
+    </message>
+    <message id="Import a file without a window, with the options below that follow it, and exit.">
+        <location line="+5"/>
+        <source></source>
+        <translation>Eine Datei ohne Fenster importieren, mit den unten stehenden Optionen, die ihr folgen, und beenden.</translation>
+    </message>
+    <message id="The project file, or server project (postgresql://...), to open.">
+        <location line="+11"/>
+        <source></source>
+        <translation>Die zu öffnende Projektdatei oder das Serverprojekt (postgresql://...).</translation>
+    </message>
+    <message id="Usage: %1 PROJECT --save OUT">
+        <location line="+10"/>
+        <source></source>
+        <translation>Aufruf: %1 PROJEKT --save ZIEL</translation>
+    </message>
     <message id="%1 did not open; no picture was taken.">
-        <location line="+30"/>
+        <location line="+46"/>
         <source></source>
         <translation>%1 wurde nicht geöffnet; es wurde kein Bild aufgenommen.</translation>
     </message>
@@ -148,8 +154,18 @@
         <source></source>
         <translation>Projekt öffnen...</translation>
     </message>
+    <message id="Open from server...">
+        <location line="+1"/>
+        <source></source>
+        <translation>Vom Server öffnen...</translation>
+    </message>
+    <message id="Save to server...">
+        <location line="+7"/>
+        <source></source>
+        <translation>Auf dem Server speichern...</translation>
+    </message>
     <message id="Import...">
-        <location line="+11"/>
+        <location line="+5"/>
         <source></source>
         <translation>Importieren...</translation>
     </message>
@@ -164,12 +180,12 @@
         <translation>Kein Objekt ausgewählt</translation>
     </message>
     <message id="Open project">
-        <location filename="../app/ui/projectsession.cpp" line="+44"/>
+        <location filename="../app/ui/projectsession.cpp" line="+50"/>
         <source></source>
         <translation>Projekt öffnen</translation>
     </message>
     <message id="Save project as...">
-        <location filename="../app/ui/hostwindow.cpp" line="-267"/>
+        <location filename="../app/ui/hostwindow.cpp" line="-268"/>
         <source></source>
         <translation>Projekt speichern unter...</translation>
     </message>
@@ -180,7 +196,7 @@
         <translation>Projekt speichern</translation>
     </message>
     <message id="Load object...">
-        <location line="+6"/>
+        <location line="+7"/>
         <source></source>
         <translation>Objekt laden...</translation>
     </message>
@@ -252,7 +268,7 @@
         <translation>Aktuelle Eigenschaft</translation>
     </message>
     <message id="Recent projects">
-        <location filename="../app/ui/projectsession.cpp" line="-13"/>
+        <location filename="../app/ui/projectsession.cpp" line="-15"/>
         <source></source>
         <translation>Zuletzt verwendete Projekte</translation>
     </message>
@@ -262,7 +278,7 @@
         <translation>Ihre Änderungen gehen verloren, wenn Sie sie nicht speichern.</translation>
     </message>
     <message id="Untitled">
-        <location line="+27"/>
+        <location line="+29"/>
         <source></source>
         <translation>Unbenannt</translation>
     </message>
@@ -272,7 +288,7 @@
         <translation>Möchten Sie die Änderungen an %1 speichern?</translation>
     </message>
     <message id="Opening %1">
-        <location line="+7"/>
+        <location line="+13"/>
         <source></source>
         <translation>%1 wird geöffnet</translation>
     </message>
@@ -282,7 +298,7 @@
         <translation>Kelvra öffnet gerade %1; bitte versuchen Sie es erneut, wenn das abgeschlossen ist.</translation>
     </message>
     <message id="Saving %1">
-        <location line="+21"/>
+        <location line="+28"/>
         <location filename="../app/ui/requests.cpp" line="+197"/>
         <source></source>
         <translation>%1 wird gespeichert</translation>
@@ -291,6 +307,27 @@
         <location line="+1"/>
         <source></source>
         <translation>Kelvra speichert gerade das Projekt nach %1; bitte versuchen Sie es erneut, wenn das abgeschlossen ist.</translation>
+    </message>
+    <message id="Password">
+        <location line="+40"/>
+        <location filename="../app/ui/serverdialog.cpp" line="+35"/>
+        <source></source>
+        <translation>Passwort</translation>
+    </message>
+    <message id="The server %1 asks for a password for project &quot;%2&quot;.">
+        <location line="+1"/>
+        <source></source>
+        <translation>Der Server %1 verlangt ein Passwort für das Projekt „%2“.</translation>
+    </message>
+    <message id="Save under another name...">
+        <location line="+16"/>
+        <source></source>
+        <translation>Unter anderem Namen speichern...</translation>
+    </message>
+    <message id="Replace">
+        <location line="+3"/>
+        <source></source>
+        <translation>Ersetzen</translation>
     </message>
     <message id="Objects">
         <location filename="../app/ui/importdialog.cpp" line="+383"/>
@@ -449,13 +486,13 @@
         <translation>Ausgabe des Skripts auf %1</translation>
     </message>
     <message id="The script %1 cannot be read: %2">
-        <location filename="../app/core/scriptfile.cpp" line="+26"/>
+        <location filename="../app/core/scriptfile.cpp" line="+39"/>
         <source></source>
         <translation>Das Skript %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message id="Stopped by %1: nothing was saved.">
-        <location filename="../app/core/filebatch.cpp" line="+358"/>
-        <location filename="../app/core/scriptfile.cpp" line="+32"/>
+        <location filename="../app/core/filebatch.cpp" line="+362"/>
+        <location filename="../app/core/scriptfile.cpp" line="-15"/>
         <source></source>
         <translation>Durch %1 abgebrochen: nichts wurde gespeichert.</translation>
     </message>
@@ -465,7 +502,7 @@
         <translation>Das Skript auf „%1“ hat nichts geändert:</translation>
     </message>
     <message id="Clear list">
-        <location filename="../app/ui/recentprojects.cpp" line="+73"/>
+        <location filename="../app/ui/recentprojects.cpp" line="+76"/>
         <source></source>
         <translation>Liste leeren</translation>
     </message>
@@ -777,7 +814,7 @@
         <translation>die Prüfsummen von %1 gehören nicht zu den Blöcken 1, 2, 3 …</translation>
     </message>
     <message id="%1 needs a number, not '%2'">
-        <location filename="../app/core/filebatch.cpp" line="-296"/>
+        <location filename="../app/core/filebatch.cpp" line="-300"/>
         <source></source>
         <translation>%1 braucht eine Zahl, nicht „%2“</translation>
     </message>
@@ -943,7 +980,7 @@
         <translation>Aufruf: kelvra [PROJEKT] --import DATEI [--as NAME] [--format NAME] [--null WERT]... [--columns X,Y,Z] [--geometry Point|Line] [--wellhead X,Y[,BEZUG]] [--path DATEI] [--tops DATEI] [--cube] [--inlines ERSTE:LETZTE[:SCHRITT]] [--crosslines ERSTE:LETZTE[:SCHRITT]] [--samples ERSTE:LETZTE[:SCHRITT]] [--header-bytes INLINE,CROSSLINE] ... --export OBJEKT DATEI [--format NAME] [--null WERT] ... [--save AUSGABE]</translation>
     </message>
     <message id="warning: %1: %2">
-        <location line="+22"/>
+        <location line="+24"/>
         <source></source>
         <translation>Warnung: %1: %2</translation>
     </message>
@@ -1326,6 +1363,162 @@
         <location line="-1"/>
         <source></source>
         <translation>Exportieren</translation>
+    </message>
+    <message id="%1 on %2">
+        <location filename="../app/core/projectlocation.cpp" line="+44"/>
+        <source></source>
+        <translation>%1 auf %2</translation>
+    </message>
+    <message id="%1 is not a PostgreSQL address (postgresql://...)">
+        <location filename="../app/core/serveraddress.cpp" line="+69"/>
+        <source></source>
+        <translation>%1 ist keine PostgreSQL-Adresse (postgresql://...)</translation>
+    </message>
+    <message id="The parameter %1 of %2 has no value">
+        <location line="+27"/>
+        <source></source>
+        <translation>Der Parameter %1 von %2 hat keinen Wert</translation>
+    </message>
+    <message id="%1 names no project: add ?project=NAME">
+        <location line="+18"/>
+        <source></source>
+        <translation>%1 nennt kein Projekt: ?project=NAME anfügen</translation>
+    </message>
+    <message id="Project &quot;%1&quot; on %2 was saved by %3 at %4, after you opened it. Your save was refused so that their work is kept; save under a new project name to keep yours.">
+        <location filename="../app/core/serverproject.cpp" line="+128"/>
+        <source></source>
+        <translation>Das Projekt „%1“ auf %2 wurde von %3 am %4 gespeichert, nachdem Sie es geöffnet hatten. Ihr Speichern wurde abgelehnt, damit diese Arbeit erhalten bleibt; speichern Sie unter einem neuen Projektnamen, um Ihre zu behalten.</translation>
+    </message>
+    <message id="There is already a project &quot;%1&quot; on %2, saved by %3 at %4. Nothing was saved.">
+        <location line="+18"/>
+        <source></source>
+        <translation>Auf %2 gibt es bereits ein Projekt „%1“, gespeichert von %3 am %4. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message id="there is no such project">
+        <location line="+245"/>
+        <location line="+3"/>
+        <source></source>
+        <translation>dieses Projekt gibt es nicht</translation>
+    </message>
+    <message id="the server asks for a password, and none was found in ~/.pgpass, the service file or PGPASSWORD">
+        <location line="+107"/>
+        <source></source>
+        <translation>der Server verlangt ein Passwort, und weder ~/.pgpass noch die Dienstdatei noch PGPASSWORD enthält eines</translation>
+    </message>
+    <message id="Cannot open project &quot;%1&quot; on %2: %3">
+        <location line="+22"/>
+        <source></source>
+        <translation>Das Projekt „%1“ auf %2 kann nicht geöffnet werden: %3</translation>
+    </message>
+    <message id="Cannot save project &quot;%1&quot; on %2: %3">
+        <location line="+12"/>
+        <source></source>
+        <translation>Das Projekt „%1“ auf %2 kann nicht gespeichert werden: %3</translation>
+    </message>
+    <message id="the project has no name">
+        <location line="+4"/>
+        <source></source>
+        <translation>das Projekt hat keinen Namen</translation>
+    </message>
+    <message id="Cannot list the projects on %1: %2">
+        <location line="+33"/>
+        <source></source>
+        <translation>Die Projekte auf %1 können nicht aufgelistet werden: %2</translation>
+    </message>
+    <message id="List projects">
+        <location filename="../app/ui/serverdialog.cpp" line="+2"/>
+        <source></source>
+        <translation>Projekte auflisten</translation>
+    </message>
+    <message id="Open from server">
+        <location line="+7"/>
+        <source></source>
+        <translation>Vom Server öffnen</translation>
+    </message>
+    <message id="Save to server">
+        <location line="+0"/>
+        <source></source>
+        <translation>Auf dem Server speichern</translation>
+    </message>
+    <message id="local socket">
+        <location line="+6"/>
+        <source></source>
+        <translation>lokaler Socket</translation>
+    </message>
+    <message id="Host">
+        <location line="+7"/>
+        <source></source>
+        <translation>Rechner</translation>
+    </message>
+    <message id="Port">
+        <location line="+1"/>
+        <source></source>
+        <translation>Port</translation>
+    </message>
+    <message id="Database">
+        <location line="+1"/>
+        <source></source>
+        <translation>Datenbank</translation>
+    </message>
+    <message id="User">
+        <location line="+1"/>
+        <source></source>
+        <translation>Benutzer</translation>
+    </message>
+    <message id="Project">
+        <location line="+4"/>
+        <source></source>
+        <translation>Projekt</translation>
+    </message>
+    <message id="Last saved by">
+        <location line="+0"/>
+        <source></source>
+        <translation>Zuletzt gespeichert von</translation>
+    </message>
+    <message id="When">
+        <location line="+0"/>
+        <source></source>
+        <translation>Wann</translation>
+    </message>
+    <message id="Size">
+        <location line="+0"/>
+        <source></source>
+        <translation>Größe</translation>
+    </message>
+    <message id="Project name">
+        <location line="+10"/>
+        <source></source>
+        <translation>Projektname</translation>
+    </message>
+    <message id="Listing the projects on %1...">
+        <location line="+75"/>
+        <source></source>
+        <translation>Die Projekte auf %1 werden aufgelistet...</translation>
+    </message>
+    <message id="The server asks for a password: type it and list the projects again.">
+        <location line="+28"/>
+        <source></source>
+        <translation>Der Server verlangt ein Passwort: Geben Sie es ein und listen Sie die Projekte erneut auf.</translation>
+    </message>
+    <message id="There are no projects on this server yet.">
+        <location line="+13"/>
+        <source></source>
+        <translation>Auf diesem Server gibt es noch keine Projekte.</translation>
+    </message>
+    <message id="Give the database that holds the projects.">
+        <location line="+8"/>
+        <source></source>
+        <translation>Geben Sie die Datenbank an, die die Projekte enthält.</translation>
+    </message>
+    <message id="Choose a project to open.">
+        <location line="+4"/>
+        <source></source>
+        <translation>Wählen Sie ein Projekt zum Öffnen.</translation>
+    </message>
+    <message id="Give the project a name.">
+        <location line="+0"/>
+        <source></source>
+        <translation>Geben Sie dem Projekt einen Namen.</translation>
     </message>
     <message id="there is no folder '%1' to write the objects into">
         <location filename="../app/formats/exchange.cpp" line="+88"/>

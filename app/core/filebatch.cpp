@@ -1,8 +1,8 @@
 #include "app/core/filebatch.h"
 
 #include "app/core/cancelonsignals.h"
-#include "app/core/objectfile.h"
 #include "app/core/objectstore.h"
+#include "app/core/projectlocation.h"
 #include "app/formats/exchange.h"
 
 #include "host/errors.h"
@@ -326,9 +326,11 @@ int run_file_batch(const QStringList &arguments, QTextStream &out, QTextStream &
     const CancelOnSignals stop_on_signals(progress);
     try {
         ObjectStore store;
+        ProjectLocation opened; // a file or a server project
         if (!batch.project.isEmpty()) {
+            opened = ProjectLocation::from_text(batch.project);
             std::vector<std::unique_ptr<GeoObject>> objects;
-            for (ObjectRecord &record : load_objects(batch.project, &progress))
+            for (ObjectRecord &record : load_project(opened, &progress))
                 objects.push_back(std::make_unique<GeoObject>(std::move(record)));
             store.replace_all(std::move(objects));
         }
@@ -348,8 +350,10 @@ int run_file_batch(const QStringList &arguments, QTextStream &out, QTextStream &
             out << _("wrote %1").arg(request.file) << '\n';
         }
         out.flush();
-        if (!batch.save.isEmpty())
-            save_objects(batch.save, store.records(), &progress);
+        if (!batch.save.isEmpty()) {
+            ProjectLocation target = save_target(batch.save, opened);
+            save_project(target, store.records(), &progress);
+        }
         return 0;
     } catch (const Cancelled &) {
         out.flush();
