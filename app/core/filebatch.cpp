@@ -181,8 +181,6 @@ Batch parse(const QStringList &arguments)
             continue;
         }
         if (option == QLatin1String("--import")) {
-            if (last == Last::Import)
-                check_import(batch.imports.back());
             batch.imports.push_back({value(), {}, {}});
             last = Last::Import;
         } else if (option == QLatin1String("--export")) {
@@ -267,8 +265,8 @@ Batch parse(const QStringList &arguments)
             throw UsageError(_("unknown option %1").arg(option));
         }
     }
-    if (!batch.imports.empty())
-        check_import(batch.imports.back());
+    for (const Import &import : batch.imports)
+        check_import(import);
     if (saw_save && batch.imports.empty() && batch.exports.empty())
         throw UsageError(_("--save goes with --import or --export here"));
     return batch;

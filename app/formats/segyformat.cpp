@@ -1,8 +1,8 @@
 #include "app/formats/segyformat.h"
 
+#include "app/formats/outputfile.h"
 #include "app/formats/segyhandle.h"
 #include "app/formats/segylayout.h"
-#include "app/formats/outputfile.h"
 
 #include "host/translation.h"
 
