@@ -143,4 +143,10 @@ const Format &format_named(const QString &name);
 // takes it (naming the file), or when it cannot be read.
 const Format &recognise_file(const QString &path);
 
+// Checks, before a reader opens the file, that it is a file the user may
+// read: FormatError when there is none, ValueError naming what stands there
+// otherwise (a folder, a device, or a named pipe, whose opening would wait
+// for a writer for ever).
+void check_readable(const QString &path);
+
 } // namespace kelvra::app::formats

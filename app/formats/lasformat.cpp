@@ -33,6 +33,7 @@ struct WellImport
 
 QFile &open_for_reading(QFile &file)
 {
+    check_readable(file.fileName());
     if (!file.open(QIODevice::ReadOnly))
         throw FormatError(file.fileName(), QStringLiteral("the file cannot be read: %1").arg(file.errorString()));
     return file;

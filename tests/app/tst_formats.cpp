@@ -18,7 +18,14 @@
 
 #include <cmath>
 
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <thread>
+
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace kelvra;
 using namespace kelvra::app;
@@ -660,6 +667,52 @@ private Q_SLOTS:
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), QByteArray("before\n"));
         QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("out.xyz")});
+    }
+
+    void pipes_and_devices_are_refused_before_they_are_opened()
+    {
+        const QString pipe = m_dir.filePath(QStringLiteral("pipe.las"));
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        // Opening the pipe to read would wait for a writer: this one comes
+        // whenever a reader waits, and leaves at once, so that a reader
+        // that opened the pipe sees an empty file rather than waiting on.
+        std::atomic<bool> done{false};
+        std::thread writer([&] {
+            while (!done) {
+                const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0)
+                    ::close(fd);
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        });
+        const auto refused = [](const std::function<void()> &read) {
+            try {
+                read();
+            } catch (const ValueError &error) {
+                return QString::fromUtf8(error.what());
+            }
+            return QString();
+        };
+        ImportOptions path_file;
+        path_file.path_file = pipe;
+        const QString data = qEnvironmentVariable("KELVRA_REAL_DATA", QStringLiteral("/work/shared/data/real"));
+        const QString las = data + QStringLiteral("/lasio/sample_2.0.las");
+        const QString f3 = data + QStringLiteral("/segyio/f3.sgy");
+        const QStringList said{
+            refused([&] { recognise_file(pipe); }),
+            refused([&] { format_named(QStringLiteral("xyz")).read(pipe, {}, nullptr); }),
+            refused([&] { format_named(QStringLiteral("las")).read(pipe, {}, nullptr); }),
+            refused([&] { format_named(QStringLiteral("segy")).describe(pipe, {}); }),
+            refused([&] { format_named(QStringLiteral("las")).read(las, path_file, nullptr); }),
+            refused([&] { format_named(QStringLiteral("segy")).read(f3, {}, nullptr); }) + QStringLiteral("sound"),
+            refused([&] { format_named(QStringLiteral("xyz")).read(QStringLiteral("/dev/zero"), {}, nullptr); }),
+        };
+        done = true;
+        writer.join();
+        for (int i = 0; i < 5; ++i)
+            QVERIFY2(said[i].contains(QStringLiteral("is a named pipe, not a file")), qPrintable(said[i]));
+        QCOMPARE(said[5], QStringLiteral("sound"));
+        QVERIFY2(said[6].contains(QStringLiteral("is a device, not a file")), qPrintable(said[6]));
     }
 
     void folder_exports_name_files_after_their_objects()
