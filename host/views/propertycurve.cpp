@@ -1,7 +1,7 @@
 #include "host/views/propertycurve.h"
 
-#include "host/views/maprender.h"
-#include "host/views/parallel.h"
+#include "host/parallel.h"
+#include "host/valuesummary.h"
 
 #include <qwt_clipper.h>
 #include <qwt_scale_map.h>
@@ -61,6 +61,16 @@ std::int64_t index_at(double position, std::int64_t count)
     if (std::isnan(position))
         return 0;
     return std::int64_t(std::clamp(std::floor(position), 0.0, double(count)));
+}
+
+// The pixel row of a value, at most `reach` pixels outside the canvas (far
+// outside it only the direction matters); a scale too wide for a double,
+// which maps to NaN, puts it at the top.
+double pixel_row(const QwtScaleMap &y_map, double value, const QRectF &canvas, double reach)
+{
+    const double row = y_map.transform(value);
+    const double top = canvas.top() - reach, bottom = canvas.bottom() + reach;
+    return row >= bottom ? bottom : row > top ? row : top;
 }
 
 // What one pixel column shows of its values.
@@ -135,10 +145,7 @@ QVector<QLineF> column_envelope(const NdArray &values, std::int64_t first, std::
         });
     });
 
-    // Far outside the canvas only the direction matters.
-    auto to_pixel = [&](double value) {
-        return std::clamp(y_map.transform(value), canvas.top() - 10, canvas.bottom() + 10);
-    };
+    auto to_pixel = [&](double value) { return pixel_row(y_map, value, canvas, 10); };
     QVector<QLineF> lines;
     std::optional<QPointF> previous; // the last value of the column before
     for (std::size_t c = 0; c < columns.size(); ++c) {
@@ -157,12 +164,21 @@ QVector<QLineF> column_envelope(const NdArray &values, std::int64_t first, std::
 }
 
 // The rectangle the axes scale to: every vertex number and the range of
-// the finite values; invalid when there is no finite value.
+// the finite values; invalid when there is no finite value. A range wider
+// than a double can span is cut to the middle half of the doubles (values
+// beyond it are drawn running off the canvas), so that the axes can be
+// divided.
 QRectF bounds_of(const NdArray &values, const std::optional<std::pair<double, double>> &range)
 {
     if (!range)
         return QRectF(1, 1, -2, -2);
-    return QRectF(QPointF(0, range->first), QPointF(double(std::max<std::int64_t>(0, values.size() - 1)), range->second));
+    double low = range->first, high = range->second;
+    if (!std::isfinite(high - low)) {
+        constexpr double quarter = std::numeric_limits<double>::max() / 4;
+        low = std::max(low, -quarter);
+        high = std::min(high, quarter);
+    }
+    return QRectF(QPointF(0, low), QPointF(double(std::max<std::int64_t>(0, values.size() - 1)), high));
 }
 
 } // namespace
@@ -170,7 +186,7 @@ QRectF bounds_of(const NdArray &values, const std::optional<std::pair<double, do
 ValueSeries::ValueSeries(const NdArray &values)
     : ValueSeries(values, std::nullopt)
 {
-    m_bounds = bounds_of(m_values, value_range(m_values));
+    m_bounds = bounds_of(m_values, summarize(m_values).finite_range());
 }
 
 ValueSeries::ValueSeries(const NdArray &values, std::optional<std::pair<double, double>> range)
@@ -243,7 +259,7 @@ void PropertyCurve::drawSeries(QPainter *painter, const QwtScaleMap &x_map, cons
                     pieces.finish();
                     continue;
                 }
-                points << QPointF(x_map.transform(double(i)), y_map.transform(value));
+                points << QPointF(x_map.transform(double(i)), pixel_row(y_map, value, canvas_rect, 1e7));
                 pieces.add(points.last());
             }
         });

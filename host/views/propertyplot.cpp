@@ -2,7 +2,8 @@
 
 #include "host/dataobject.h"
 #include "host/translation.h"
-#include "host/views/maprender.h"
+#include "host/valuesummary.h"
+#include "host/views/plotscales.h"
 #include "host/views/propertycurve.h"
 #include "host/errors.h"
 #include "host/ndarray.h"
@@ -11,7 +12,6 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <qwt_plot_grid.h>
-#include <qwt_plot_magnifier.h>
 #include <qwt_plot_panner.h>
 #include <qwt_symbol.h>
 
@@ -31,6 +31,10 @@ PropertyPlot::PropertyPlot(QWidget *parent)
 {
     setCanvasBackground(Qt::white);
     setAxisTitle(QwtPlot::xBottom, _("Vertex"));
+    for (int axis : {QwtPlot::xBottom, QwtPlot::yLeft}) {
+        setAxisScaleEngine(axis, new RoundScaleEngine);
+        setAxisScaleDraw(axis, new RoundScaleDraw);
+    }
 
     grid->setMajorPen(QColor(200, 200, 200), 0, Qt::DotLine);
     grid->attach(this);
@@ -42,7 +46,7 @@ PropertyPlot::PropertyPlot(QWidget *parent)
 
     // Wheel zooms, dragging with the left button pans (both owned by the
     // canvas). Forward zooms in, as on the map (Qwt's default zooms out).
-    auto *magnifier = new QwtPlotMagnifier(canvas());
+    auto *magnifier = new PlotMagnifier(canvas());
     magnifier->setWheelFactor(1 / magnifier->wheelFactor());
     new QwtPlotPanner(canvas());
     clear_plot();
@@ -84,7 +88,7 @@ void PropertyPlot::plot_when_measured(const NdArray &values)
         curve->set_values(readable, watcher->result());
         zoom_to_fit();
     });
-    watcher->setFuture(QtConcurrent::run([readable] { return value_range(readable); }));
+    watcher->setFuture(QtConcurrent::run([readable] { return summarize(readable).finite_range(); }));
 }
 
 void PropertyPlot::wait_until_plotted()
