@@ -22,6 +22,7 @@ class QtPluginsManager;
 namespace kelvra::app {
 
 class ExplorerPanel;
+class GeoObject;
 class ObjectStore;
 class BackgroundTask;
 class ObjectTreeWidget;
@@ -74,11 +75,14 @@ private:
     void show_checked(const QStringList &names);
     // Brings every viewer that shows the object up to date.
     void redraw(const QString &name);
-    void follow_rename(const QString &name, const QString &new_name);
-    void show_in(MapViewer *viewer, const QString &name);
+    // After objects were added, removed, renamed or replaced: every viewer
+    // shows what it showed of the objects that are still there, under their
+    // names now, and the check marks follow the current viewer.
+    void follow_objects();
+    void show_in(MapViewer *viewer, const GeoObject *object);
     // Shows a viewer's cursor readout in the status bar.
     void show_status(const QString &text);
-    void forget_missing_objects();
+    // Plots the selected object's current property.
     void plot_selection();
 
     std::unique_ptr<QtPluginsManager> m_plugins;

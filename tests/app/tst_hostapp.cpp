@@ -779,7 +779,7 @@ void TestHostApp::current_property_from_the_object_menu()
         menu->close();
     });
     emit window.objects->object_menu_requested(QStringLiteral("well A"), QPoint(100, 100));
-    QCOMPARE(offered, (QStringList{"vint", "porosity"}));
+    QCOMPARE(offered, (QStringList{"X", "Y", "Z", "vint", "porosity"}));
     QCOMPARE(checked, QStringList{"vint"});
     QCOMPARE(window.store->get(QStringLiteral("well A"))->current_property(), std::optional<QString>("porosity"));
     auto *plot = qobject_cast<PropertyPlot *>(window.plotWidget.data());
