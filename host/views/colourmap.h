@@ -4,6 +4,8 @@
 // dark blue to yellow, even in perceived lightness, readable in grey and by
 // most colour-blind viewers.
 
+#include "host/views/hostviews_export.h"
+
 #include <QRgb>
 
 #include <array>
@@ -12,7 +14,7 @@
 namespace kelvra {
 
 // The 256 opaque colours, lowest value first.
-const std::array<QRgb, 256> &viridis_table();
+HOSTVIEWS_EXPORT const std::array<QRgb, 256> &viridis_table();
 
 // Which entry of the table shows a value on the scale low to high: 0 at
 // low and below, 255 at high and above, the 256 entries sharing the range

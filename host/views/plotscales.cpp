@@ -18,6 +18,9 @@ namespace {
 // Ends beyond a quarter of the largest double are brought in, so that a
 // span, a step and the ends widened to the step all stay finite.
 constexpr double kLargest = std::numeric_limits<double>::max() / 4;
+// Spans below this are widened (values closer together are drawn as one):
+// a pixel then still spans a finite, nonzero part of the range.
+constexpr double kSmallest = 1e-290;
 
 double limited(double value)
 {
@@ -48,10 +51,11 @@ QList<double> multiples(double low, double high, double step)
 void RoundScaleEngine::autoScale(int maxNumSteps, double &x1, double &x2, double &stepSize) const
 {
     double low = limited(std::min(x1, x2)), high = limited(std::max(x1, x2));
-    if (!(high > low)) { // a single value: a range around it
-        const double delta = low == 0 ? 0.5 : std::abs(low) * 0.5;
-        low -= delta;
-        high += delta;
+    if (!(high - low >= kSmallest)) { // a single value, or a few subnormal ones: a range around them
+        const double centre = low * 0.5 + high * 0.5;
+        const double delta = centre == 0 ? 0.5 : std::max(std::abs(centre) * 0.5, kSmallest);
+        low = centre - delta;
+        high = centre + delta;
     }
     const double step = step_for(low, high, maxNumSteps);
     if (!std::isfinite(step)) { // a span of a few subnormal numbers: as it is
@@ -109,8 +113,9 @@ void PlotMagnifier::rescale(double factor)
     for (int axis = 0; plot && axis < QwtPlot::axisCnt; ++axis) {
         const QwtScaleDiv &div = plot->axisScaleDiv(axis);
         const double half = std::abs(div.upperBound() * 0.5 - div.lowerBound() * 0.5);
-        if (isAxisEnabled(axis) && !(half * std::abs(factor) < kLargest))
-            return; // out to a range no double spans: no further
+        const double wanted = half * std::abs(factor);
+        if (isAxisEnabled(axis) && !(wanted < kLargest && wanted >= kSmallest))
+            return; // out to a range no double spans, or in to one no pixel can show: no further
     }
     QwtPlotMagnifier::rescale(factor);
 }
