@@ -216,6 +216,8 @@ void HostWindow::present_project()
 {
     const QStringList names = store->object_names();
     show_objects(names);
+    if (auto *viewer = qobject_cast<MapViewer *>(current_viewer.data()))
+        viewer->zoom_to_fit();
     if (!names.isEmpty())
         objects->select(names.first());
 }

@@ -47,8 +47,8 @@ public:
     // Writes every object into a project file on a worker thread; the store
     // refuses changes until it is written.
     BackgroundTask *save_project(const QString &path);
-    // Shows every object in the current viewer and selects the first, so
-    // that the plot shows its current property.
+    // Shows every object, whole, in the current viewer and selects the
+    // first, so that the plot shows its current property.
     void present_project();
     // Opens the preferences window.
     void show_preferences();
