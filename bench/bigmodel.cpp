@@ -2,9 +2,12 @@
 // floors: the chunk table's own load_chunks and store_chunks of the same
 // arrays.
 //
-//     bigmodel [--sizes 1,5,25] [--rounds 6] [--dir FOLDER] [--keep]
+//     bigmodel [--sizes 1,5,25] [--rounds 6] [--dir FOLDER] [--keep] [--screenshot-only]
 //
-// For each size (millions of vertices) it writes a project of one surface
+// Larger sizes on request (--sizes 100: 3.4 GiB of data; the host process
+// then holds up to twice that while it opens the project over itself, the
+// program writing the project as much once). For each size (millions of
+// vertices) it writes a project of one surface
 // (X, Y, Z and one property float64, one property float32) with the
 // project's own save code, then measures, each in a fresh process and
 // offscreen, alternating component and floor:
@@ -13,8 +16,9 @@
 //          stall of the GUI thread (a 10 ms timer) while opening, also when
 //          it opens the project again over the loaded one;
 //          then it saves the project back: time and longest stall;
-//   floor  load_chunks of the five arrays, then store_chunks of them into a
-//          new file with one commit.
+//   floor  load_chunks of the five arrays (reading only, without measuring
+//          their values), then store_chunks of them into a new file with
+//          one commit.
 // Reads come from the system's page cache (the files were just written).
 
 #include "mapmeasure.h"
@@ -35,6 +39,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -197,6 +202,12 @@ Figures measure_host(const QString &project, const QString &copy)
     window.open_project(project);
     // What follows the objects into the window (drawing, plotting) counts too.
     wait_until_idle(window, std::chrono::milliseconds(300));
+    if (pictured == 0) { // a large model's first picture may take longer
+        QEventLoop loop;
+        QObject::connect(viewer, &MapViewer::sig_picture_ready, &loop, &QEventLoop::quit);
+        QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
     const double open_stall = stalls.stop();
     const double peak = peak_rss_mib();
 
@@ -239,8 +250,9 @@ Figures measure_host(const QString &project, const QString &copy)
             {"map_floor", map.floor}};
 }
 
-// The floor: the chunk table alone, loading the arrays and storing them.
-Figures measure_floor(const QString &project, const QString &copy)
+// The floor: the chunk table alone, loading the arrays and, unless only
+// the load is asked for, storing them.
+Figures measure_floor(const QString &project, const QString &copy, bool store)
 {
     std::vector<NdArray> arrays;
     QElapsedTimer clock;
@@ -249,10 +261,12 @@ Figures measure_floor(const QString &project, const QString &copy)
     {
         sqlite::Connection db(project, sqlite::Conversion::None);
         for (const QString &property : kProperties)
-            arrays.push_back(load_chunks(db, kTable, kSurface, property));
+            arrays.push_back(load_chunks(db, kTable, kSurface, property, {}, false)); // reading only
     }
     const double loaded = clock.nsecsElapsed() / 1e9;
     const double peak = peak_rss_mib();
+    if (!store)
+        return {{"open", loaded}, {"peak", peak}};
     clock.restart();
     {
         sqlite::Connection db(copy, sqlite::Conversion::None);
@@ -304,7 +318,7 @@ int child_main(const QStringList &arguments)
 {
     const QString mode = arguments.value(0), project = arguments.value(1), copy = arguments.value(2);
     const Figures figures = mode == QLatin1String("host") ? measure_host(project, copy)
-                                                           : measure_floor(project, copy);
+                                                           : measure_floor(project, copy, mode != QLatin1String("load"));
     for (const auto &[key, value] : figures)
         std::printf("%s=%.6f\n", qPrintable(key), value);
     return 0;
@@ -325,7 +339,8 @@ int main(int argc, char **argv)
     parser.addOptions({{"sizes", "Millions of vertices, comma-separated.", "list", "1,5,25"},
                        {"rounds", "Measurements of each kind per size.", "n", "6"},
                        {"dir", "Folder for the project files.", "folder"},
-                       {"keep", "Keep the project files."}});
+                       {"screenshot-only", "Measure only the screenshot beside the load floor (no saves)."},
+                       {"keep", "Keep the project files, and use those kept before."}});
     parser.process(app);
     QTemporaryDir temporary;
     const QString folder = parser.isSet("dir") ? parser.value("dir") : temporary.path();
@@ -344,12 +359,28 @@ int main(int argc, char **argv)
         const auto vertices = std::int64_t(size.toDouble() * 1e6);
         const QString project = QDir(folder).filePath(QStringLiteral("bigmodel-%1M.db").arg(size));
         const QString copy = QDir(folder).filePath(QStringLiteral("bigmodel-%1M-copy.db").arg(size));
-        write_project(project, vertices);
+        if (!(parser.isSet("keep") && QFileInfo::exists(project))) // a kept project is used again
+            write_project(project, vertices);
         // Per round, the host's figure over the floor's measured beside it:
         // this machine's speed drifts a lot between runs, much less between
         // neighbours.
         std::map<QString, std::vector<double>> host, floor, ratio;
-        for (int round = 0; round < rounds; ++round) {
+        for (int round = 0; round < rounds && parser.isSet("screenshot-only"); ++round) {
+            // The screenshot and the load alone, taking turns.
+            const QString picture = QDir(folder).filePath(QStringLiteral("bigmodel.png"));
+            double screenshot = 0;
+            Figures load;
+            for (int turn = 0; turn < 2; ++turn) {
+                if ((turn == 0) == (round % 2 == 0))
+                    screenshot = screenshot_seconds(project, picture);
+                else
+                    load = run_child(QStringLiteral("load"), project, copy);
+            }
+            host[QStringLiteral("screenshot")].push_back(screenshot);
+            floor[QStringLiteral("open")].push_back(load[QStringLiteral("open")]);
+            ratio[QStringLiteral("screenshot")].push_back(screenshot / load[QStringLiteral("open")]);
+        }
+        for (int round = 0; round < rounds && !parser.isSet("screenshot-only"); ++round) {
             // Alternate the order, so that neither always runs second nor
             // always after the other: on this kind of machine the first
             // touch of fresh memory costs more or less depending on what
@@ -368,8 +399,9 @@ int main(int argc, char **argv)
                 ratio[QLatin1String(key)].push_back(pair[0][QLatin1String(key)] / pair[1][QLatin1String(key)]);
             for (const char *key : {"redraw", "zoom", "pan"})
                 ratio[QLatin1String(key)].push_back(pair[0][QLatin1String(key)] / pair[0][QStringLiteral("map_floor")]);
-            host[QStringLiteral("screenshot")].push_back(
-                screenshot_seconds(project, QDir(folder).filePath(QStringLiteral("bigmodel.png"))));
+            const double screenshot = screenshot_seconds(project, QDir(folder).filePath(QStringLiteral("bigmodel.png")));
+            host[QStringLiteral("screenshot")].push_back(screenshot);
+            ratio[QStringLiteral("screenshot")].push_back(screenshot / pair[1][QStringLiteral("open")]);
         }
         if (!parser.isSet("keep"))
             QFile::remove(project);
@@ -378,16 +410,18 @@ int main(int argc, char **argv)
             return found == figures.end() || found->second.empty() ? std::nan("") : median(found->second);
         };
         const double data_mib = double(vertices) * (4 * 8 + 4) / kMiB;
-        std::printf("%8sM %9.0f | %7.3f %7.3f %6.2f | %7.3f %7.3f %6.2f | %9.0f %9.0f %9.0f | %7.3f %7.3f %7.3f | %8.3f\n",
+        if (!parser.isSet("screenshot-only"))
+            std::printf("%8sM %9.0f | %7.3f %7.3f %6.2f | %7.3f %7.3f %6.2f | %9.0f %9.0f %9.0f | %7.3f %7.3f %7.3f | %8.3f\n",
                     qPrintable(size), data_mib, m(host, "open"), m(floor, "open"), m(ratio, "open"),
                     m(host, "save"), m(floor, "save"), m(ratio, "save"), m(host, "peak"),
                     m(floor, "peak"), 1.15 * data_mib + 150, m(host, "open_stall"), m(host, "save_stall"),
                     m(host, "reopen_stall"), m(host, "cancel"));
         char line[256];
-        std::snprintf(line, sizeof line, "%8sM %9.3f | %9.3f %6.2f %7.3f %6.2f %7.3f %6.2f | %7.3f %9.3f | %10.3f %9.3f",
+        std::snprintf(line, sizeof line,
+                      "%8sM %9.3f | %9.3f %6.2f %7.3f %6.2f %7.3f %6.2f | %7.3f %9.3f | %10.3f %9.3f %6.2f",
                       qPrintable(size), m(host, "map_floor"), m(host, "redraw"), m(ratio, "redraw"), m(host, "zoom"),
                       m(ratio, "zoom"), m(host, "pan"), m(ratio, "pan"), m(host, "plot"), m(host, "first_picture"),
-                      m(host, "screenshot"), m(floor, "open") + 2);
+                      m(host, "screenshot"), m(floor, "open"), m(ratio, "screenshot"));
         maps << QString::fromLatin1(line);
         std::fflush(stdout);
     }
@@ -396,12 +430,14 @@ int main(int argc, char **argv)
                 " bytes moved) <= 0.2 s.\n");
     std::printf("\nThe map at 1200 x 800 and the plot, in the same windows (medians of 10 runs each;\n"
                 "floor: one pass writing each vertex's pixel into a QImage), and\n"
-                "`kelvra PROJECT --screenshot FILE` from start to exit:\n\n");
-    std::printf("%9s %9s | %9s %6s %7s %6s %7s %6s | %7s %9s | %10s %9s\n", "vertices", "floor s", "redraw s",
-                "ratio", "zoom s", "ratio", "pan s", "ratio", "plot s", "1st map s", "screenshot", "load + 2");
+                "`kelvra PROJECT --screenshot FILE` from start to exit beside the load floor\n"
+                "(ratio: the median of the rounds' screenshot / load):\n\n");
+    std::printf("%9s %9s | %9s %6s %7s %6s %7s %6s | %7s %9s | %10s %9s %6s\n", "vertices", "floor s", "redraw s",
+                "ratio", "zoom s", "ratio", "pan s", "ratio", "plot s", "1st map s", "screenshot", "load s", "ratio");
     for (const QString &line : maps)
         std::printf("%s\n", qPrintable(line));
     std::printf("\nTargets at 25 M: redraw, zoom and pan <= 0.15 s and <= 1.5 x floor; first map picture\n"
-                "<= 0.3 s; plot redraw <= 0.15 s; screenshot <= load + 2 s.\n");
+                "<= 0.3 s; plot redraw <= 0.15 s. From 25 M up: the screenshot (start to exit) at most\n"
+                "1.3 x the time to load the arrays (the floor's open, measured in the same round).\n");
     return 0;
 }

@@ -5,7 +5,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
+#include <thread>
 #include <type_traits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace kelvra {
 
@@ -43,6 +49,96 @@ void merge(ValueSummary &into, const ValueSummary &part)
     into.all_finite = into.all_finite && part.all_finite;
 }
 
+// The lowest and highest of v[begin] to v[end - 1], and whether any of
+// them is NaN or infinite, looking at each value only once: a NaN fails
+// every comparison and drops out by itself, and x - x is 0 for every
+// finite x, so the sum `odd` stays 0 until a NaN or an infinity comes.
+template <typename T>
+struct Quick
+{
+    T low = std::numeric_limits<T>::infinity();
+    T high = -std::numeric_limits<T>::infinity();
+    T odd = 0;
+
+    void add(T x)
+    {
+        low = x < low ? x : low;
+        high = x > high ? x : high;
+        odd += x - x;
+    }
+};
+
+#if defined(__SSE2__)
+// Four registers of doubles (or floats) at a time; the processor's min and
+// max instructions keep the second operand when the first is NaN, as the
+// comparisons above do.
+Quick<double> quick_scan(const double *v, std::int64_t begin, std::int64_t end)
+{
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    __m128d low[4], high[4], odd[4];
+    for (int k = 0; k < 4; ++k) {
+        low[k] = _mm_set1_pd(inf);
+        high[k] = _mm_set1_pd(-inf);
+        odd[k] = _mm_setzero_pd();
+    }
+    std::int64_t i = begin;
+    for (; i + 8 <= end; i += 8) {
+        for (int k = 0; k < 4; ++k) {
+            const __m128d x = _mm_loadu_pd(v + i + 2 * k);
+            low[k] = _mm_min_pd(x, low[k]);
+            high[k] = _mm_max_pd(x, high[k]);
+            odd[k] = _mm_add_pd(odd[k], _mm_sub_pd(x, x));
+        }
+    }
+    double lows[2], highs[2], odds[2];
+    _mm_storeu_pd(lows, _mm_min_pd(_mm_min_pd(low[0], low[1]), _mm_min_pd(low[2], low[3])));
+    _mm_storeu_pd(highs, _mm_max_pd(_mm_max_pd(high[0], high[1]), _mm_max_pd(high[2], high[3])));
+    _mm_storeu_pd(odds, _mm_add_pd(_mm_add_pd(odd[0], odd[1]), _mm_add_pd(odd[2], odd[3])));
+    Quick<double> found{std::min(lows[0], lows[1]), std::max(highs[0], highs[1]), odds[0] + odds[1]};
+    for (; i < end; ++i)
+        found.add(v[i]);
+    return found;
+}
+
+Quick<float> quick_scan(const float *v, std::int64_t begin, std::int64_t end)
+{
+    constexpr float inf = std::numeric_limits<float>::infinity();
+    __m128 low[4], high[4], odd[4];
+    for (int k = 0; k < 4; ++k) {
+        low[k] = _mm_set1_ps(inf);
+        high[k] = _mm_set1_ps(-inf);
+        odd[k] = _mm_setzero_ps();
+    }
+    std::int64_t i = begin;
+    for (; i + 16 <= end; i += 16) {
+        for (int k = 0; k < 4; ++k) {
+            const __m128 x = _mm_loadu_ps(v + i + 4 * k);
+            low[k] = _mm_min_ps(x, low[k]);
+            high[k] = _mm_max_ps(x, high[k]);
+            odd[k] = _mm_add_ps(odd[k], _mm_sub_ps(x, x));
+        }
+    }
+    float lows[4], highs[4], odds[4];
+    _mm_storeu_ps(lows, _mm_min_ps(_mm_min_ps(low[0], low[1]), _mm_min_ps(low[2], low[3])));
+    _mm_storeu_ps(highs, _mm_max_ps(_mm_max_ps(high[0], high[1]), _mm_max_ps(high[2], high[3])));
+    _mm_storeu_ps(odds, _mm_add_ps(_mm_add_ps(odd[0], odd[1]), _mm_add_ps(odd[2], odd[3])));
+    Quick<float> found{std::min({lows[0], lows[1], lows[2], lows[3]}), std::max({highs[0], highs[1], highs[2], highs[3]}),
+                       odds[0] + odds[1] + odds[2] + odds[3]};
+    for (; i < end; ++i)
+        found.add(v[i]);
+    return found;
+}
+#else
+template <typename T>
+Quick<T> quick_scan(const T *v, std::int64_t begin, std::int64_t end)
+{
+    Quick<T> found;
+    for (std::int64_t i = begin; i < end; ++i)
+        found.add(v[i]);
+    return found;
+}
+#endif
+
 // Adds the values begin to end of v to the summary.
 template <typename T>
 void scan(const T *v, std::int64_t begin, std::int64_t end, ValueSummary &into)
@@ -50,35 +146,14 @@ void scan(const T *v, std::int64_t begin, std::int64_t end, ValueSummary &into)
     if (begin >= end)
         return;
     if constexpr (std::is_floating_point_v<T>) {
-        // First without looking at each value: a NaN fails every comparison
-        // and drops out by itself, and x - x is 0 for every finite x, so the
-        // sum `odd` stays 0 until a NaN or an infinity comes. Four lanes, so
-        // that the steps do not wait for each other.
-        constexpr T inf = std::numeric_limits<T>::infinity();
-        T low[4] = {inf, inf, inf, inf}, high[4] = {-inf, -inf, -inf, -inf}, odd[4] = {0, 0, 0, 0};
-        std::int64_t i = begin;
-        for (; i + 4 <= end; i += 4) {
-            for (int lane = 0; lane < 4; ++lane) {
-                const T x = v[i + lane];
-                low[lane] = x < low[lane] ? x : low[lane];
-                high[lane] = x > high[lane] ? x : high[lane];
-                odd[lane] += x - x;
-            }
-        }
-        for (; i < end; ++i) {
-            const T x = v[i];
-            low[0] = x < low[0] ? x : low[0];
-            high[0] = x > high[0] ? x : high[0];
-            odd[0] += x - x;
-        }
-        T lowest = std::min({low[0], low[1], low[2], low[3]});
-        T highest = std::max({high[0], high[1], high[2], high[3]});
-        if (!(odd[0] + odd[1] + odd[2] + odd[3] == 0)) {
+        const Quick<T> quick = quick_scan(v, begin, end);
+        T lowest = quick.low, highest = quick.high;
+        if (!(quick.odd == 0)) {
             into.all_finite = false;
             if (std::isinf(lowest) || std::isinf(highest)) { // an end is infinite: look again, carefully
-                lowest = inf;
-                highest = -inf;
-                for (i = begin; i < end; ++i) {
+                lowest = std::numeric_limits<T>::infinity();
+                highest = -lowest;
+                for (std::int64_t i = begin; i < end; ++i) {
                     if (std::isfinite(v[i])) {
                         lowest = std::min(lowest, v[i]);
                         highest = std::max(highest, v[i]);
@@ -218,6 +293,109 @@ std::vector<ValueSummary> summarize(const std::vector<NdArray> &arrays)
 ValueSummary summarize(const NdArray &array)
 {
     return summarize(std::vector<NdArray>{array}).front();
+}
+
+struct SummaryBuilder::Work
+{
+    // Below this, pieces are measured by note() on the caller's thread.
+    static constexpr std::int64_t kThreadFrom = std::int64_t(8) << 20;
+
+    NdArray array;
+    std::uint64_t writes = 0;
+    bool usable = false;
+    std::int64_t added = 0; // elements handed over
+
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::deque<std::pair<std::int64_t, std::int64_t>> pieces;
+    bool done = false;
+    ValueSummary summary; // of the pieces measured; the thread's until it ends
+    std::thread thread;
+
+    void measure(std::int64_t first, std::int64_t count)
+    {
+        visit_real(array, [&](const auto *v) { scan(v, first, first + count, summary); });
+    }
+
+    void run()
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        for (;;) {
+            wake.wait(lock, [this] { return done || !pieces.empty(); });
+            if (pieces.empty())
+                return;
+            const auto [first, count] = pieces.front();
+            pieces.pop_front();
+            lock.unlock();
+            measure(first, count);
+            lock.lock();
+        }
+    }
+
+    void stop()
+    {
+        if (!thread.joinable())
+            return;
+        {
+            const std::lock_guard<std::mutex> lock(mutex);
+            done = true;
+        }
+        wake.notify_one();
+        thread.join();
+    }
+};
+
+SummaryBuilder::SummaryBuilder(const NdArray &array)
+    : m_work(std::make_unique<Work>())
+{
+    m_work->array = array;
+    m_work->usable = is_real(array.dtype()) && array.dtype() != DType::Float16;
+    ArrayNotes &notes = Access::notes(array);
+    {
+        const std::lock_guard<std::mutex> lock(notes.mutex);
+        m_work->writes = notes.writes;
+    }
+    if (m_work->usable && array.nbytes() >= Work::kThreadFrom)
+        m_work->thread = std::thread([work = m_work.get()] { work->run(); });
+}
+
+SummaryBuilder::~SummaryBuilder()
+{
+    m_work->stop();
+}
+
+void SummaryBuilder::add(std::int64_t first, std::int64_t count)
+{
+    Work &work = *m_work;
+    if (!work.usable || count <= 0)
+        return;
+    work.added += count;
+    if (!work.thread.joinable()) {
+        work.measure(first, count);
+        return;
+    }
+    {
+        const std::lock_guard<std::mutex> lock(work.mutex);
+        work.pieces.emplace_back(first, count);
+    }
+    work.wake.notify_one();
+}
+
+void SummaryBuilder::spoil()
+{
+    m_work->usable = false;
+}
+
+void SummaryBuilder::note()
+{
+    Work &work = *m_work;
+    work.stop();
+    if (!work.usable || work.added != work.array.size())
+        return;
+    ArrayNotes &notes = Access::notes(work.array);
+    const std::lock_guard<std::mutex> lock(notes.mutex);
+    if (notes.writes == work.writes && !notes.measuring)
+        Access::describe(notes, work.array, work.summary);
 }
 
 } // namespace kelvra

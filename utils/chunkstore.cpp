@@ -2,6 +2,7 @@
 
 #include "host/errors.h"
 #include "host/sqlite_array.h"
+#include "host/valuesummary.h"
 #include "utils/basedefs.h"
 #include "utils/chunkcut.h"
 
@@ -16,6 +17,7 @@ constexpr std::int64_t kStoredChunkLimit = kelvra::SQLITE_LIMIT_LENGTH;
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -243,13 +245,18 @@ read_headers(Blob &blob, const std::vector<sqlite3_int64> &rowids, const QString
 // piece fills the fresh result memory far faster than page-sized reads
 // straight into it would.
 NdArray read_chunks(sqlite3 *db, const QString &table, const std::vector<sqlite3_int64> &rowids,
-                    const QString &what, const ChunkProgress &progress)
+                    const QString &what, const ChunkProgress &progress, bool measure)
 {
     Blob blob(db, table, false);
     const auto [headers, shape] = read_headers(blob, rowids, what);
     NdArray result(headers.front().dtype, shape);
     std::vector<std::byte> staging(std::size_t(std::min(kStagingBytes, result.nbytes())));
-    std::byte *out = result.bytes();
+    std::byte *const data = result.bytes();
+    std::optional<SummaryBuilder> summary;
+    if (measure)
+        summary.emplace(result);
+    const std::int64_t item = result.itemsize();
+    std::byte *out = data;
     for (std::size_t i = 0; i < rowids.size(); ++i) {
         const npy::Header &header = headers[i];
         blob.open(rowids[i]);
@@ -257,13 +264,19 @@ NdArray read_chunks(sqlite3 *db, const QString &table, const std::vector<sqlite3
             const std::int64_t piece = std::min<std::int64_t>(kStagingBytes, header.data_nbytes - done);
             blob.read(staging.data(), piece, header.data_offset + done);
             std::memcpy(out + done, staging.data(), std::size_t(piece));
+            if (summary && !header.big_endian) // measured while it is still in the cache
+                summary->add((out + done - data) / item, piece / item);
             done += piece;
             if (progress)
                 progress(piece);
         }
+        if (summary && header.big_endian)
+            summary->spoil();
         npy::to_native(header, out);
         out += header.data_nbytes;
     }
+    if (summary)
+        summary->note();
     return result;
 }
 
@@ -344,14 +357,14 @@ std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
 }
 
 NdArray load_chunks(sqlite::Connection &connection, const QString &table,
-                    const QString &object, const QString &prop, const ChunkProgress &progress)
+                    const QString &object, const QString &prop, const ChunkProgress &progress, bool measure)
 {
     // One read transaction, so that the chunks cannot change between reads.
     Savepoint savepoint(connection, "kelvra_load_chunks");
     const std::vector<sqlite3_int64> rowids = chunk_rowids(connection.handle(), table, object, prop);
     if (rowids.empty())
         throw LookupError(QStringLiteral("no chunks of %1 in table %2").arg(describe(object, prop), table));
-    NdArray result = read_chunks(connection.handle(), table, rowids, describe(object, prop), progress);
+    NdArray result = read_chunks(connection.handle(), table, rowids, describe(object, prop), progress, measure);
     savepoint.release();
     return result;
 }

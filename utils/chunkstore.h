@@ -66,10 +66,13 @@ CHUNKCUT_EXPORT std::int64_t store_chunks(sqlite::Connection &connection, const 
 // The array stored as the chunks of the object's property: the chunks
 // concatenated in chunk number order. LookupError when none is stored;
 // ValueError for a missing chunk number, a malformed blob, or chunks that
-// disagree in element type or in the extents after the first.
+// disagree in element type or in the extents after the first. With
+// `measure`, the values are measured on a second thread as they arrive, and
+// the array comes back with the summary of its values noted
+// (host/valuesummary.h), so that showing it needs no pass over them.
 CHUNKCUT_EXPORT NdArray load_chunks(sqlite::Connection &connection, const QString &table,
                                     const QString &object, const QString &prop,
-                                    const ChunkProgress &progress = {});
+                                    const ChunkProgress &progress = {}, bool measure = true);
 
 // The data bytes of the object's property as stored (the sum of its chunks'
 // data), read from the chunk headers without reading the data; 0 when none

@@ -37,6 +37,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <qwt_scale_div.h>
+
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -212,6 +214,7 @@ private Q_SLOTS:
     void map_follows_rename_copy_remove_load_and_scripts();
     void objects_keep_their_colour_everywhere();
     void colour_by_depth_from_the_object_menu();
+    void depth_flipped_in_place_is_measured_anew();
     void current_property_from_the_object_menu();
     void bug_report_is_handed_over();
     void preferences_are_kept_and_reach_new_viewers();
@@ -980,6 +983,28 @@ void TestHostApp::colour_by_depth_from_the_object_menu()
     auto *plot = qobject_cast<PropertyPlot *>(window.plotWidget.data());
     QCOMPARE(plot->axisTitle(QwtPlot::yLeft).text(), QStringLiteral("Z"));
     QVERIFY(m_errors->messages.isEmpty());
+}
+
+void TestHostApp::depth_flipped_in_place_is_measured_anew()
+{
+    // The plot measures the depths of the horizon; once it plots another
+    // object, nothing else holds them, and a depth flip turns them round in
+    // place. The map, shown the horizon afterwards, spans the new depths.
+    HostWindow &window = *m_window;
+    window.store->set_current_property(QStringLiteral("top reservoir"), QStringLiteral("Z"));
+    window.objects->select(QStringLiteral("top reservoir"));
+    auto *plot = qobject_cast<PropertyPlot *>(window.plotWidget.data());
+    QVERIFY(plot->axisScaleDiv(QwtPlot::yLeft).lowerBound() > 0);
+    window.objects->select(QStringLiteral("well A"));
+    const GeoObject *horizon = window.store->get(QStringLiteral("top reservoir"));
+    const std::byte *depths = horizon->prop().value(QStringLiteral("Z")).bytes();
+    window.store->flip_depth(QStringLiteral("top reservoir"));
+    QCOMPARE(horizon->prop().value(QStringLiteral("Z")).bytes(), depths); // flipped in place
+    window.show_objects({"top reservoir"});
+    const std::vector<AxisTick> ticks = current_map(window)->colour_bar_ticks(QStringLiteral("Z"));
+    QVERIFY(!ticks.empty());
+    for (const AxisTick &tick : ticks)
+        QVERIFY2(tick.value < 0, qPrintable(tick.label));
 }
 
 void TestHostApp::current_property_from_the_object_menu()
