@@ -215,9 +215,10 @@ BackgroundTask *HostWindow::open_project(const QString &path)
 void HostWindow::present_project()
 {
     const QStringList names = store->object_names();
-    show_objects(names);
+    // Fitted first, so that the objects are drawn once, in the fitted view.
     if (auto *viewer = qobject_cast<MapViewer *>(current_viewer.data()))
         viewer->zoom_to_fit();
+    show_objects(names);
     if (!names.isEmpty())
         objects->select(names.first());
 }
