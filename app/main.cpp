@@ -14,9 +14,11 @@
 #include "app/ui/backgroundtask.h"
 #include "app/ui/hostwindow.h"
 #include "app/ui/pictures.h"
+#include "app/ui/projectsession.h"
 
 #include "host/errorhandler.h"
 #include "host/logging.h"
+#include "host/nativepath.h"
 #include "host/translation.h"
 
 #include <QApplication>
@@ -86,7 +88,8 @@ int main(int argc, char **argv)
     parser.addPositionalArgument(QStringLiteral("project"), kelvra::_("The project file to open."));
     parser.addPositionalArgument(QStringLiteral("file"), kelvra::_("With --script: the script file."),
                                  QStringLiteral("[file]"));
-    parser.process(*app);
+    // File names as the system holds them, also those that are not UTF-8.
+    parser.process(kelvra::native_arguments(argc, argv));
 
     if (parser.isSet(script) || parser.isSet(save)) {
         QTextStream out(stdout), err(stderr);
@@ -101,16 +104,28 @@ int main(int argc, char **argv)
     const bool batch = parser.isSet(screenshot) || parser.isSet(tour);
     if (!batch)
         kelvra::set_error_handler(kelvra::message_box_error_handler());
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Kelvra"));
+    // The window answers the session's end itself (unsaved changes); Qt's
+    // fallback would close it afterwards and ask a second time.
+    QGuiApplication::setFallbackSessionManagementEnabled(false);
     kelvra::app::HostWindow window;
+    // The sample project is a starting point: Save asks where to save it.
+    const bool sample = parser.positionalArguments().isEmpty();
     const QString project = parser.positionalArguments().value(0, sample_project());
-    if (QFileInfo::exists(project) || !parser.positionalArguments().isEmpty()) {
+    bool opened = false;
+    if (QFileInfo::exists(project) || !sample) {
         kelvra::guarded([&] {
-            kelvra::app::BackgroundTask *opening = window.open_project(project);
+            kelvra::app::BackgroundTask *opening =
+                window.project->open(project, [&opened](bool ok) { opened = ok; }, sample);
             if (batch)
                 opening->wait(); // the pictures show the project
         });
     } else {
         qCWarning(kelvra::lcHost) << "the sample project is missing:" << project;
+    }
+    if (batch && !opened) {
+        QTextStream(stderr) << kelvra::_("%1 did not open; no picture was taken.").arg(project) << Qt::endl;
+        return 1;
     }
 
     if (parser.isSet(screenshot))

@@ -2,7 +2,8 @@
 // floors: the chunk table's own load_chunks and store_chunks of the same
 // arrays.
 //
-//     bigmodel [--sizes 1,5,25] [--rounds 6] [--dir FOLDER] [--keep] [--screenshot-only]
+//     bigmodel [--sizes 1,5,25] [--rounds 6] [--dir FOLDER] [--keep] [--checks]
+//              [--screenshot-only]
 //
 // Larger sizes on request (--sizes 100: 3.4 GiB of data; the host process
 // then holds up to twice that while it opens the project over itself, the
@@ -19,8 +20,16 @@
 //   floor  load_chunks of the five arrays (reading only, without measuring
 //          their values), then store_chunks of them into a new file with
 //          one commit.
+//   checks load_objects of the project, and of a copy without its
+//          kelvra_checksums table, which opens with SQLite's own checks
+//          only: what checking every chunk against its checksum costs.
+//          --checks measures only this.
+//   screenshot  kelvra PROJECT --screenshot FILE, start to exit, beside the
+//          floor's load of the same round; --screenshot-only measures only
+//          this.
 // Reads come from the system's page cache (the files were just written).
 
+#include "benchoptions.h"
 #include "mapmeasure.h"
 
 #include "app/core/objectfile.h"
@@ -32,6 +41,7 @@
 #include "host/sqlite.h"
 #include "host/views/mapviewer.h"
 #include "utils/chunkstore.h"
+#include "utils/crc32c.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -46,6 +56,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -261,7 +272,7 @@ Figures measure_floor(const QString &project, const QString &copy, bool store)
     {
         sqlite::Connection db(project, sqlite::Conversion::None);
         for (const QString &property : kProperties)
-            arrays.push_back(load_chunks(db, kTable, kSurface, property, {}, false)); // reading only
+            arrays.push_back(load_chunks(db, kTable, kSurface, property, {}, nullptr, false)); // reading only
     }
     const double loaded = clock.nsecsElapsed() / 1e9;
     const double peak = peak_rss_mib();
@@ -278,6 +289,46 @@ Figures measure_floor(const QString &project, const QString &copy, bool store)
     const double stored = clock.nsecsElapsed() / 1e9;
     QFile::remove(copy);
     return {{"open", loaded}, {"peak", peak}, {"save", stored}};
+}
+
+double cpu_seconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+// The project's objects read by load_objects, as an open reads them: the
+// time, and the processor time, which other work on a shared machine
+// disturbs less.
+Figures measure_load(const QString &project)
+{
+    QElapsedTimer clock;
+    const double cpu = cpu_seconds();
+    clock.start();
+    const std::vector<ObjectRecord> objects = load_objects(project);
+    const double open = clock.nsecsElapsed() / 1e9, open_cpu = cpu_seconds() - cpu;
+    // The CRC-32C of every array once more, from memory: what the checks
+    // add at most (in the open they sum each piece while it is in cache).
+    clock.restart();
+    std::uint32_t crc = 0;
+    for (const ObjectRecord &object : objects) {
+        for (const QString &key : object.prop.keys())
+            crc ^= crc32c(0, object.prop.value(key).bytes(), std::size_t(object.prop.value(key).nbytes()));
+    }
+    const double sums = clock.nsecsElapsed() / 1e9;
+    Q_UNUSED(crc) // a call into the library, which no compiler leaves out
+    return {{"open", open}, {"cpu", open_cpu}, {"sums", sums}};
+}
+
+// A copy of the project without checksums, as an older version or another
+// program writes it.
+void write_unchecked_copy(const QString &project, const QString &copy)
+{
+    QFile::remove(copy);
+    QFile::copy(project, copy);
+    sqlite::Connection db(copy, sqlite::Conversion::None);
+    db.exec(QStringLiteral("DROP TABLE kelvra_checksums"));
 }
 
 // `kelvra PROJECT --screenshot FILE` as a user runs it, start to exit.
@@ -317,8 +368,9 @@ Figures run_child(const QString &mode, const QString &project, const QString &co
 int child_main(const QStringList &arguments)
 {
     const QString mode = arguments.value(0), project = arguments.value(1), copy = arguments.value(2);
-    const Figures figures = mode == QLatin1String("host") ? measure_host(project, copy)
-                                                           : measure_floor(project, copy, mode != QLatin1String("load"));
+    const Figures figures = mode == QLatin1String("host")   ? measure_host(project, copy)
+                          : mode == QLatin1String("load") ? measure_load(project)
+                          : measure_floor(project, copy, mode != QLatin1String("floor-load"));
     for (const auto &[key, value] : figures)
         std::printf("%s=%.6f\n", qPrintable(key), value);
     return 0;
@@ -339,22 +391,33 @@ int main(int argc, char **argv)
     parser.addOptions({{"sizes", "Millions of vertices, comma-separated.", "list", "1,5,25"},
                        {"rounds", "Measurements of each kind per size.", "n", "6"},
                        {"dir", "Folder for the project files.", "folder"},
-                       {"screenshot-only", "Measure only the screenshot beside the load floor (no saves)."},
-                       {"keep", "Keep the project files, and use those kept before."}});
-    parser.process(app);
+                       {"keep", "Keep the project files, and use those kept before."},
+                       {"checks", "Measure only what the checks on open cost."},
+                       {"screenshot-only", "Measure only the screenshot beside the load floor (no saves)."}});
+    if (const std::optional<int> status = parse_bench_options(
+            parser, "Opens and saves projects of one surface of millions of vertices in the real\n"
+                    "main window, each time in a fresh process and offscreen, beside the floor (the\n"
+                    "chunk table's load_chunks and store_chunks of the same arrays): time, peak\n"
+                    "memory, longest GUI stall and Cancel time; then map redraw, zoom, pan and plot\n"
+                    "times, and the time of kelvra PROJECT --screenshot FILE beside the load floor;\n"
+                    "and what the checks on open cost (load_objects with and without checksums)."))
+        return *status;
     QTemporaryDir temporary;
     const QString folder = parser.isSet("dir") ? parser.value("dir") : temporary.path();
     QDir().mkpath(folder);
     const int rounds = std::max(1, parser.value("rounds").toInt());
+    const bool screenshot_only = parser.isSet("screenshot-only");
 
-    std::printf("Open and save of one surface (X, Y, Z, one float64 and one float32 property),\n"
-                "each figure the median of %d fresh processes, each ratio the median of the\n"
-                "rounds' host / floor; floor: load_chunks / store_chunks of the same arrays\n"
-                "alone. Reads come from the page cache; saves end with fsync.\n\n", rounds);
-    std::printf("%9s %9s | %7s %7s %6s | %7s %7s %6s | %9s %9s %9s | %7s %7s %7s | %8s\n", "vertices",
-                "data MiB", "open s", "floor", "ratio", "save s", "floor", "ratio", "peak MiB", "floor", "target",
-                "stall o", "stall s", "stall r", "cancel s");
-    QStringList maps;
+    if (!parser.isSet("checks") && !screenshot_only) {
+        std::printf("Open and save of one surface (X, Y, Z, one float64 and one float32 property),\n"
+                    "each figure the median of %d fresh processes, each ratio the median of the\n"
+                    "rounds' host / floor; floor: load_chunks / store_chunks of the same arrays\n"
+                    "alone. Reads come from the page cache; saves end with fsync.\n\n", rounds);
+        std::printf("%9s %9s | %7s %7s %6s | %7s %7s %6s | %9s %9s %9s | %7s %7s %7s | %8s\n", "vertices",
+                    "data MiB", "open s", "floor", "ratio", "save s", "floor", "ratio", "peak MiB", "floor",
+                    "target", "stall o", "stall s", "stall r", "cancel s");
+    }
+    QStringList maps, checks;
     for (const QString &size : parser.value("sizes").split(QLatin1Char(','))) {
         const auto vertices = std::int64_t(size.toDouble() * 1e6);
         const QString project = QDir(folder).filePath(QStringLiteral("bigmodel-%1M.db").arg(size));
@@ -365,7 +428,7 @@ int main(int argc, char **argv)
         // this machine's speed drifts a lot between runs, much less between
         // neighbours.
         std::map<QString, std::vector<double>> host, floor, ratio;
-        for (int round = 0; round < rounds && parser.isSet("screenshot-only"); ++round) {
+        for (int round = 0; round < rounds && screenshot_only; ++round) {
             // The screenshot and the load alone, taking turns.
             const QString picture = QDir(folder).filePath(QStringLiteral("bigmodel.png"));
             double screenshot = 0;
@@ -374,13 +437,46 @@ int main(int argc, char **argv)
                 if ((turn == 0) == (round % 2 == 0))
                     screenshot = screenshot_seconds(project, picture);
                 else
-                    load = run_child(QStringLiteral("load"), project, copy);
+                    load = run_child(QStringLiteral("floor-load"), project, copy);
             }
             host[QStringLiteral("screenshot")].push_back(screenshot);
             floor[QStringLiteral("open")].push_back(load[QStringLiteral("open")]);
             ratio[QStringLiteral("screenshot")].push_back(screenshot / load[QStringLiteral("open")]);
         }
-        for (int round = 0; round < rounds && !parser.isSet("screenshot-only"); ++round) {
+        if (!screenshot_only) {
+            const QString unchecked =
+                QDir(folder).filePath(QStringLiteral("bigmodel-%1M-unchecked.db").arg(size));
+            write_unchecked_copy(project, unchecked);
+            std::map<QString, std::vector<double>> load;
+            for (int round = 0; round < rounds; ++round) {
+                const bool checked_first = round % 2 == 0;
+                Figures pair[2];
+                for (int turn = 0; turn < 2; ++turn) {
+                    const bool checked = (turn == 0) == checked_first;
+                    pair[checked ? 0 : 1] = run_child(QStringLiteral("load"), checked ? project : unchecked, {});
+                }
+                load[QStringLiteral("sums")].push_back(pair[0][QStringLiteral("sums")]);
+                for (const char *key : {"open", "cpu"}) {
+                    const QString name = QLatin1String(key);
+                    load[name + QStringLiteral(" checked")].push_back(pair[0][name]);
+                    load[name + QStringLiteral(" unchecked")].push_back(pair[1][name]);
+                    load[name + QStringLiteral(" cost")].push_back(pair[0][name] / pair[1][name] - 1);
+                }
+            }
+            QFile::remove(unchecked);
+            checks << QString::asprintf("%8sM %9.0f | %10.3f %12.3f %7.1f %% | %10.3f %12.3f %7.1f %% | %7.3f",
+                                        qPrintable(size), double(vertices) * (4 * 8 + 4) / kMiB,
+                                        median(load["open checked"]), median(load["open unchecked"]),
+                                        100 * median(load["open cost"]), median(load["cpu checked"]),
+                                        median(load["cpu unchecked"]), 100 * median(load["cpu cost"]),
+                                        median(load["sums"]));
+        }
+        if (parser.isSet("checks")) {
+            if (!parser.isSet("keep"))
+                QFile::remove(project);
+            continue;
+        }
+        for (int round = 0; round < rounds && !screenshot_only; ++round) {
             // Alternate the order, so that neither always runs second nor
             // always after the other: on this kind of machine the first
             // touch of fresh memory costs more or less depending on what
@@ -410,7 +506,7 @@ int main(int argc, char **argv)
             return found == figures.end() || found->second.empty() ? std::nan("") : median(found->second);
         };
         const double data_mib = double(vertices) * (4 * 8 + 4) / kMiB;
-        if (!parser.isSet("screenshot-only"))
+        if (!screenshot_only)
             std::printf("%8sM %9.0f | %7.3f %7.3f %6.2f | %7.3f %7.3f %6.2f | %9.0f %9.0f %9.0f | %7.3f %7.3f %7.3f | %8.3f\n",
                     qPrintable(size), data_mib, m(host, "open"), m(floor, "open"), m(ratio, "open"),
                     m(host, "save"), m(floor, "save"), m(ratio, "save"), m(host, "peak"),
@@ -425,9 +521,25 @@ int main(int argc, char **argv)
         maps << QString::fromLatin1(line);
         std::fflush(stdout);
     }
-    std::printf("\nTargets at 25 M: open <= 1.3 x floor, save <= 1.3 x floor, peak <= target,"
-                " longest GUI stall <= 0.1 s;\ncancel (the longest of open and save, at half and at all"
-                " bytes moved) <= 0.2 s.\n");
+    if (!screenshot_only) {
+        std::printf("%sWhat the checks on open cost: load_objects of the project, and of a copy without\n"
+                    "checksums (SQLite's own checks only), in fresh processes taking turns (medians;\n"
+                    "cost: of the per-round ratios). Time, processor time of the process, and the\n"
+                    "time of the CRC-32C of all arrays once more, from memory:\n\n",
+                    parser.isSet("checks") ? "" : "\n");
+        std::printf("%9s %9s | %10s %12s %9s | %10s %12s %9s | %7s\n", "vertices", "data MiB", "checked s",
+                    "unchecked s", "cost", "cpu s", "unchecked", "cost", "CRC s");
+        for (const QString &line : checks)
+            std::printf("%s\n", qPrintable(line));
+        std::printf("\nTarget: the checks cost at most about 10 %% of the open at 25 M.\n");
+    }
+    std::fflush(stdout);
+    if (parser.isSet("checks"))
+        return 0;
+    if (!screenshot_only)
+        std::printf("\nTargets at 25 M: open <= 1.3 x floor, save <= 1.3 x floor, peak <= target,"
+                    " longest GUI stall <= 0.1 s;\ncancel (the longest of open and save, at half and at all"
+                    " bytes moved) <= 0.2 s.\n");
     std::printf("\nThe map at 1200 x 800 and the plot, in the same windows (medians of 10 runs each;\n"
                 "floor: one pass writing each vertex's pixel into a QImage), and\n"
                 "`kelvra PROJECT --screenshot FILE` from start to exit beside the load floor\n"

@@ -7,6 +7,8 @@
 //     chunk_store [--size-mib 1024] [--limit-mib 128] [--rounds 3]
 //                 [--cut-gib 4] [--dir <folder for the database files>]
 
+#include "benchoptions.h"
+
 #include "host/sqlite.h"
 #include "utils/chunkcut.h"
 #include "utils/chunkstore.h"
@@ -142,24 +144,6 @@ NdArray component_read(const QString &path)
     return load_chunks(db, QStringLiteral("chunks"), QStringLiteral("cube"), QStringLiteral("amplitude"));
 }
 
-std::int64_t option(int argc, char **argv, const char *name, std::int64_t fallback)
-{
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], name) == 0)
-            return std::atoll(argv[i + 1]);
-    }
-    return fallback;
-}
-
-QString text_option(int argc, char **argv, const char *name)
-{
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], name) == 0)
-            return QString::fromLocal8Bit(argv[i + 1]);
-    }
-    return {};
-}
-
 // chunkcut on an array whose storage was never touched: it handles sizes
 // only, so the time per call must not grow with the array.
 void measure_chunkcut(std::int64_t bytes, std::int64_t limit)
@@ -180,14 +164,24 @@ void measure_chunkcut(std::int64_t bytes, std::int64_t limit)
 
 int main(int argc, char **argv)
 {
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addOptions({{"size-mib", "MiB of float32 values stored and loaded.", "n", "1024"},
+                       {"limit-mib", "Largest chunk, in MiB.", "n", "128"},
+                       {"rounds", "Rounds of the component and the floor.", "n", "3"},
+                       {"cut-gib", "GiB of the array that chunkcut cuts last.", "n", "4"},
+                       {"dir", "Folder for the database files.", "folder", QDir::tempPath()}});
+    if (const std::optional<int> status = parse_bench_options(
+            parser, "Stores a large float32 array through the chunk table and loads it back, taking\n"
+                    "turns with a bare SQLite C loop moving the same bytes (the floor), and prints\n"
+                    "both speeds and their ratio; then the time of chunkcut on untouched arrays."))
+        return *status;
     QLoggingCategory::setFilterRules(QStringLiteral("kelvra.chunkcut.info=false"));
-    const std::int64_t size = option(argc, argv, "--size-mib", 1024) * (1 << 20);
-    const std::int64_t limit = option(argc, argv, "--limit-mib", 128) * (1 << 20);
-    const int rounds = int(option(argc, argv, "--rounds", 3));
-    const std::int64_t cut = option(argc, argv, "--cut-gib", 4) << 30;
-    QTemporaryDir temporary(text_option(argc, argv, "--dir").isEmpty()
-                                ? QDir::tempPath() + QStringLiteral("/chunk_store-XXXXXX")
-                                : text_option(argc, argv, "--dir") + QStringLiteral("/chunk_store-XXXXXX"));
+    const std::int64_t size = parser.value("size-mib").toLongLong() * (1 << 20);
+    const std::int64_t limit = parser.value("limit-mib").toLongLong() * (1 << 20);
+    const int rounds = parser.value("rounds").toInt();
+    const std::int64_t cut = parser.value("cut-gib").toLongLong() << 30;
+    QTemporaryDir temporary(parser.value("dir") + QStringLiteral("/chunk_store-XXXXXX"));
     const QString ours = temporary.filePath(QStringLiteral("component.db"));
     const QString bare = temporary.filePath(QStringLiteral("floor.db"));
 

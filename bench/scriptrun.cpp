@@ -19,6 +19,8 @@
 // time of the program (build/bin/startup, which links the interpreter but
 // does not start it).
 
+#include "benchoptions.h"
+
 #include "app/core/objectstore.h"
 #include "app/ui/hostwindow.h"
 #include "app/ui/requests.h"
@@ -131,13 +133,17 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    const auto option = [&arguments](const char *name, qint64 fallback) {
-        const int at = arguments.indexOf(QLatin1String(name));
-        return at > 0 ? arguments.value(at + 1).toLongLong() : fallback;
-    };
-    const std::int64_t vertices = option("--vertices", 25000000);
-    const int repeat = int(std::max<qint64>(1, option("--repeat", 5)));
+    QCommandLineParser parser;
+    parser.addOptions({{"vertices", "Vertices of the object the script runs on.", "n", "25000000"},
+                       {"repeat", "Runs of each kind.", "n", "5"}});
+    if (const std::optional<int> status = parse_bench_options(
+            parser, "Runs the property operator's help example through the real window on a large\n"
+                    "object, offscreen, taking turns with the same numpy code in a standalone\n"
+                    "/usr/bin/python3 (the floor); then the time from OK to a second script's first\n"
+                    "line, from Cancel to the end of an endless script, and the program's start-up."))
+        return *status;
+    const std::int64_t vertices = parser.value("vertices").toLongLong();
+    const int repeat = int(std::max<qint64>(1, parser.value("repeat").toLongLong()));
 
     QProcess floor;
     floor.start(QStringLiteral("/usr/bin/python3"),

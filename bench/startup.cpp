@@ -8,6 +8,8 @@
 // same widgets in the same layouts, made by copying the dialog's widget
 // tree. The ratio is dialog time over floor time.
 
+#include "benchoptions.h"
+
 #include "app/ui/backgroundtask.h"
 #include "app/ui/hostwindow.h"
 #include "app/ui/objecttreewidget.h"
@@ -166,9 +168,14 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    const int at = arguments.indexOf(QStringLiteral("--repeat"));
-    const int repeat = std::max(3, at > 0 ? arguments.value(at + 1).toInt() : 200);
+    QCommandLineParser parser;
+    parser.addOption({"repeat", "Constructions of each dialog (at least 3).", "n", "200"});
+    if (const std::optional<int> status = parse_bench_options(
+            parser, "Measures offscreen the time from process start to the main window shown with the\n"
+                    "sample project, then the median time to build every dialog beside its floor: a\n"
+                    "plain QDialog holding the same widgets in the same layouts."))
+        return *status;
+    const int repeat = std::max(3, parser.value("repeat").toInt());
 
     app::HostWindow window;
     window.show();

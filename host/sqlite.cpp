@@ -1,6 +1,7 @@
 #include "host/sqlite.h"
 
 #include "host/errors.h"
+#include "host/nativepath.h"
 
 #include <sqlite3.h>
 
@@ -100,13 +101,13 @@ void check(sqlite3 *db, int rc)
 
 // --- Connection ---------------------------------------------------------
 
-Connection::Connection(const QString &path, Conversion conversion)
+Connection::Connection(const QString &path, Conversion conversion, Access access)
     : m_state(std::make_shared<State>())
 {
     m_state->conversion = conversion;
     sqlite3 *db = nullptr;
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    const int flags = access == Access::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    const int rc = sqlite3_open_v2(native_path(path).constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
         const QString message = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
         sqlite3_close_v2(db);
@@ -301,6 +302,16 @@ std::vector<Row> Cursor::fetchall()
         step();
     }
     return rows;
+}
+
+std::optional<Row> Cursor::fetchone()
+{
+    if (!m_has_row)
+        return std::nullopt;
+    open_db();
+    Row row = current_row();
+    step();
+    return row;
 }
 
 Row Cursor::current_row() const

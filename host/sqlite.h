@@ -32,6 +32,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -58,14 +59,19 @@ KELVRAHOST_EXPORT void register_converter(const QString &declaredType, Converter
 KELVRAHOST_EXPORT void check(sqlite3 *db, int rc);
 
 enum class Conversion { None, DeclaredTypes };
+// Whether a connection may change the file (and creates it when missing),
+// or only reads a file that exists.
+enum class Access { ReadWrite, ReadOnly };
 
 class Cursor;
 
 class KELVRAHOST_EXPORT Connection
 {
 public:
-    // Opens (or creates) the database file.
-    explicit Connection(const QString &path, Conversion conversion = Conversion::DeclaredTypes);
+    // Opens (or, to write, creates) the database file. The path reaches
+    // SQLite as the file system's bytes (host/nativepath.h).
+    explicit Connection(const QString &path, Conversion conversion = Conversion::DeclaredTypes,
+                        Access access = Access::ReadWrite);
     // Rolls back an open transaction and closes the connection.
     ~Connection();
     Connection(const Connection &) = delete;
@@ -103,6 +109,8 @@ public:
     Cursor &executemany(const QString &sql, const std::vector<Row> &rows);
     // The remaining rows of the last execute().
     std::vector<Row> fetchall();
+    // The next row of the last execute(); none once they are all fetched.
+    std::optional<Row> fetchone();
 
 private:
     friend class Connection;

@@ -9,9 +9,11 @@ packages=(
     cmake ninja-build g++ pkg-config
     qtbase5-dev qttools5-dev qttools5-dev-tools   # Qt Widgets, QtTest, Linguist tools
     libqt5svg5                                    # the bundled SVG icons
+    qttranslations5-l10n                          # Qt's own texts (buttons, choosers) in German
     libsqlite3-dev
     libqwt-qt5-dev                                # the plotter dock's plot
     python3-dev pybind11-dev python3-numpy        # property scripts: embedded Python and numpy
+    libsegyio-dev                                 # SEG-Y seismic import and export
 )
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(

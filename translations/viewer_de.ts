@@ -113,7 +113,12 @@
     <message id="%1: no property to plot">
         <location line="+27"/>
         <source></source>
-        <translation>%1: keine Eigenschaft zum Darstellen</translation>
+        <translation>%1 hat keine Eigenschaft zum Darstellen</translation>
+    </message>
+    <message id="%1 holds %2 values, which cannot be plotted">
+        <location line="+5"/>
+        <source></source>
+        <translation>%1 enthält Werte vom Typ %2, die nicht dargestellt werden können</translation>
     </message>
     <message id="Value">
         <location line="+49"/>

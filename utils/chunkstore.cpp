@@ -5,6 +5,7 @@
 #include "host/valuesummary.h"
 #include "utils/basedefs.h"
 #include "utils/chunkcut.h"
+#include "utils/crc32c.h"
 
 namespace {
 // Taken before <sqlite3.h>, whose macro of the same name is the number of
@@ -30,6 +31,8 @@ namespace {
 constexpr std::int64_t kRecordOverhead = 64;
 // Bytes moved between a blob and an array at a time.
 constexpr std::int64_t kStagingBytes = 8 << 20;
+// Bytes summed for a checksum at a time, well within a core's own cache.
+constexpr std::int64_t kSumBytes = 256 << 10;
 
 using Statement = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)>;
 
@@ -243,14 +246,17 @@ read_headers(Blob &blob, const std::vector<sqlite3_int64> &rowids, const QString
 // data passes through a small staging buffer that stays in the processor's
 // cache: SQLite's page-sized reads land there fast, and one large copy per
 // piece fills the fresh result memory far faster than page-sized reads
-// straight into it would.
+// straight into it would. Given checksums, each chunk's bytes are summed
+// as they pass, and the chunk compared once it is read.
 NdArray read_chunks(sqlite3 *db, const QString &table, const std::vector<sqlite3_int64> &rowids,
-                    const QString &what, const ChunkProgress &progress, bool measure)
+                    const QString &what, const ChunkProgress &progress, const ChunkChecksums *checksums,
+                    bool measure)
 {
     Blob blob(db, table, false);
     const auto [headers, shape] = read_headers(blob, rowids, what);
     NdArray result(headers.front().dtype, shape);
     std::vector<std::byte> staging(std::size_t(std::min(kStagingBytes, result.nbytes())));
+    std::vector<char> header_bytes;
     std::byte *const data = result.bytes();
     std::optional<SummaryBuilder> summary;
     if (measure)
@@ -260,16 +266,36 @@ NdArray read_chunks(sqlite3 *db, const QString &table, const std::vector<sqlite3
     for (std::size_t i = 0; i < rowids.size(); ++i) {
         const npy::Header &header = headers[i];
         blob.open(rowids[i]);
+        std::uint32_t crc = 0;
+        if (checksums) {
+            header_bytes.resize(std::size_t(header.data_offset));
+            blob.read(header_bytes.data(), header.data_offset, 0);
+            crc = crc32c(0, header_bytes.data(), header_bytes.size());
+        }
         for (std::int64_t done = 0; done < header.data_nbytes;) {
             const std::int64_t piece = std::min<std::int64_t>(kStagingBytes, header.data_nbytes - done);
             blob.read(staging.data(), piece, header.data_offset + done);
-            std::memcpy(out + done, staging.data(), std::size_t(piece));
+            if (checksums) {
+                // Summed a cache-sized part at a time, just before that
+                // part is copied: the copy then reads it from the cache.
+                for (std::int64_t part = 0; part < piece; part += kSumBytes) {
+                    const std::size_t size = std::size_t(std::min(kSumBytes, piece - part));
+                    crc = crc32c(crc, staging.data() + part, size);
+                    std::memcpy(out + done + part, staging.data() + part, size);
+                }
+            } else {
+                std::memcpy(out + done, staging.data(), std::size_t(piece));
+            }
             if (summary && !header.big_endian) // measured while it is still in the cache
                 summary->add((out + done - data) / item, piece / item);
             done += piece;
             if (progress)
                 progress(piece);
         }
+        if (checksums && crc != (*checksums)[i])
+            throw ChunkDamaged(QStringLiteral("chunk %1 of %2 does not match the checksum written with it")
+                                   .arg(i + 1)
+                                   .arg(what));
         if (summary && header.big_endian)
             summary->spoil();
         npy::to_native(header, out);
@@ -281,6 +307,9 @@ NdArray read_chunks(sqlite3 *db, const QString &table, const std::vector<sqlite3
 }
 
 } // namespace
+
+ChunkDamaged::ChunkDamaged(const QString &what) : ValueError(what) {}
+ChunkDamaged::~ChunkDamaged() = default;
 
 void create_chunk_table(sqlite::Connection &connection, const QString &table)
 {
@@ -305,7 +334,8 @@ std::int64_t chunk_data_limit(std::int64_t lengthLimit, const NdArray &array,
 
 std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
                           const QString &object, const QString &prop,
-                          const NdArray &array, std::int64_t limit, const ChunkProgress &progress)
+                          const NdArray &array, std::int64_t limit, const ChunkProgress &progress,
+                          ChunkChecksums *checksums)
 {
     sqlite3 *db = connection.handle();
     const std::int64_t allowed = std::min<std::int64_t>(limit, sqlite3_limit(db, SQLITE_LIMIT_LENGTH, -1));
@@ -328,6 +358,8 @@ std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
         bind_names(db, insert.get(), object, prop);
         Blob blob(db, table, true);
         std::int64_t chunk = 0;
+        if (checksums)
+            checksums->clear();
         for (const NdArray &piece : pieces) {
             const QByteArray header = npy::header_bytes(piece.dtype(), piece.shape());
             sqlite::check(db, sqlite3_bind_int64(insert.get(), 3, ++chunk));
@@ -336,13 +368,26 @@ std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
             sqlite::check(db, sqlite3_reset(insert.get()));
             blob.open(sqlite3_last_insert_rowid(db));
             blob.write(header.constData(), header.size(), 0);
+            std::uint32_t crc = checksums ? crc32c(0, header.constData(), std::size_t(header.size())) : 0;
             for (std::int64_t done = 0; done < piece.nbytes();) {
                 const std::int64_t step = std::min(kStagingBytes, piece.nbytes() - done);
-                blob.write(piece.bytes() + done, step, header.size() + done);
+                if (checksums) {
+                    // Summed a cache-sized part at a time, just before that
+                    // part is written: SQLite then copies it from the cache.
+                    for (std::int64_t part = 0; part < step; part += kSumBytes) {
+                        const std::int64_t size = std::min(kSumBytes, step - part);
+                        crc = crc32c(crc, piece.bytes() + done + part, std::size_t(size));
+                        blob.write(piece.bytes() + done + part, size, header.size() + done + part);
+                    }
+                } else {
+                    blob.write(piece.bytes() + done, step, header.size() + done);
+                }
                 done += step;
                 if (progress)
                     progress(step);
             }
+            if (checksums)
+                checksums->push_back(crc);
         }
     }
     savepoint.release();
@@ -351,20 +396,27 @@ std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
 
 std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
                           const QString &object, const QString &prop, const NdArray &array,
-                          const ChunkProgress &progress)
+                          const ChunkProgress &progress, ChunkChecksums *checksums)
 {
-    return store_chunks(connection, table, object, prop, array, kStoredChunkLimit, progress);
+    return store_chunks(connection, table, object, prop, array, kStoredChunkLimit, progress, checksums);
 }
 
 NdArray load_chunks(sqlite::Connection &connection, const QString &table,
-                    const QString &object, const QString &prop, const ChunkProgress &progress, bool measure)
+                    const QString &object, const QString &prop, const ChunkProgress &progress,
+                    const ChunkChecksums *checksums, bool measure)
 {
     // One read transaction, so that the chunks cannot change between reads.
     Savepoint savepoint(connection, "kelvra_load_chunks");
     const std::vector<sqlite3_int64> rowids = chunk_rowids(connection.handle(), table, object, prop);
+    if (checksums && checksums->size() != rowids.size())
+        throw ChunkDamaged(QStringLiteral("%1 has %2 chunks where %3 were written")
+                               .arg(describe(object, prop))
+                               .arg(rowids.size())
+                               .arg(checksums->size()));
     if (rowids.empty())
         throw LookupError(QStringLiteral("no chunks of %1 in table %2").arg(describe(object, prop), table));
-    NdArray result = read_chunks(connection.handle(), table, rowids, describe(object, prop), progress, measure);
+    NdArray result =
+        read_chunks(connection.handle(), table, rowids, describe(object, prop), progress, checksums, measure);
     savepoint.release();
     return result;
 }

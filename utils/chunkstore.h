@@ -22,6 +22,7 @@
 // blob in memory, and loading reads every chunk into its place in the one
 // result array.
 
+#include "host/errors.h"
 #include "host/ndarray.h"
 #include "host/sqlite.h"
 #include "utils/chunkcut_export.h"
@@ -30,6 +31,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace kelvra {
 
@@ -37,6 +39,21 @@ namespace kelvra {
 // last call (every few MiB). It may throw to stop the operation, which then
 // undoes what it did, as on any other error.
 using ChunkProgress = std::function<void(std::int64_t bytes)>;
+
+// The CRC-32C (utils/crc32c.h) of each chunk's whole blob, .npy header and
+// data as stored, in chunk number order. A store computes them as it writes
+// the chunks; a load given them checks every chunk against its own as it
+// reads it, so that a damaged file is refused rather than read as values.
+using ChunkChecksums = std::vector<std::uint32_t>;
+
+// Stored chunks that differ from what was written: a chunk that does not
+// match its checksum, or chunks missing or added beside the checksums.
+class CHUNKCUT_EXPORT ChunkDamaged : public ValueError
+{
+public:
+    explicit ChunkDamaged(const QString &what);
+    ~ChunkDamaged() override;
+};
 
 // Creates the chunk table when the database has no table of that name.
 CHUNKCUT_EXPORT void create_chunk_table(sqlite::Connection &connection, const QString &table);
@@ -53,26 +70,33 @@ CHUNKCUT_EXPORT std::int64_t chunk_data_limit(std::int64_t lengthLimit, const Nd
 // number of chunks. No row exceeds `limit` bytes nor the connection's own
 // length limit, whichever is lower. The rows are written in the connection's
 // transaction (opened when none is open): they last once the caller commits.
-// On an error the table is left as it was.
+// On an error the table is left as it was. Given checksums, it fills them
+// with the checksums of the chunks written.
 CHUNKCUT_EXPORT std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
                                           const QString &object, const QString &prop,
                                           const NdArray &array, std::int64_t limit,
-                                          const ChunkProgress &progress = {});
+                                          const ChunkProgress &progress = {},
+                                          ChunkChecksums *checksums = nullptr);
 // The same with SQLITE_LIMIT_LENGTH of utils/basedefs.h as the limit.
 CHUNKCUT_EXPORT std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
                                           const QString &object, const QString &prop,
-                                          const NdArray &array, const ChunkProgress &progress = {});
+                                          const NdArray &array, const ChunkProgress &progress = {},
+                                          ChunkChecksums *checksums = nullptr);
 
 // The array stored as the chunks of the object's property: the chunks
 // concatenated in chunk number order. LookupError when none is stored;
 // ValueError for a missing chunk number, a malformed blob, or chunks that
-// disagree in element type or in the extents after the first. With
+// disagree in element type or in the extents after the first. Given the
+// checksums written with the chunks, ChunkDamaged for a chunk that does not
+// match its checksum and for a number of chunks other than the number of
+// checksums; the chunk is checked before any of it is handed out. With
 // `measure`, the values are measured on a second thread as they arrive, and
 // the array comes back with the summary of its values noted
 // (host/valuesummary.h), so that showing it needs no pass over them.
 CHUNKCUT_EXPORT NdArray load_chunks(sqlite::Connection &connection, const QString &table,
                                     const QString &object, const QString &prop,
-                                    const ChunkProgress &progress = {}, bool measure = true);
+                                    const ChunkProgress &progress = {},
+                                    const ChunkChecksums *checksums = nullptr, bool measure = true);
 
 // The data bytes of the object's property as stored (the sum of its chunks'
 // data), read from the chunk headers without reading the data; 0 when none

@@ -5,9 +5,8 @@
 // per-vertex properties of any real element type, one of which may be
 // current.
 
-#include "app/core/topology.h"
-
 #include "host/dataobject.h"
+#include "host/gridgeometry.h"
 
 #include <QHash>
 #include <QRgb>

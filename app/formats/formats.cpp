@@ -1,11 +1,15 @@
 #include "app/formats/format.h"
+#include "app/formats/lasformat.h"
+#include "app/formats/segyformat.h"
 
 namespace kelvra::app::formats {
 
 const std::vector<const Format *> &formats()
 {
     // Each format's file adds one line here.
-    static const std::vector<const Format *> all{};
+    static const LasFormat las;
+    static const SegyFormat segy;
+    static const std::vector<const Format *> all{&las, &segy};
     return all;
 }
 

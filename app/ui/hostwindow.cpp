@@ -1,10 +1,11 @@
 #include "app/ui/hostwindow.h"
 
-#include "app/core/objectfile.h"
 #include "app/core/objectstore.h"
 #include "app/ui/dataexplorer.h"
 #include "app/ui/objecttreewidget.h"
 #include "app/ui/preferencepages.h"
+#include "app/ui/projectsession.h"
+#include "app/ui/recentprojects.h"
 #include "app/ui/requests.h"
 #include "app/ui/storetasks.h"
 
@@ -17,6 +18,7 @@
 #include "host/translation.h"
 #include "host/views/mapviewer.h"
 #include "host/views/propertyplot.h"
+#include "host/views/tabviewer.h"
 #include "widgets/dialogs.h"
 #include "widgets/pivotbar.h"
 
@@ -26,8 +28,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
-#include <QFileInfo>
-#include <QFileDialog>
 #include <QHash>
 #include <QMenu>
 #include <QMenuBar>
@@ -62,8 +62,6 @@ const MenuEntry kPropertyEntries[] = {
     {QT_TRID_NOOP("Property operator..."), Kind::PropertyOperator},
 };
 
-const QString kProjectFilter = QStringLiteral("DB files (*.db);;All files (*)");
-
 } // namespace
 
 HostWindow::HostWindow(const QStringList &plugin_folders, QWidget *parent)
@@ -73,10 +71,10 @@ HostWindow::HostWindow(const QStringList &plugin_folders, QWidget *parent)
     , explorer(new ExplorerPanel(objects))
     , tasks(new StoreTasks(store, this))
     , requests(new Requests(store, objects, tasks, this))
+    , project(new ProjectSession(this))
     , m_plugins(plugin_folders.isEmpty() ? std::make_unique<QtPluginsManager>()
                                          : std::make_unique<QtPluginsManager>(plugin_folders))
 {
-    setWindowTitle(QStringLiteral("Kelvra"));
     setObjectName(QStringLiteral("HostWindow"));
     objects->main = this;
     treebase = objects;
@@ -91,14 +89,16 @@ HostWindow::HostWindow(const QStringList &plugin_folders, QWidget *parent)
     act_plot_aspect = new QAction(_("Aspect ratio..."), this);
     act_bkgd_color = new QAction(_("Background colour..."), this);
     canvas_export_action = new QAction(_("Export canvas..."), this);
-    create_menus();
     statusBar(); // where the map viewers tell what lies under the cursor
 
     pivotbar = new PivotBar(this);
     pivotbar->setObjectName(QStringLiteral("pivotbar"));
+    // Its title names it where the window lists its bars and docks.
+    pivotbar->setWindowTitle(_("Mode switch"));
     addToolBar(pivotbar);
     load_dock_plugins();
     arrange_docks(explorer_dock);
+    create_menus();
 
     connect(objects, &ObjectTreeWidget::checks_changed, this, &HostWindow::show_checked);
     connect(objects, &ObjectTreeWidget::object_menu_requested, this, &HostWindow::show_object_menu);
@@ -111,6 +111,7 @@ HostWindow::HostWindow(const QStringList &plugin_folders, QWidget *parent)
         follow_objects();
         plot_selection();
     });
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, project, &ProjectSession::commit_data);
     resize(1200, 760);
 }
 
@@ -119,16 +120,13 @@ HostWindow::~HostWindow() = default;
 void HostWindow::create_menus()
 {
     QMenu *file = menuBar()->addMenu(_("&File"));
-    file->addAction(_("Open project..."), this, [this] {
-        const QString path = QFileDialog::getOpenFileName(this, _("Open project"), {}, kProjectFilter);
-        if (!path.isEmpty())
-            guarded([&] { open_project(path); });
-    });
-    file->addAction(_("Save project as..."), this, [this] {
-        const QString path = QFileDialog::getSaveFileName(this, _("Save project"), {}, kProjectFilter);
-        if (!path.isEmpty())
-            guarded([&] { save_project(path); });
-    });
+    file->addAction(_("Open project..."), project, &ProjectSession::choose_and_open, QKeySequence::Open);
+    file->addMenu(project->recent->menu());
+    file->addAction(_("Save project"), this, [this] { guarded([this] { project->save(); }); }, QKeySequence::Save);
+    // Ctrl+Shift+S and Ctrl+Q named outright: not every desktop's key
+    // scheme binds the standard keys SaveAs and Quit.
+    file->addAction(_("Save project as..."), this, [this] { guarded([this] { project->save_as(); }); },
+                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
     file->addAction(_("Load object..."), this, [this] { requests->open(Kind::LoadObject); });
     file->addAction(_("Save object..."), this, [this] { requests->open(Kind::SaveObject); });
@@ -136,7 +134,7 @@ void HostWindow::create_menus()
     file->addAction(ima::icon(QStringLiteral("configure")), _("Preferences..."), this,
                     &HostWindow::show_preferences);
     file->addSeparator();
-    file->addAction(_("Quit"), this, &QWidget::close, QKeySequence::Quit);
+    file->addAction(_("Quit"), this, &QWidget::close, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *object = menuBar()->addMenu(_("&Object"));
     for (const MenuEntry &entry : kObjectEntries)
@@ -145,15 +143,57 @@ void HostWindow::create_menus()
     for (const MenuEntry &entry : kPropertyEntries)
         property->addAction(_(entry.text), this, [this, kind = entry.kind] { requests->open(kind); });
 
-    QMenu *view = menuBar()->addMenu(_("&View"));
-    view->addActions({act_plot_aspect, act_bkgd_color, canvas_export_action});
+    create_view_menu();
 
     QMenu *help = menuBar()->addMenu(_("&Help"));
     help->addAction(_("Report bug..."), this, [this] { requests->open(Kind::ReportBug); });
-    help->addAction(_("About Kelvra"), this, [this] {
-        QMessageBox::about(this, _("About Kelvra"),
-                           _("Kelvra builds and inspects 3-D subsurface models."));
-    });
+    // F1 in a dialog shows that dialog's help; here, what the program is.
+    help->addAction(
+        _("About Kelvra"), this,
+        [this] {
+            QMessageBox::about(this, _("About Kelvra"),
+                               _("Kelvra builds and inspects 3-D subsurface models.") + QStringLiteral("\n\n")
+                                   + _("In a dialog, F1 or its Help button explains the dialog."));
+        },
+        QKeySequence::HelpContents);
+}
+
+void HostWindow::create_view_menu()
+{
+    QMenu *view = menuBar()->addMenu(_("&View"));
+    view->addAction(_("New viewer"), this, [this] { guarded([this] { new_viewer(); }); }, QKeySequence::AddTab)
+        ->setEnabled(viewer_tabs() != nullptr);
+    // The window's New viewer answers Ctrl+T wherever the focus is; the
+    // tabs' own action on the same key would make both ambiguous.
+    if (TabViewer *tabs = viewer_tabs())
+        tabs->act_new_viewer->setShortcuts({});
+    view->addSeparator();
+    view->addActions({act_plot_aspect, act_bkgd_color, canvas_export_action});
+    view->addSeparator();
+    // Every dock and bar can be closed; here each comes back.
+    for (QDockWidget *dock : findChildren<QDockWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        view->addAction(dock->toggleViewAction());
+    view->addAction(pivotbar->toggleViewAction());
+}
+
+TabViewer *HostWindow::viewer_tabs() const
+{
+    return findChild<TabViewer *>();
+}
+
+void HostWindow::new_viewer()
+{
+    TabViewer *tabs = viewer_tabs();
+    if (!tabs)
+        return;
+    for (QWidget *up = tabs->parentWidget(); up; up = up->parentWidget()) {
+        if (auto *dock = qobject_cast<QDockWidget *>(up)) {
+            dock->show();
+            dock->raise();
+            break;
+        }
+    }
+    tabs->new_viewer();
 }
 
 void HostWindow::load_dock_plugins()
@@ -194,22 +234,9 @@ void HostWindow::add_dockwidget(EasyPluginWidget *plugin)
     plugin->create_dockwidget(Qt::RightDockWidgetArea);
 }
 
-BackgroundTask *HostWindow::open_project(const QString &path)
+BackgroundTask *HostWindow::open_project(const QString &path, std::function<void(bool)> ended)
 {
-    auto records = std::make_shared<std::vector<ObjectRecord>>();
-    return tasks->start({
-        _("Opening %1").arg(QFileInfo(path).fileName()),
-        _("Kelvra is opening %1; try again when that is done.").arg(path),
-        [path, records](Progress &progress) { *records = load_objects(path, &progress); },
-        [this, path, records] {
-            std::vector<std::unique_ptr<GeoObject>> opened;
-            for (ObjectRecord &record : *records)
-                opened.push_back(std::make_unique<GeoObject>(std::move(record)));
-            store->replace_all(std::move(opened));
-            setWindowFilePath(path);
-            present_project();
-        },
-    });
+    return project->open(path, std::move(ended));
 }
 
 void HostWindow::present_project()
@@ -223,16 +250,9 @@ void HostWindow::present_project()
         objects->select(names.first());
 }
 
-BackgroundTask *HostWindow::save_project(const QString &path)
+BackgroundTask *HostWindow::save_project(const QString &path, std::function<void(bool)> ended)
 {
-    return tasks->start({
-        _("Saving %1").arg(QFileInfo(path).fileName()),
-        _("Kelvra is saving the project to %1; try again when that is done.").arg(path),
-        [path, records = store->records()](Progress &progress) { save_objects(path, records, &progress); },
-        [this, path] { setWindowFilePath(path); },
-        {},
-        true,
-    });
+    return project->save_to(path, std::move(ended));
 }
 
 void HostWindow::show_preferences()
@@ -366,7 +386,7 @@ void HostWindow::plot_selection()
     if (const GeoObject *object = objects->selected_object())
         plot->show_property(*object);
     else
-        plot->clear_plot();
+        plot->clear_plot(_("No object selected"));
 }
 
 void HostWindow::closeEvent(QCloseEvent *event)
@@ -383,6 +403,17 @@ void HostWindow::closeEvent(QCloseEvent *event)
         }
         return;
     }
+    // Changes not saved: the user saves (closing once the save succeeded),
+    // discards them, or keeps the window open.
+    if (project->modified() && !m_close_settled) {
+        event->ignore();
+        project->settle_then([this] {
+            m_close_settled = true;
+            close();
+        });
+        return;
+    }
+    m_close_settled = false;
     tasks->cancel_and_wait();
     for (EasyPluginWidget *plugin : dock_plugins) {
         if (!plugin->closing_plugin(true)) {

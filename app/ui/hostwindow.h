@@ -7,16 +7,18 @@
 #include "host/mainwindow.h"
 
 #include <QList>
-
-class QDockWidget;
 #include <QString>
 
+#include <functional>
 #include <memory>
+
+class QDockWidget;
 
 namespace kelvra {
 class MapViewer;
 class PivotBar;
 class QtPluginsManager;
+class TabViewer;
 } // namespace kelvra
 
 namespace kelvra::app {
@@ -26,6 +28,7 @@ class GeoObject;
 class ObjectStore;
 class BackgroundTask;
 class ObjectTreeWidget;
+class ProjectSession;
 class Requests;
 class StoreTasks;
 
@@ -41,12 +44,14 @@ public:
 
     // Replaces the objects with those of a project file, read on a worker
     // thread; the window shows what it showed until all are read. Returns
-    // the task; errors go to the error handler when it ends. Throws
-    // ValueError while another file task runs.
-    BackgroundTask *open_project(const QString &path);
+    // the task; errors go to the error handler when it ends, then ended (if
+    // given) learns whether the project was opened. Throws ValueError while
+    // another file task runs. Asks nothing: see project->open_settled().
+    BackgroundTask *open_project(const QString &path, std::function<void(bool)> ended = {});
     // Writes every object into a project file on a worker thread; the store
-    // refuses changes until it is written.
-    BackgroundTask *save_project(const QString &path);
+    // refuses changes until it is written. Once written, it is the file
+    // Save writes to and the window is no longer marked modified.
+    BackgroundTask *save_project(const QString &path, std::function<void(bool)> ended = {});
     // Shows every object, whole, in the current viewer and selects the
     // first, so that the plot shows its current property.
     void present_project();
@@ -54,12 +59,16 @@ public:
     void show_preferences();
     // Checks exactly these objects and shows them in the current viewer.
     void show_objects(const QStringList &names);
+    // Opens a new viewer tab, bringing the viewer dock back if it was closed.
+    void new_viewer();
 
     ObjectStore *const store;
     ObjectTreeWidget *const objects;
     ExplorerPanel *const explorer;
     StoreTasks *const tasks;
     Requests *const requests;
+    // The project file, the modified mark and the unsaved-changes question.
+    ProjectSession *const project;
     PivotBar *pivotbar = nullptr;
     QList<EasyPluginWidget *> dock_plugins;
 
@@ -68,6 +77,9 @@ protected:
 
 private:
     void create_menus();
+    void create_view_menu();
+    // The viewer dock's tabs, or nullptr without the viewer plug-in.
+    TabViewer *viewer_tabs() const;
     void load_dock_plugins();
     void arrange_docks(QDockWidget *explorer_dock);
     void show_object_menu(const QString &name, const QPoint &position);
@@ -87,6 +99,7 @@ private:
 
     std::unique_ptr<QtPluginsManager> m_plugins;
     QMetaObject::Connection m_close_after_save; // set while closing waits for a save
+    bool m_close_settled = false; // the unsaved changes were settled for this close
 };
 
 } // namespace kelvra::app

@@ -8,6 +8,7 @@
 
 #include "host/logging.h"
 #include "host/views/mapviewer.h"
+#include "host/views/propertyplot.h"
 #include "widgets/dialogs.h"
 
 #include <QApplication>
@@ -36,27 +37,35 @@ bool save(QWidget *widget, const QString &file, QSize size = {})
     return written;
 }
 
-} // namespace
-
-bool save_window_picture(HostWindow &window, const QString &file)
+// Shows the window and finishes what is drawn beside the GUI thread: the
+// maps' pictures and the plot's measure of a long property.
+void finish_drawing(HostWindow &window)
 {
     window.show();
     settle();
-    // The maps are drawn off the GUI thread: finish them before the picture is taken.
     for (MapViewer *viewer : window.findChildren<MapViewer *>()) {
         if (viewer->isVisible())
             viewer->render_now();
     }
+    if (auto *plot = qobject_cast<PropertyPlot *>(window.plotWidget.data()))
+        plot->wait_until_plotted();
+}
+
+} // namespace
+
+bool save_window_picture(HostWindow &window, const QString &file)
+{
+    finish_drawing(window);
     return window.grab().save(file, "PNG");
 }
 
 int save_dialog_tour(HostWindow &window, const QString &folder)
 {
     QDir().mkpath(folder);
-    window.show();
     const QStringList names = window.store->object_names();
     if (!names.isEmpty())
         window.objects->select(names.first());
+    finish_drawing(window);
 
     using Kind = Requests::Kind;
     const struct

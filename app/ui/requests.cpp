@@ -13,6 +13,7 @@
 #include "host/translation.h"
 #include "widgets/dialogs.h"
 
+#include <QAbstractButton>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -26,6 +27,26 @@ namespace {
 
 const char kRefused[] = "kelvra_request_refused";
 const char kPending[] = "kelvra_request_pending";
+
+// Shows a dialog that closed again where it was. QDialog would centre it on
+// its parent anew each time it shows (undoing where the user moved it, and
+// on X11 shifting it by the height of the window manager's frame).
+void show_again(QDialog *dialog)
+{
+    const QByteArray geometry = dialog->saveGeometry();
+    QTimer::singleShot(0, dialog, [dialog, geometry] {
+        dialog->restoreGeometry(geometry);
+        dialog->show();
+    });
+}
+
+// Fills an object field as its grab button does: with the object picked in
+// the tree, when its geometry type suits the field.
+void grab_into(ChooserField *field)
+{
+    if (auto *button = field->findChild<QAbstractButton *>(QStringLiteral("chooser_button")))
+        button->click();
+}
 
 // The name a loaded object gets: the typed one, or the stored one when the
 // user left "DEFAULT" or nothing.
@@ -60,12 +81,15 @@ EasyDialog *Requests::open(Kind kind, bool from_tree)
             return;
         if (dialog->property(kRefused).toBool()) {
             dialog->setProperty(kRefused, false);
-            QTimer::singleShot(0, dialog, &QWidget::show);
+            show_again(dialog);
         } else {
             dialog->deleteLater();
         }
     });
     if (from_tree) {
+        // Every dialog with an object field starts with the object whose
+        // menu opened it; those without grab_object_rc() as if their grab
+        // button had been pressed.
         guarded([dialog] {
             if (auto *d = qobject_cast<RenameObjectDialog *>(dialog))
                 d->grab_object_rc();
@@ -75,6 +99,18 @@ EasyDialog *Requests::open(Kind kind, bool from_tree)
                 d->grab_object_rc();
             else if (auto *d = qobject_cast<PropertyListDialog *>(dialog))
                 d->grab_object_rc();
+            else if (auto *d = qobject_cast<RemoveObjectDialog *>(dialog))
+                grab_into(d->grabob);
+            else if (auto *d = qobject_cast<FlipDepthDialog *>(dialog))
+                grab_into(d->grabob);
+            else if (auto *d = qobject_cast<TranslateDialog *>(dialog))
+                grab_into(d->grabob);
+            else if (auto *d = qobject_cast<PropertyOperatorDialog *>(dialog))
+                grab_into(d->grabob);
+            else if (auto *d = qobject_cast<SaveObjectDialog *>(dialog))
+                grab_into(d->grabob);
+            else if (auto *d = qobject_cast<CopyPropertyDialog *>(dialog))
+                grab_into(d->fromObject);
         });
     }
     dialog->show();
@@ -101,7 +137,7 @@ void Requests::carry_out_later(EasyDialog *dialog, StoreTask task)
                 return;
             dialog->setProperty(kPending, false);
             if (!ok)
-                dialog->show();
+                show_again(dialog);
             else if (dialog->isHidden())
                 dialog->deleteLater();
         };

@@ -24,6 +24,10 @@ BackgroundTask *StoreTasks::start(StoreTask task)
     m_writes = task.writes;
     connect(running, &BackgroundTask::finished, this,
             [this, running, apply = std::move(task.apply), ended = std::move(task.ended)] {
+                // Free before the result is applied, so that what follows
+                // (ended, idle) may start the next task or close the window.
+                m_current = nullptr;
+                m_writes = false;
                 m_store->set_busy({});
                 bool ok = false;
                 if (running->succeeded()) {

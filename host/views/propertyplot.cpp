@@ -5,7 +5,6 @@
 #include "host/valuesummary.h"
 #include "host/views/plotscales.h"
 #include "host/views/propertycurve.h"
-#include "host/errors.h"
 #include "host/ndarray.h"
 
 #include <QCoreApplication>
@@ -13,6 +12,7 @@
 
 #include <qwt_plot_grid.h>
 #include <qwt_plot_panner.h>
+#include <qwt_plot_textlabel.h>
 #include <qwt_symbol.h>
 
 namespace kelvra {
@@ -28,6 +28,7 @@ PropertyPlot::PropertyPlot(QWidget *parent)
     : QwtPlot(parent)
     , curve(new PropertyCurve)
     , grid(new QwtPlotGrid)
+    , m_notice(new QwtPlotTextLabel)
 {
     setCanvasBackground(Qt::white);
     setAxisTitle(QwtPlot::xBottom, _("Vertex"));
@@ -43,6 +44,7 @@ PropertyPlot::PropertyPlot(QWidget *parent)
     curve->setSymbol(new QwtSymbol(QwtSymbol::Ellipse, QColor(31, 119, 180), Qt::NoPen, QSize(5, 5)));
     curve->setRenderHint(QwtPlotItem::RenderAntialiased);
     curve->attach(this);
+    m_notice->attach(this);
 
     // Wheel zooms, dragging with the left button pans (both owned by the
     // canvas). Forward zooms in, as on the map (Qwt's default zooms out).
@@ -56,17 +58,22 @@ void PropertyPlot::show_property(const DataObject &object)
 {
     const std::optional<QString> property = object.current_property();
     if (!property || !object.prop().contains(*property)) {
-        clear_plot();
-        setTitle(_("%1: no property to plot").arg(object.name()));
+        clear_plot(_("%1 has no property to plot").arg(object.name()));
+        return;
+    }
+    const NdArray &values = object.prop().value(*property);
+    if (!is_real(values.dtype())) {
+        clear_plot(_("%1 holds %2 values, which cannot be plotted").arg(*property, values.dtype_name()));
         return;
     }
     ++m_shown;
+    m_notice->setText(QwtText());
     curve->setTitle(*property);
     setTitle(QStringLiteral("%1 \u2013 %2").arg(object.name(), *property));
     setAxisTitle(QwtPlot::yLeft, *property);
-    const NdArray &values = object.prop().value(*property);
     if (values.size() < kMeasureAsideFrom) {
         curve->set_values(values);
+        m_plotted = m_shown;
     } else {
         curve->set_values(NdArray());
         plot_when_measured(values);
@@ -76,8 +83,6 @@ void PropertyPlot::show_property(const DataObject &object)
 
 void PropertyPlot::plot_when_measured(const NdArray &values)
 {
-    if (!is_real(values.dtype()))
-        throw ValueError(QStringLiteral("%1 values cannot be plotted").arg(values.dtype_name()));
     const NdArray readable = values.dtype() == DType::Float16 ? values.astype(DType::Float32) : values;
     auto *watcher = new QFutureWatcher<Range>(this);
     m_measuring = watcher;
@@ -86,6 +91,7 @@ void PropertyPlot::plot_when_measured(const NdArray &values)
         if (shown != m_shown || watcher->isCanceled())
             return; // another property is shown now
         curve->set_values(readable, watcher->result());
+        m_plotted = m_shown;
         zoom_to_fit();
     });
     watcher->setFuture(QtConcurrent::run([readable] { return summarize(readable).finite_range(); }));
@@ -93,21 +99,32 @@ void PropertyPlot::plot_when_measured(const NdArray &values)
 
 void PropertyPlot::wait_until_plotted()
 {
-    if (!m_measuring)
+    if (is_current() || !m_measuring)
         return;
     m_measuring->waitForFinished();
     // Delivers the finished signal now rather than from the event loop.
     QCoreApplication::sendPostedEvents(m_measuring);
 }
 
-void PropertyPlot::clear_plot()
+void PropertyPlot::clear_plot(const QString &reason)
 {
-    ++m_shown;
+    m_plotted = ++m_shown;
     curve->set_values(NdArray());
     curve->setTitle(QString());
     setTitle(QString());
     setAxisTitle(QwtPlot::yLeft, _("Value"));
-    zoom_to_fit();
+    QwtText text(reason);
+    text.setColor(Qt::darkGray);
+    m_notice->setText(text);
+    // Autoscaling an empty plot would keep the scales of the last curve.
+    setAxisScale(QwtPlot::xBottom, 0, 1);
+    setAxisScale(QwtPlot::yLeft, 0, 1);
+    replot();
+}
+
+QString PropertyPlot::notice() const
+{
+    return m_notice->text().text();
 }
 
 void PropertyPlot::zoom_to_fit()

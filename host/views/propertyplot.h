@@ -15,6 +15,7 @@
 #include <utility>
 
 class QwtPlotGrid;
+class QwtPlotTextLabel;
 
 namespace kelvra {
 
@@ -31,16 +32,22 @@ public:
     // Plots the values of object's current property, reading the property's
     // array itself (nothing is copied); an object without a current property
     // (or whose current property has no values entry) empties the plot and
-    // says so in the title. Non-finite values are not drawn. The range of a
+    // says so on the canvas. Non-finite values are not drawn. The range of a
     // long property is measured beside the GUI thread, so its curve appears
     // a moment after its titles.
     void show_property(const DataObject &object);
-    // Empties the plot.
-    void clear_plot();
+    // Empties the plot: no curve, no titles, both axes back to 0 to 1, and
+    // reason (if any) written across the canvas.
+    void clear_plot(const QString &reason = {});
     // Scales both axes to the plotted values again, undoing zoom and pan.
     void zoom_to_fit();
-    // Returns once the curve of the last property shown is drawn.
+    // Whether the plot shows what it was last asked to: false while a long
+    // property's range is still being measured.
+    bool is_current() const { return m_plotted == m_shown; }
+    // Returns once the plot is current, measuring here if need be.
     void wait_until_plotted();
+    // What the canvas says instead of a curve; empty while a curve is shown.
+    QString notice() const;
 
     PropertyCurve *const curve;
     QwtPlotGrid *const grid;
@@ -50,7 +57,9 @@ private:
     // Plots values once their range is measured.
     void plot_when_measured(const NdArray &values);
 
-    quint64 m_shown = 0; // grows with every property shown or cleared
+    quint64 m_shown = 0;   // grows with every property shown or cleared
+    quint64 m_plotted = 0; // the m_shown whose curve is in place
+    QwtPlotTextLabel *const m_notice;
     QPointer<QFutureWatcher<Range>> m_measuring;
 };
 

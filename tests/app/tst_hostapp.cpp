@@ -263,7 +263,7 @@ void TestHostApp::rename_and_remove_through_dialogs()
     QCOMPARE(window.objects->checked_names(), (QStringList{"well A1", "well B"}));
 
     auto *remove = open<RemoveObjectDialog>(window, Requests::Kind::RemoveObject, true);
-    QVERIFY(remove->grabob->lineedit->edit->text().isEmpty());
+    QCOMPARE(remove->grabob->lineedit->edit->text(), QStringLiteral("well A1")); // the object picked
     remove->grabob->lineedit->edit->setText(QStringLiteral("well B"));
     remove->btn_ok->click();
     settle();

@@ -1,4 +1,6 @@
 #include "widgets/dialogs.h"
+#include "host/config.h"
+#include "host/translation.h"
 #include "testmain.h"
 
 #include <QLabel>
@@ -75,6 +77,26 @@ private Q_SLOTS:
         QSignalSpy started(&dialog, &ReportBugDialog::sig_start);
         dialog.apply();
         QCOMPARE(started.at(0).at(1).toStringList(), receivers);
+    }
+
+    // The starting texts of the fields fit, in German too, and show from
+    // their first letter: with the cursor at the end, nothing is scrolled.
+    void starting_texts_fit_in_german()
+    {
+        CONF.set("main", "interface_language", "de");
+        QCOMPARE(load_translations(), QStringLiteral("de"));
+        ReportBugDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(dialog.sender->edit->text().startsWith(QStringLiteral("E-Mail-Adresse")));
+        for (QLineEdit *edit : {dialog.server->edit, dialog.sender->edit, dialog.receivers->edit}) {
+            edit->setCursorPosition(edit->text().size());
+            edit->grab(); // lays the text out around the cursor, as painting does
+            QVERIFY2(edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x() >= edit->fontMetrics().horizontalAdvance(edit->text()),
+                     qPrintable(edit->text()));
+        }
+        CONF.set("main", "interface_language", "en");
+        load_translations();
     }
 
     void rich_body_is_sent_as_plain_text()

@@ -10,6 +10,7 @@
 #include "utils/chunkcut.h"
 #include "utils/chunkstore.h"
 #include "utils/chunktable.h"
+#include "utils/crc32c.h"
 #include "testmain.h"
 
 #include <QProcess>
@@ -108,6 +109,10 @@ private slots:
     void failedStoreKeepsTable();
     void rowBudgetAtTheEdge();
     void loadRefuses();
+    void crc32cKnownValues();
+    void crc32cMethodsMatchTables();
+    void checksumsAreThoseOfTheStoredBlobs();
+    void checksumsRefuseDamagedChunks();
     void numpyReadsOurChunks();
     void weReadNumpysChunks();
 
@@ -372,7 +377,7 @@ void TestChunkTable::loadMeasuresTheValues()
     QCOMPARE(noted->high, 4321.0);
     QVERIFY(!noted->all_finite);
     // Asked not to, it measures nothing.
-    QVERIFY(!known_summary(load_chunks(db, QStringLiteral("chunks"), QStringLiteral("o"), QStringLiteral("p"), {}, false)));
+    QVERIFY(!known_summary(load_chunks(db, QStringLiteral("chunks"), QStringLiteral("o"), QStringLiteral("p"), {}, nullptr, false)));
 }
 
 void TestChunkTable::storeReplaces()
@@ -531,6 +536,126 @@ void TestChunkTable::loadRefuses()
     sqlite3_finalize(statement);
     QCOMPARE(message(QStringLiteral("mixed")),
              QStringLiteral("chunk 2 of object 'o', property 'mixed' does not match chunk 1 in element type or extents"));
+}
+
+// Every method the processor has.
+std::vector<Crc32cMethod> crc32c_methods()
+{
+    std::vector<Crc32cMethod> methods;
+    for (const Crc32cMethod method : {Crc32cMethod::Folding, Crc32cMethod::Instruction, Crc32cMethod::Tables}) {
+        if (crc32c_available(method))
+            methods.push_back(method);
+    }
+    return methods;
+}
+
+// Published check values of CRC-32C: "123456789" (the catalogue of CRC
+// parameters) and the 32-byte patterns of RFC 3720, appendix B.4.
+void TestChunkTable::crc32cKnownValues()
+{
+    QByteArray zeros(32, '\0'), ones(32, '\xff'), ascending(32, '\0');
+    for (int i = 0; i < 32; ++i)
+        ascending[i] = char(i);
+    const std::pair<QByteArray, std::uint32_t> cases[] = {
+        {QByteArrayLiteral("123456789"), 0xE3069283u}, {QByteArray(), 0u},
+        {zeros, 0x8A9136AAu}, {ones, 0x62A8AB43u}, {ascending, 0x46DD794Eu}};
+    for (const auto &[bytes, expected] : cases) {
+        QCOMPARE(crc32c(0, bytes.constData(), std::size_t(bytes.size())), expected);
+        for (const Crc32cMethod method : crc32c_methods())
+            QCOMPARE(crc32c(method, 0, bytes.constData(), std::size_t(bytes.size())), expected);
+    }
+}
+
+// Folding and the instruction's three streams give the tables' CRC, for
+// lengths around their blocks and steps, from any CRC before, and for data
+// handed over in two parts split anywhere.
+void TestChunkTable::crc32cMethodsMatchTables()
+{
+    const NdArray noise = pattern(DType::UInt8, {200000});
+    const auto *bytes = reinterpret_cast<const char *>(noise.bytes());
+    for (const std::size_t size : {std::size_t(7), std::size_t(255), std::size_t(1023), std::size_t(1024),
+                                   std::size_t(1025), std::size_t(1279), std::size_t(49151), std::size_t(49152),
+                                   std::size_t(49153), std::size_t(98311), std::size_t(200000)}) {
+        for (const std::uint32_t before : {0u, 0x9e3779b9u}) {
+            const std::uint32_t expected = crc32c(Crc32cMethod::Tables, before, bytes, size);
+            for (const Crc32cMethod method : crc32c_methods()) {
+                QCOMPARE(crc32c(method, before, bytes, size), expected);
+                for (const std::size_t split : {std::size_t(1), size / 3, size - 1})
+                    QCOMPARE(crc32c(method, crc32c(method, before, bytes, split), bytes + split, size - split),
+                             expected);
+            }
+        }
+    }
+    qInfo("CRC-32C methods compared on this processor: %d of 3", int(crc32c_methods().size()));
+}
+
+// Each checksum a store hands back is the CRC-32C of its chunk's whole blob
+// as SQLite holds it, so that any program can check a chunk.
+void TestChunkTable::checksumsAreThoseOfTheStoredBlobs()
+{
+    sqlite::Connection db(path("checksums.db"), sqlite::Conversion::None);
+    const QString table = QStringLiteral("props");
+    create_chunk_table(db, table);
+    ChunkChecksums checksums{1, 2, 3, 4, 5, 6, 7, 8}; // replaced, not appended to
+    QCOMPARE(store_chunks(db, table, QStringLiteral("o"), QStringLiteral("p"), pattern(DType::Float32, {1000}),
+                          1000, {}, &checksums),
+             5);
+    const std::vector<Row> rows = db.cursor()
+                                      .execute(QStringLiteral("SELECT arr FROM props ORDER BY chunkID"))
+                                      .fetchall();
+    QCOMPARE(checksums.size(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const QByteArray blob = std::get<QByteArray>(rows[i][0]);
+        QCOMPARE(checksums[i], crc32c(Crc32cMethod::Tables, 0, blob.constData(), std::size_t(blob.size())));
+    }
+}
+
+// A load given the checksums refuses a chunk whose bytes changed, and
+// chunks gone or added, naming the chunk and the property; it reads the
+// same rows as they are without them.
+void TestChunkTable::checksumsRefuseDamagedChunks()
+{
+    sqlite::Connection db(path("damaged.db"), sqlite::Conversion::None);
+    const QString table = QStringLiteral("props");
+    create_chunk_table(db, table);
+    const NdArray array = pattern(DType::Float64, {500});
+    ChunkChecksums checksums;
+    QCOMPARE(store_chunks(db, table, QStringLiteral("o"), QStringLiteral("p"), array, 1000, {}, &checksums), 5);
+    db.commit();
+    const auto load = [&](const ChunkChecksums *expected) {
+        return load_chunks(db, table, QStringLiteral("o"), QStringLiteral("p"), {}, expected);
+    };
+    QCOMPARE(load(&checksums), array);
+
+    // One bit of one value of chunk 3 flipped in place.
+    sqlite3_blob *blob = nullptr;
+    QCOMPARE(sqlite3_blob_open(db.handle(), "main", "props", "arr",
+                               count(db, QStringLiteral("SELECT rowid FROM props WHERE chunkID = 3")), 1, &blob),
+             SQLITE_OK);
+    char byte = 0;
+    QCOMPARE(sqlite3_blob_read(blob, &byte, 1, 300), SQLITE_OK);
+    byte ^= 0x10;
+    QCOMPARE(sqlite3_blob_write(blob, &byte, 1, 300), SQLITE_OK);
+    sqlite3_blob_close(blob);
+    db.commit();
+    QVERIFY(load(nullptr) != array);
+    try {
+        load(&checksums);
+        QFAIL("loaded");
+    } catch (const ChunkDamaged &error) {
+        QCOMPARE(error_text(error),
+                 QStringLiteral("chunk 3 of object 'o', property 'p' does not match the checksum written with it"));
+    }
+
+    store_chunks(db, table, QStringLiteral("o"), QStringLiteral("p"), array, 1000, {}, &checksums);
+    db.exec(QStringLiteral("DELETE FROM props WHERE chunkID = 5"));
+    try {
+        load(&checksums);
+        QFAIL("loaded");
+    } catch (const ChunkDamaged &error) {
+        QCOMPARE(error_text(error), QStringLiteral("object 'o', property 'p' has 4 chunks where 5 were written"));
+    }
+    db.rollback();
 }
 
 void TestChunkTable::numpyReadsOurChunks()

@@ -612,7 +612,7 @@ void TestDocks::property_plot()
 
     plot.show_property(PlotObject(std::nullopt, array({1, 2})));
     QCOMPARE(plot.curve->dataSize(), size_t(0));
-    QCOMPARE(plot.title().text(), QStringLiteral("well: no property to plot"));
+    QCOMPARE(plot.notice(), QStringLiteral("well has no property to plot"));
 }
 
 void TestDocks::german_titles()

@@ -19,6 +19,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QtTest>
 
 #include <clocale>
@@ -184,6 +186,11 @@ void TestHostServices::translation_of_the_shipped_language()
     QCOMPARE(_("Cancel"), QStringLiteral("Abbrechen"));
     QCOMPARE(_(QStringLiteral("Select file")), QStringLiteral("Datei auswählen"));
     QCOMPARE(_("a text nobody translated"), QStringLiteral("a text nobody translated"));
+    // Qt's own buttons and choosers speak German too: Qt's catalogue
+    // (qttranslations5-l10n) is installed and found.
+    QDialogButtonBox buttons(QDialogButtonBox::Cancel | QDialogButtonBox::Save);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+    QCOMPARE(buttons.button(QDialogButtonBox::Save)->text(), QStringLiteral("Speichern"));
 
     CONF.set(QStringLiteral("main"), QStringLiteral("interface_language"), QStringLiteral("en"));
     QCOMPARE(load_translations(), QStringLiteral("en"));

@@ -84,6 +84,7 @@ private Q_SLOTS:
     void button_rows();
     void apply_label_is_translated();
     void ok_cancel_and_apply();
+    void f1_does_what_help_does();
     void failing_apply_keeps_the_dialog_open();
     void tree_links();
     void demonstration_form();
@@ -157,6 +158,27 @@ void TestEasyDialog::ok_cancel_and_apply()
     dialog.btn_ok->click();
     QCOMPARE(dialog.applied, 3);
     QVERIFY(!dialog.isVisible());
+}
+
+void TestEasyDialog::f1_does_what_help_does()
+{
+    CountingDialog dialog;
+    QLineEdit field;
+    dialog.layout->insertWidget(0, &field);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    field.setFocus();
+    QPair<QString, QString> shown;
+    test::on_next_modal([&shown](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        shown = {box->windowTitle(), box->text()};
+        box->accept();
+    });
+    QTest::keyClick(&field, Qt::Key_F1);
+    QTRY_VERIFY(test::modal_was_handled());
+    QCOMPARE(shown, qMakePair(QStringLiteral("How to use"), QStringLiteral("Counts<br>applies.")));
+    QCOMPARE(dialog.applied, 0);
 }
 
 void TestEasyDialog::failing_apply_keeps_the_dialog_open()

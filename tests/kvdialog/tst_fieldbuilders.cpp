@@ -133,6 +133,8 @@ private Q_SLOTS:
     void object_name_of_path();
     void enter_in_a_field_does_what_ok_does_data();
     void enter_in_a_field_does_what_ok_does();
+    void tab_goes_from_field_to_field_data();
+    void tab_goes_from_field_to_field();
 
 private:
     QTemporaryDir m_dir;
@@ -491,6 +493,32 @@ void TestFieldBuilders::enter_in_a_field_does_what_ok_does()
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.applied, targets.size() + 1);
     QCOMPARE(errors.messages, QStringList{QStringLiteral("refused")});
+}
+
+void TestFieldBuilders::tab_goes_from_field_to_field_data()
+{
+    QTest::addColumn<QString>("family");
+    for (const char *family : {"object", "file", "directory"})
+        QTest::newRow(family) << QString::fromLatin1(family);
+}
+
+// Tab and Shift+Tab go from field to field, passing the field's button by;
+// the mouse still reaches the button, whose tip says what it does.
+void TestFieldBuilders::tab_goes_from_field_to_field()
+{
+    QFETCH(QString, family);
+    test::FakeTree tree;
+    FieldDialog dialog(&tree, family);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QLineEdit *edit = dialog.field->lineedit->edit;
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), dialog.name->edit);
+    QTest::keyClick(dialog.name->edit, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), edit);
+    QVERIFY(!button_of(dialog.field)->toolTip().isEmpty());
 }
 
 KELVRA_TEST_MAIN(TestFieldBuilders)

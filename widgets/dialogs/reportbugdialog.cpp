@@ -3,6 +3,7 @@
 #include "host/translation.h"
 
 #include <QBoxLayout>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QTextEdit>
 
@@ -31,6 +32,17 @@ QString initial_body()
     return lines.join(QLatin1Char('\n'));
 }
 
+// Makes a field wide enough for the text it starts with, as long as that is
+// in any language, and shows the text from its start should the field be
+// narrowed after all (a line edit shows the end where its cursor is).
+void fit_starting_text(LineEditField *field)
+{
+    QLineEdit *edit = field->edit;
+    const QFontMetrics metrics = edit->fontMetrics();
+    edit->setMinimumWidth(metrics.horizontalAdvance(edit->text()) + 2 * metrics.averageCharWidth());
+    edit->setCursorPosition(0);
+}
+
 } // namespace
 
 ReportBugDialog::ReportBugDialog(QWidget *parent)
@@ -46,6 +58,8 @@ ReportBugDialog::ReportBugDialog(QWidget *parent)
                                 //: receiver, so its translation holds no comma.
                                 _("email addresses separated by comma"));
     layout->addWidget(receivers);
+    for (LineEditField *field : {server, sender, receivers})
+        fit_starting_text(field);
     subject = create_lineedit(_("Subject"));
     layout->addWidget(subject);
 

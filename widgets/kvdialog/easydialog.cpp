@@ -64,6 +64,8 @@ QWidget *EasyDialog::create_action(bool ok, const char *apply_label)
     btn_close = new QPushButton(_("Cancel"));
     connect(btn_close, &QPushButton::clicked, this, &QDialog::close);
     btn_help = new QPushButton(_("Help"));
+    // F1 anywhere in the dialog does what Help does.
+    btn_help->setShortcut(QKeySequence::HelpContents);
     connect_guarded(btn_help, &QPushButton::clicked, this, [this] { show_help(); });
 
     auto *row = new QHBoxLayout;
@@ -145,8 +147,10 @@ QPushButton *EasyDialog::create_chooser_button(const char *icon_name, const char
 {
     auto *button = new QPushButton(this);
     // Never the button that Enter presses: Enter in a field must not take
-    // another object or path into it.
+    // another object or path into it. Nor a stop for Tab, which goes from
+    // field to field; the mouse reaches it, its tool tip says what it does.
     button->setAutoDefault(false);
+    button->setFocusPolicy(Qt::ClickFocus);
     button->setIcon(ima::icon(QString::fromLatin1(icon_name)));
     button->setToolTip(_(tool_tip));
     return button;

@@ -74,8 +74,9 @@ public:
 
     // Create action buttons. ok: have the OK button; apply_label: label of
     // the apply button, translated here. OK (or Apply, without OK) is the
-    // default button: Enter in any field presses it. The buttons of object,
-    // file and directory fields are never default.
+    // default button: Enter in any field presses it; F1 presses Help. The
+    // buttons of object, file and directory fields are never default, and
+    // Tab passes them by.
     QWidget *create_action(bool ok = true, const char *apply_label = QT_TRID_NOOP("Apply"));
 
     // Field builders. Texts are shown as given: translate them first.

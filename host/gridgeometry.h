@@ -6,13 +6,15 @@
 // the grid says which vertices are neighbours, so that a surface is drawn
 // as filled cells and a cube can be cut into slices.
 
+#include "host/kelvrahost_export.h"
+
 #include <QPointF>
 
 #include <cstdint>
 
-namespace kelvra::app {
+namespace kelvra {
 
-struct GridGeometry
+struct KELVRAHOST_EXPORT GridGeometry
 {
     std::int64_t columns = 0; // nodes along the grid's first axis (i)
     std::int64_t rows = 0;    // nodes along its second axis (j)
@@ -41,4 +43,4 @@ struct GridGeometry
     bool operator!=(const GridGeometry &other) const { return !(*this == other); }
 };
 
-} // namespace kelvra::app
+} // namespace kelvra

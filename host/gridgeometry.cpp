@@ -1,9 +1,9 @@
-#include "app/core/topology.h"
+#include "host/gridgeometry.h"
 
 #include <cmath>
 #include <limits>
 
-namespace kelvra::app {
+namespace kelvra {
 
 QPointF GridGeometry::node_position(double i, double j) const
 {
@@ -31,4 +31,4 @@ bool GridGeometry::operator==(const GridGeometry &other) const
         && z_increment == other.z_increment;
 }
 
-} // namespace kelvra::app
+} // namespace kelvra
