@@ -40,9 +40,4 @@ private:
     double m_scale = 0;    // 256 over the prescaled span; 0 for an empty scale
 };
 
-inline int colour_index(double value, double low, double high)
-{
-    return ColourLookup(low, high).index(value);
-}
-
 } // namespace kelvra
