@@ -17,9 +17,8 @@
 //          stall of the GUI thread (a 10 ms timer) while opening, also when
 //          it opens the project again over the loaded one;
 //          then it saves the project back: time and longest stall;
-//   floor  load_chunks of the five arrays (reading only, without measuring
-//          their values), then store_chunks of them into a new file with
-//          one commit.
+//   floor  load_chunks of the five arrays, then store_chunks of them into a
+//          new file with one commit.
 //   checks load_objects of the project, and of a copy without its
 //          kelvra_checksums table, which opens with SQLite's own checks
 //          only: what checking every chunk against its checksum costs.
@@ -272,7 +271,7 @@ Figures measure_floor(const QString &project, const QString &copy, bool store)
     {
         sqlite::Connection db(project, sqlite::Conversion::None);
         for (const QString &property : kProperties)
-            arrays.push_back(load_chunks(db, kTable, kSurface, property, {}, nullptr, false)); // reading only
+            arrays.push_back(load_chunks(db, kTable, kSurface, property));
     }
     const double loaded = clock.nsecsElapsed() / 1e9;
     const double peak = peak_rss_mib();

@@ -5,8 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <deque>
-#include <thread>
 #include <type_traits>
 
 #if defined(__SSE2__)
@@ -293,109 +291,6 @@ std::vector<ValueSummary> summarize(const std::vector<NdArray> &arrays)
 ValueSummary summarize(const NdArray &array)
 {
     return summarize(std::vector<NdArray>{array}).front();
-}
-
-struct SummaryBuilder::Work
-{
-    // Below this, pieces are measured by note() on the caller's thread.
-    static constexpr std::int64_t kThreadFrom = std::int64_t(8) << 20;
-
-    NdArray array;
-    std::uint64_t writes = 0;
-    bool usable = false;
-    std::int64_t added = 0; // elements handed over
-
-    std::mutex mutex;
-    std::condition_variable wake;
-    std::deque<std::pair<std::int64_t, std::int64_t>> pieces;
-    bool done = false;
-    ValueSummary summary; // of the pieces measured; the thread's until it ends
-    std::thread thread;
-
-    void measure(std::int64_t first, std::int64_t count)
-    {
-        visit_real(array, [&](const auto *v) { scan(v, first, first + count, summary); });
-    }
-
-    void run()
-    {
-        std::unique_lock<std::mutex> lock(mutex);
-        for (;;) {
-            wake.wait(lock, [this] { return done || !pieces.empty(); });
-            if (pieces.empty())
-                return;
-            const auto [first, count] = pieces.front();
-            pieces.pop_front();
-            lock.unlock();
-            measure(first, count);
-            lock.lock();
-        }
-    }
-
-    void stop()
-    {
-        if (!thread.joinable())
-            return;
-        {
-            const std::lock_guard<std::mutex> lock(mutex);
-            done = true;
-        }
-        wake.notify_one();
-        thread.join();
-    }
-};
-
-SummaryBuilder::SummaryBuilder(const NdArray &array)
-    : m_work(std::make_unique<Work>())
-{
-    m_work->array = array;
-    m_work->usable = is_real(array.dtype()) && array.dtype() != DType::Float16;
-    ArrayNotes &notes = Access::notes(array);
-    {
-        const std::lock_guard<std::mutex> lock(notes.mutex);
-        m_work->writes = notes.writes;
-    }
-    if (m_work->usable && array.nbytes() >= Work::kThreadFrom)
-        m_work->thread = std::thread([work = m_work.get()] { work->run(); });
-}
-
-SummaryBuilder::~SummaryBuilder()
-{
-    m_work->stop();
-}
-
-void SummaryBuilder::add(std::int64_t first, std::int64_t count)
-{
-    Work &work = *m_work;
-    if (!work.usable || count <= 0)
-        return;
-    work.added += count;
-    if (!work.thread.joinable()) {
-        work.measure(first, count);
-        return;
-    }
-    {
-        const std::lock_guard<std::mutex> lock(work.mutex);
-        work.pieces.emplace_back(first, count);
-    }
-    work.wake.notify_one();
-}
-
-void SummaryBuilder::spoil()
-{
-    m_work->usable = false;
-}
-
-void SummaryBuilder::note()
-{
-    Work &work = *m_work;
-    work.stop();
-    if (!work.usable || work.added != work.array.size())
-        return;
-    ArrayNotes &notes = Access::notes(work.array);
-    const std::lock_guard<std::mutex> lock(notes.mutex);
-    if (notes.writes == work.writes && !notes.measuring)
-        Access::describe(notes, work.array, work.summary);
 }
 
 } // namespace kelvra

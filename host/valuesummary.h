@@ -11,7 +11,6 @@
 #include "host/ndarray.h"
 
 #include <limits>
-#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -39,33 +38,5 @@ KELVRAHOST_EXPORT ValueSummary summarize(const NdArray &array);
 
 // The summary noted with the array's storage, without measuring anything.
 KELVRAHOST_EXPORT std::optional<ValueSummary> known_summary(const NdArray &array);
-
-// Measures an array while a reader fills it piece by piece, on a thread of
-// its own, each piece just after it arrived (while it is still in the
-// processor's cache), so that nothing has to pass over the values again.
-// Made once the reader holds its pointer to the data (taking it forgets
-// any note); float16 arrays are not measured.
-class KELVRAHOST_EXPORT SummaryBuilder
-{
-public:
-    explicit SummaryBuilder(const NdArray &array);
-    ~SummaryBuilder();
-    SummaryBuilder(const SummaryBuilder &) = delete;
-    SummaryBuilder &operator=(const SummaryBuilder &) = delete;
-
-    // Elements first to first + count are in place, as they will stay.
-    void add(std::int64_t first, std::int64_t count);
-    // Elements added were changed afterwards (turned to this machine's
-    // byte order): nothing will be noted.
-    void spoil();
-    // Waits for the pieces added and, when they cover the array and nothing
-    // spoiled them or wrote into the array since, notes the summary with the
-    // array's storage.
-    void note();
-
-private:
-    struct Work;
-    std::unique_ptr<Work> m_work;
-};
 
 } // namespace kelvra

@@ -2,7 +2,6 @@
 
 #include "host/errors.h"
 #include "host/sqlite_array.h"
-#include "host/valuesummary.h"
 #include "utils/basedefs.h"
 #include "utils/chunkcut.h"
 #include "utils/crc32c.h"
@@ -18,7 +17,6 @@ constexpr std::int64_t kStoredChunkLimit = kelvra::SQLITE_LIMIT_LENGTH;
 #include <algorithm>
 #include <cstring>
 #include <limits>
-#include <optional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -249,20 +247,14 @@ read_headers(Blob &blob, const std::vector<sqlite3_int64> &rowids, const QString
 // straight into it would. Given checksums, each chunk's bytes are summed
 // as they pass, and the chunk compared once it is read.
 NdArray read_chunks(sqlite3 *db, const QString &table, const std::vector<sqlite3_int64> &rowids,
-                    const QString &what, const ChunkProgress &progress, const ChunkChecksums *checksums,
-                    bool measure)
+                    const QString &what, const ChunkProgress &progress, const ChunkChecksums *checksums)
 {
     Blob blob(db, table, false);
     const auto [headers, shape] = read_headers(blob, rowids, what);
     NdArray result(headers.front().dtype, shape);
     std::vector<std::byte> staging(std::size_t(std::min(kStagingBytes, result.nbytes())));
     std::vector<char> header_bytes;
-    std::byte *const data = result.bytes();
-    std::optional<SummaryBuilder> summary;
-    if (measure)
-        summary.emplace(result);
-    const std::int64_t item = result.itemsize();
-    std::byte *out = data;
+    std::byte *out = result.bytes();
     for (std::size_t i = 0; i < rowids.size(); ++i) {
         const npy::Header &header = headers[i];
         blob.open(rowids[i]);
@@ -286,8 +278,6 @@ NdArray read_chunks(sqlite3 *db, const QString &table, const std::vector<sqlite3
             } else {
                 std::memcpy(out + done, staging.data(), std::size_t(piece));
             }
-            if (summary && !header.big_endian) // measured while it is still in the cache
-                summary->add((out + done - data) / item, piece / item);
             done += piece;
             if (progress)
                 progress(piece);
@@ -296,13 +286,9 @@ NdArray read_chunks(sqlite3 *db, const QString &table, const std::vector<sqlite3
             throw ChunkDamaged(QStringLiteral("chunk %1 of %2 does not match the checksum written with it")
                                    .arg(i + 1)
                                    .arg(what));
-        if (summary && header.big_endian)
-            summary->spoil();
         npy::to_native(header, out);
         out += header.data_nbytes;
     }
-    if (summary)
-        summary->note();
     return result;
 }
 
@@ -403,7 +389,7 @@ std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
 
 NdArray load_chunks(sqlite::Connection &connection, const QString &table,
                     const QString &object, const QString &prop, const ChunkProgress &progress,
-                    const ChunkChecksums *checksums, bool measure)
+                    const ChunkChecksums *checksums)
 {
     // One read transaction, so that the chunks cannot change between reads.
     Savepoint savepoint(connection, "kelvra_load_chunks");
@@ -415,8 +401,7 @@ NdArray load_chunks(sqlite::Connection &connection, const QString &table,
                                .arg(checksums->size()));
     if (rowids.empty())
         throw LookupError(QStringLiteral("no chunks of %1 in table %2").arg(describe(object, prop), table));
-    NdArray result =
-        read_chunks(connection.handle(), table, rowids, describe(object, prop), progress, checksums, measure);
+    NdArray result = read_chunks(connection.handle(), table, rowids, describe(object, prop), progress, checksums);
     savepoint.release();
     return result;
 }

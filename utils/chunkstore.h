@@ -89,14 +89,11 @@ CHUNKCUT_EXPORT std::int64_t store_chunks(sqlite::Connection &connection, const 
 // disagree in element type or in the extents after the first. Given the
 // checksums written with the chunks, ChunkDamaged for a chunk that does not
 // match its checksum and for a number of chunks other than the number of
-// checksums; the chunk is checked before any of it is handed out. With
-// `measure`, the values are measured on a second thread as they arrive, and
-// the array comes back with the summary of its values noted
-// (host/valuesummary.h), so that showing it needs no pass over them.
+// checksums; the chunk is checked before any of it is handed out.
 CHUNKCUT_EXPORT NdArray load_chunks(sqlite::Connection &connection, const QString &table,
                                     const QString &object, const QString &prop,
                                     const ChunkProgress &progress = {},
-                                    const ChunkChecksums *checksums = nullptr, bool measure = true);
+                                    const ChunkChecksums *checksums = nullptr);
 
 // The data bytes of the object's property as stored (the sum of its chunks'
 // data), read from the chunk headers without reading the data; 0 when none

@@ -6,7 +6,6 @@
 #include "host/errors.h"
 #include "host/sqlite.h"
 #include "host/sqlite_array.h"
-#include "host/valuesummary.h"
 #include "utils/chunkcut.h"
 #include "utils/chunkstore.h"
 #include "utils/chunktable.h"
@@ -20,7 +19,6 @@
 #include <sqlite3.h>
 
 #include <functional>
-#include <limits>
 #include <numeric>
 #include <optional>
 
@@ -103,7 +101,6 @@ private slots:
     void storeAndLoad_data();
     void storeAndLoad();
     void storeReplaces();
-    void loadMeasuresTheValues();
     void lengthLimitLeavesRoomForHeader_data();
     void lengthLimitLeavesRoomForHeader();
     void failedStoreKeepsTable();
@@ -348,36 +345,6 @@ void TestChunkTable::storeAndLoad()
         QStringLiteral("SELECT chunkID, arr FROM props WHERE object_name = 'well' AND prop_name = 'vint' "
                        "ORDER BY chunkID")).fetchall();
     QCOMPARE(chunktable::rebuild(rows), array);
-}
-
-void TestChunkTable::loadMeasuresTheValues()
-{
-    // Three million values, measured piece by piece as they are read: the
-    // lowest and highest finite value lie in different pieces, among NaN
-    // and infinities, in chunks of a million values.
-    constexpr double inf = std::numeric_limits<double>::infinity();
-    NdArray values(DType::Float64, {3000000});
-    double *data = values.data<double>();
-    for (std::int64_t i = 0; i < values.size(); ++i)
-        data[i] = double(i % 1000);
-    data[5] = std::numeric_limits<double>::quiet_NaN();
-    data[1500000] = -inf;
-    data[2999999] = inf;
-    data[2900001] = -12.5;
-    data[17] = 4321;
-    sqlite::Connection db(path("measured.db"), sqlite::Conversion::None);
-    create_chunk_table(db, QStringLiteral("chunks"));
-    QVERIFY(store_chunks(db, QStringLiteral("chunks"), QStringLiteral("o"), QStringLiteral("p"), values, 8000200) >= 3);
-    db.commit();
-
-    const NdArray loaded = load_chunks(db, QStringLiteral("chunks"), QStringLiteral("o"), QStringLiteral("p"));
-    const std::optional<ValueSummary> noted = known_summary(loaded);
-    QVERIFY(noted);
-    QCOMPARE(noted->low, -12.5);
-    QCOMPARE(noted->high, 4321.0);
-    QVERIFY(!noted->all_finite);
-    // Asked not to, it measures nothing.
-    QVERIFY(!known_summary(load_chunks(db, QStringLiteral("chunks"), QStringLiteral("o"), QStringLiteral("p"), {}, nullptr, false)));
 }
 
 void TestChunkTable::storeReplaces()
