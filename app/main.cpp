@@ -6,7 +6,8 @@
 //   kelvra --tour FOLDER          saves a picture of every dialog and exits
 //   kelvra --version              prints the version and exits
 //   kelvra PROJECT --script OBJECT FILE [--save OUT]
-//                                 runs a property script without a window
+//                                 runs a property script without a window;
+//                                 SIGINT and SIGTERM cancel it cleanly
 //
 // The last three need no display: they render offscreen or show nothing.
 
@@ -63,6 +64,9 @@ int main(int argc, char **argv)
     const std::unique_ptr<QCoreApplication> app = no_widgets
         ? std::make_unique<QCoreApplication>(argc, argv)
         : std::make_unique<QApplication>(argc, argv);
+    // Runs without a window print what was asked for and warnings.
+    if (no_widgets || has_option(argc, argv, {"--screenshot", "--tour"}))
+        kelvra::log_warnings_only();
     QApplication::setApplicationName(QStringLiteral("Kelvra"));
     QApplication::setApplicationVersion(QStringLiteral(KELVRA_VERSION));
     kelvra::load_translations();
@@ -95,6 +99,10 @@ int main(int argc, char **argv)
         QTextStream out(stdout), err(stderr);
         if (!parser.isSet(script) || parser.positionalArguments().size() != 2) {
             err << kelvra::_("Usage: %1 PROJECT --script OBJECT FILE [--save OUT]").arg(argv[0]) << Qt::endl;
+            return 2;
+        }
+        if (parser.isSet(save) && parser.value(save).isEmpty()) {
+            err << kelvra::_("%1: --save needs the name of the file to write.").arg(argv[0]) << Qt::endl;
             return 2;
         }
         return kelvra::app::run_script_file(parser.positionalArguments().at(0), parser.value(script),

@@ -13,8 +13,10 @@
 // through the real window: from the dialog's OK to the results applied in
 // the store. The floor is the same code run by exec() in /usr/bin/python3
 // on an array of the same values already in memory, timed inside that
-// process. Host and floor take turns, R times each, and the medians are
-// compared. Then: the time from OK to the first line of a second script,
+// process. Host and floor take turns, R times each; every run is printed
+// with its wall-clock seconds and the processor seconds in user and kernel
+// mode (the kernel's share is mostly first touch of fresh memory), host and
+// floor side by side, and the medians are compared. Then: the time from OK to the first line of a second script,
 // the time from Cancel to the end of an endless script, and the start-up
 // time of the program (build/bin/startup, which links the interpreter but
 // does not start it).
@@ -46,6 +48,8 @@
 #include <ctime>
 #include <vector>
 
+#include <sys/resource.h>
+
 using namespace kelvra;
 using namespace kelvra::app;
 
@@ -57,16 +61,17 @@ const char kHelpExample[] = "propA = - propA\nimport numpy as np\npropB = np.log
 // propA as the host does, then runs the example once per line read and
 // prints the seconds each run took.
 const char kFloor[] = R"PY(
-import sys, time
+import resource, sys, time
 import numpy as np
 script, vertices = sys.argv[1], int(sys.argv[2])
 namespace = {"propA": 1.0 + (np.arange(vertices) % 1000)}
 code = compile(script, "<script>", "exec")
 print("ready", flush=True)
 for line in sys.stdin:
-    start = time.perf_counter()
+    start, used = time.perf_counter(), resource.getrusage(resource.RUSAGE_SELF)
     exec(code, namespace)
-    print(time.perf_counter() - start, flush=True)
+    now, spent = time.perf_counter(), resource.getrusage(resource.RUSAGE_SELF)
+    print(now - start, spent.ru_utime - used.ru_utime, spent.ru_stime - used.ru_stime, flush=True)
 )PY";
 
 double now_seconds()
@@ -74,6 +79,25 @@ double now_seconds()
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now); // the clock of Python's time.monotonic()
     return double(now.tv_sec) + now.tv_nsec / 1e9;
+}
+
+// Seconds of one run: wall clock, and processor time in user and kernel mode.
+struct Times
+{
+    double wall = 0, user = 0, kernel = 0;
+};
+
+Times process_times()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval &time) { return double(time.tv_sec) + time.tv_usec / 1e6; };
+    return {now_seconds(), seconds(usage.ru_utime), seconds(usage.ru_stime)};
+}
+
+Times operator-(const Times &a, const Times &b)
+{
+    return {a.wall - b.wall, a.user - b.user, a.kernel - b.kernel};
 }
 
 double median(std::vector<double> values)
@@ -156,8 +180,10 @@ int main(int argc, char **argv)
     }
     const auto floor_run = [&floor] {
         floor.write("run\n");
-        floor.waitForReadyRead(-1);
-        return floor.readLine().trimmed().toDouble();
+        while (!floor.canReadLine())
+            floor.waitForReadyRead(-1);
+        const QList<QByteArray> fields = floor.readLine().trimmed().split(' ');
+        return Times{fields.value(0).toDouble(), fields.value(1).toDouble(), fields.value(2).toDouble()};
     };
 
     HostWindow window;
@@ -178,6 +204,7 @@ int main(int argc, char **argv)
 
     // A 10 ms timer on the GUI thread finds its longest stall meanwhile.
     std::vector<double> host, python, ratios;
+    std::printf("help example       host: wall s  user s  kernel s | python3: wall s  user s  kernel s | ratio\n");
     double stall = 0;
     QElapsedTimer since_tick;
     QTimer ticks;
@@ -189,16 +216,22 @@ int main(int argc, char **argv)
     for (int i = 0; i < repeat; ++i) {
         since_tick.start();
         ticks.start();
-        clock.restart();
+        const Times started = process_times();
         run_script(window, QString::fromLatin1(kHelpExample));
-        host.push_back(clock.nsecsElapsed() / 1e9);
+        const Times in_host = process_times() - started;
         ticks.stop();
-        python.push_back(floor_run());
+        const Times in_python = floor_run();
+        host.push_back(in_host.wall);
+        python.push_back(in_python.wall);
         ratios.push_back(host.back() / python.back());
+        std::printf("  run %2d                %7.3f %7.3f %9.3f |         %7.3f %7.3f %9.3f | %5.2f\n", i + 1,
+                    in_host.wall, in_host.user, in_host.kernel, in_python.wall, in_python.user, in_python.kernel,
+                    ratios.back());
+        std::fflush(stdout);
     }
-    std::printf("help example                host s   python3 s   ratio\n");
-    std::printf("  median of %d runs          %7.3f   %9.3f   %5.2f   (target <= 1.3)\n", repeat, median(host),
-                median(python), median(ratios));
+    std::printf("  median of %d runs      %7.3f                   |         %7.3f                   | %5.2f"
+                "   (target <= 1.3)\n",
+                repeat, median(host), median(python), median(ratios));
     std::printf("longest GUI-thread stall meanwhile: %.0f ms (timer every 10 ms)\n\n", stall);
 
     // From OK to the first line of a script, the interpreter running.

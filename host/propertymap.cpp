@@ -2,7 +2,6 @@
 
 #include "host/errors.h"
 
-#include <algorithm>
 
 namespace kelvra {
 
@@ -17,17 +16,15 @@ QStringList PropertyMap::keys() const
 
 bool PropertyMap::contains(const QString &name) const
 {
-    return std::any_of(m_entries.begin(), m_entries.end(),
-                       [&name](const auto &entry) { return entry.first == name; });
+    return m_index.contains(name);
 }
 
 std::size_t PropertyMap::index_of(const QString &name) const
 {
-    const auto found = std::find_if(m_entries.begin(), m_entries.end(),
-                                    [&name](const auto &entry) { return entry.first == name; });
-    if (found == m_entries.end())
+    const auto found = m_index.constFind(name);
+    if (found == m_index.constEnd())
         throw LookupError(QStringLiteral("no property '%1'").arg(name));
-    return std::size_t(found - m_entries.begin());
+    return *found;
 }
 
 const NdArray &PropertyMap::value(const QString &name) const
@@ -45,26 +42,34 @@ NdArray &PropertyMap::writable(const QString &name)
 
 void PropertyMap::remove(const QString &name)
 {
-    m_entries.erase(m_entries.begin() + std::ptrdiff_t(index_of(name)));
+    const std::size_t index = index_of(name);
+    m_entries.erase(m_entries.begin() + std::ptrdiff_t(index));
+    m_index.remove(name);
+    for (std::size_t i = index; i < m_entries.size(); ++i)
+        m_index[m_entries[i].first] = i;
 }
 
 void PropertyMap::rename(const QString &name, const QString &new_name)
 {
     const std::size_t index = index_of(name);
-    if (new_name != name && contains(new_name))
+    if (new_name == name)
+        return;
+    if (contains(new_name))
         throw ValueError(QStringLiteral("a property '%1' already exists").arg(new_name));
     m_entries[index].first = new_name;
+    m_index.remove(name);
+    m_index.insert(new_name, index);
 }
 
 void PropertyMap::insert(const QString &name, NdArray values)
 {
-    for (auto &entry : m_entries) {
-        if (entry.first == name) {
-            entry.second = std::move(values);
-            return;
-        }
+    const auto found = m_index.constFind(name);
+    if (found != m_index.constEnd()) {
+        m_entries[*found].second = std::move(values);
+        return;
     }
     m_entries.emplace_back(name, std::move(values));
+    m_index.insert(name, m_entries.size() - 1);
 }
 
 } // namespace kelvra

@@ -43,6 +43,11 @@
             <source />
             <translation>Aufruf: %1 PROJEKT --script OBJEKT DATEI [--save AUSGABE]</translation>
         </message>
+        <message id="%1: --save needs the name of the file to write.">
+            <location line="+4" />
+            <source />
+            <translation>%1: --save braucht den Namen der zu schreibenden Datei.</translation>
+        </message>
         <message id="%1 did not open; no picture was taken.">
             <location line="+30" />
             <source />
@@ -393,9 +398,14 @@
             <translation>Ausgabe des Skripts auf %1</translation>
         </message>
         <message id="The script %1 cannot be read: %2">
-            <location filename="../app/core/scriptfile.cpp" line="+21" />
+            <location filename="../app/core/scriptfile.cpp" line="+26" />
             <source />
             <translation>Das Skript %1 kann nicht gelesen werden: %2</translation>
+        </message>
+        <message id="Stopped by %1: nothing was saved.">
+            <location line="+32" />
+            <source />
+            <translation>Durch %1 abgebrochen: nichts wurde gespeichert.</translation>
         </message>
         <message id="The script on '%1' changed nothing:">
             <location filename="../app/script/propertyscript.cpp" line="+93" />

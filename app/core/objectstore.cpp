@@ -4,6 +4,10 @@
 
 #include "host/errors.h"
 
+#include <QSet>
+
+#include <algorithm>
+
 namespace kelvra::app {
 namespace {
 
@@ -47,11 +51,7 @@ QStringList ObjectStore::object_names() const
 
 GeoObject *ObjectStore::object(const QString &name) const
 {
-    for (GeoObject *object : m_objects) {
-        if (object->name() == name)
-            return object;
-    }
-    return nullptr;
+    return m_by_name.value(name, nullptr);
 }
 
 std::vector<ObjectRecord> ObjectStore::records() const
@@ -110,6 +110,7 @@ void ObjectStore::add(std::unique_ptr<GeoObject> object)
     check_new_name(object->name());
     give_colour(object.get());
     object->setParent(this);
+    m_by_name.insert(object->name(), object.get());
     m_objects << object.release();
     Q_EMIT objects_changed();
 }
@@ -117,16 +118,30 @@ void ObjectStore::add(std::unique_ptr<GeoObject> object)
 void ObjectStore::replace_all(std::vector<std::unique_ptr<GeoObject>> objects)
 {
     check_free();
-    QStringList names;
+    QHash<QString, GeoObject *> by_name;
+    by_name.reserve(int(objects.size()));
     for (const auto &object : objects) {
-        if (object->name().trimmed().isEmpty() || names.contains(object->name()))
+        if (object->name().trimmed().isEmpty() || by_name.contains(object->name()))
             throw ValueError(QStringLiteral("the name '%1' is empty or used twice").arg(object->name()));
-        names << object->name();
+        by_name.insert(object->name(), object.get());
     }
     qDeleteAll(m_objects);
     m_objects.clear();
+    m_objects.reserve(int(objects.size()));
+    m_by_name = std::move(by_name);
+    // The colours as give_colour() would pick them one object after the
+    // other, counted as they are handed out: a project of thousands of
+    // objects opens in linear time.
+    const std::vector<QRgb> &palette = object_palette();
+    std::vector<std::size_t> uses(palette.size(), 0);
     for (auto &object : objects) {
-        give_colour(object.get());
+        if (!object->colour()) {
+            const auto fewest = std::min_element(uses.begin(), uses.end()) - uses.begin();
+            object->set_colour(palette[std::size_t(fewest)]);
+        }
+        const auto found = std::find(palette.begin(), palette.end(), *object->colour());
+        if (found != palette.end())
+            ++uses[std::size_t(found - palette.begin())];
         object->setParent(this);
         m_objects << object.release();
     }
@@ -138,6 +153,7 @@ void ObjectStore::remove_object(const QString &name)
     check_free();
     GeoObject *found = get(name);
     m_objects.removeOne(found);
+    m_by_name.remove(name);
     delete found;
     Q_EMIT objects_changed();
 }
@@ -150,6 +166,8 @@ void ObjectStore::rename_object(const QString &name, const QString &new_name)
         return;
     check_new_name(new_name);
     found->set_name(new_name);
+    m_by_name.remove(name);
+    m_by_name.insert(new_name, found);
     Q_EMIT object_renamed(name, new_name);
     Q_EMIT objects_changed();
 }
@@ -162,6 +180,7 @@ void ObjectStore::copy_object(const QString &name, const QString &new_name)
     GeoObject *copy = found->clone(new_name, this);
     copy->set_colour(std::nullopt); // another object: a colour of its own
     give_colour(copy);
+    m_by_name.insert(new_name, copy);
     m_objects << copy;
     Q_EMIT objects_changed();
 }
@@ -285,7 +304,7 @@ void ObjectStore::set_properties(const QString &object, const std::vector<std::p
 {
     check_free();
     GeoObject *found = get(object);
-    QStringList names;
+    QSet<QString> names;
     for (const auto &[name, array] : values) {
         check_property_name(name);
         if (is_coordinate(name))
@@ -293,7 +312,7 @@ void ObjectStore::set_properties(const QString &object, const std::vector<std::p
                                             "X, Y and Z cannot be replaced").arg(name, object));
         if (names.contains(name))
             throw ValueError(QStringLiteral("'%1' is given twice").arg(name));
-        names << name;
+        names.insert(name);
         if (!is_real(array.dtype()))
             throw ValueError(QStringLiteral("'%1' holds %2 values, not real numbers").arg(name, array.dtype_name()));
         if (array.size() != found->vertex_count())

@@ -9,6 +9,7 @@
 
 #include "host/objecttree.h"
 
+#include <QHash>
 #include <QList>
 
 #include <memory>
@@ -89,6 +90,7 @@ private:
     GeoObject *get_with_property(const QString &object, const QString &property) const;
 
     QList<GeoObject *> m_objects; // children of the store, in insertion order
+    QHash<QString, GeoObject *> m_by_name; // the same objects by name, in step with m_objects
     QString m_busy;
 };
 

@@ -1,5 +1,6 @@
 #include "app/core/scriptfile.h"
 
+#include "app/core/cancelonsignals.h"
 #include "app/core/objectfile.h"
 #include "app/core/objectstore.h"
 #include "app/script/propertyscript.h"
@@ -10,25 +11,28 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <cstring>
+
 namespace kelvra::app {
 
 int run_script_file(const QString &project, const QString &object, const QString &file, const QString &save_to,
                     QTextStream &out, QTextStream &err)
 {
+    Progress progress;
+    const CancelOnSignals stop_on_signals(progress);
     try {
         QFile script_file(file);
         if (!script_file.open(QIODevice::ReadOnly))
             throw ValueError(_("The script %1 cannot be read: %2").arg(file, script_file.errorString()));
-        const QString source = QString::fromUtf8(script_file.readAll());
+        const QByteArray source = script_file.readAll();
 
         ObjectStore store;
         std::vector<std::unique_ptr<GeoObject>> objects;
-        for (ObjectRecord &record : load_objects(project))
+        for (ObjectRecord &record : load_objects(project, &progress))
             objects.push_back(std::make_unique<GeoObject>(std::move(record)));
         store.replace_all(std::move(objects));
 
-        PropertyScript script(object, source, store.get(object)->prop());
-        Progress progress;
+        PropertyScript script(object, ScriptFileBytes{source}, store.get(object)->prop());
         try {
             script.run(progress);
         } catch (...) {
@@ -45,8 +49,15 @@ int run_script_file(const QString &project, const QString &object, const QString
             out << name << '\t' << values.dtype_name() << '\t' << values.size() << '\n';
         out.flush();
         if (!save_to.isEmpty())
-            save_objects(save_to, store.records());
+            save_objects(save_to, store.records(), &progress);
         return 0;
+    } catch (const Cancelled &) {
+        out.flush();
+        const int signal = stop_on_signals.signal();
+        err << "kelvra: "
+            << _("Stopped by %1: nothing was saved.").arg(QString::fromLatin1(sigabbrev_np(signal)).prepend("SIG"))
+            << Qt::endl;
+        return 128 + signal;
     } catch (const std::exception &error) {
         out.flush();
         err << "kelvra: " << error_text(error) << Qt::endl;

@@ -17,7 +17,10 @@ namespace kelvra::app {
 // when that is not empty. Returns 0, or 1 after writing why the run was
 // refused (an unreadable file, an unknown object, a script that failed or
 // left values that cannot become properties) to err; nothing is saved
-// then.
+// then. The file is read as Python reads a source file (UTF-8 unless a
+// coding line says otherwise). SIGINT and SIGTERM cancel the run: the
+// script is interrupted or the save stops and removes its temporary file;
+// returns 128 + the signal's number then, after saying so on err.
 int run_script_file(const QString &project, const QString &object, const QString &file, const QString &save_to,
                     QTextStream &out, QTextStream &err);
 

@@ -95,7 +95,16 @@ QString refusal_message(const QString &object, const QString &why)
 
 PropertyScript::PropertyScript(QString object, QString source, PropertyMap properties)
     : m_object(std::move(object))
-    , m_source(std::move(source))
+    , m_source(source.toUtf8())
+    , m_source_is_file(false)
+    , m_properties(std::move(properties))
+{
+}
+
+PropertyScript::PropertyScript(QString object, ScriptFileBytes source, PropertyMap properties)
+    : m_object(std::move(object))
+    , m_source(std::move(source.bytes))
+    , m_source_is_file(true)
     , m_properties(std::move(properties))
 {
 }
@@ -119,11 +128,15 @@ void PropertyScript::run(Progress &progress)
         py::list views;
         for (const QString &name : m_properties.keys())
             views.append(py::make_tuple(name.toStdString(), view_of(m_properties.value(name))));
+        const py::object source = m_source_is_file
+            ? py::object(py::bytes(m_source.constData(), std::size_t(m_source.size())))
+            : py::object(py::str(m_source.constData(), std::size_t(m_source.size())));
         const py::object output = runner.attr("new_output")();
         py::list results;
         try {
+            const script::SignalHandlersKept handlers;
             const Interruptible interruptible(python, progress);
-            results = runner.attr("run")(m_source.toStdString(), views, vertices, output);
+            results = runner.attr("run")(source, views, vertices, output);
         } catch (const py::error_already_set &) {
             m_output = text(runner, output.attr("getvalue")());
             throw;

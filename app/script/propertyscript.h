@@ -15,6 +15,7 @@
 
 #include "host/propertymap.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <stdexcept>
@@ -34,19 +35,30 @@ public:
 // The message for a script on object that changed nothing, and why.
 QString refusal_message(const QString &object, const QString &why);
 
+// The bytes of a script file, which Python reads as it reads any source
+// file: UTF-8 unless a coding line ("# -*- coding: latin-1 -*-") names
+// another encoding; bytes that are not valid text refuse the script with
+// their line.
+struct ScriptFileBytes
+{
+    QByteArray bytes;
+};
+
 class PropertyScript
 {
 public:
     // source runs on the properties of object (named in messages); X, the
     // first coordinate, gives the vertex count.
     PropertyScript(QString object, QString source, PropertyMap properties);
+    PropertyScript(QString object, ScriptFileBytes source, PropertyMap properties);
 
     // Runs the script on the calling thread, which should not be the GUI
     // thread: a script may run for long. The first run in the program
     // starts the Python interpreter. One script runs at a time; a second
     // caller waits. Throws ScriptError (see above), or Cancelled when the
     // progress was cancelled: Cancel interrupts the script as a
-    // KeyboardInterrupt.
+    // KeyboardInterrupt. The process's signal handlers are the same
+    // afterwards, whatever the script did to them.
     void run(Progress &progress);
 
     // After run(): the properties the script replaced, in the object's
@@ -58,7 +70,8 @@ public:
 
 private:
     QString m_object;
-    QString m_source;
+    QByteArray m_source; // UTF-8 text, or the bytes of a file
+    bool m_source_is_file;
     PropertyMap m_properties;
     std::vector<std::pair<QString, NdArray>> m_results;
     QString m_output;

@@ -17,6 +17,25 @@ constexpr std::chrono::milliseconds kInterruptAgain{100};
 
 } // namespace
 
+SignalHandlersKept::SignalHandlersKept()
+{
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+        struct sigaction action {};
+        if (sigaction(signal, nullptr, &action) == 0)
+            m_handlers.emplace_back(signal, action);
+    }
+}
+
+SignalHandlersKept::~SignalHandlersKept()
+{
+    for (const auto &[signal, action] : m_handlers) {
+        struct sigaction now {};
+        if (sigaction(signal, nullptr, &now) == 0
+            && (now.sa_handler != action.sa_handler || now.sa_flags != action.sa_flags))
+            sigaction(signal, &action, nullptr);
+    }
+}
+
 PythonThread &PythonThread::started()
 {
     // Never deleted: its thread and the interpreter live as long as the
@@ -55,6 +74,7 @@ void PythonThread::start_interpreter()
     // program's signals alone and puts neither the current folder nor the
     // program's folder on the module path. The interpreter this program was
     // built with tells Python where its library lies.
+    const SignalHandlersKept handlers;
     PyConfig config;
     PyConfig_InitPythonConfig(&config);
     config.install_signal_handlers = 0;
@@ -77,6 +97,9 @@ void PythonThread::start_interpreter()
         if (!runner)
             throw py::error_already_set();
         runner.attr("__builtins__") = py::module_::import("builtins");
+        // Imported here, where the handlers it installs are put back at
+        // once, not first by a script while it runs.
+        py::module_::import("signal");
         py::exec(kRunnerSource, runner.attr("__dict__"));
         m_runner = runner.release().ptr();
     } catch (const py::error_already_set &error) {

@@ -20,10 +20,32 @@
 #include <exception>
 #include <functional>
 #include <mutex>
+#include <vector>
+
+#include <signal.h>
 
 namespace kelvra::app::script {
 
 namespace py = pybind11;
+
+// Puts back, when it goes, the handlers of the signals that stop the
+// program (SIGINT, SIGTERM, SIGHUP, SIGQUIT) as they were when it came:
+// Python must never take them (importing Python's signal module installs
+// its own SIGINT handler, and a script may change handlers through ctypes),
+// or Ctrl+C would no longer stop the program. Other signals are left
+// alone: the program's libraries may set theirs (SIGCHLD, SIGPIPE) from
+// other threads while a script runs.
+class SignalHandlersKept
+{
+public:
+    SignalHandlersKept();
+    ~SignalHandlersKept();
+    SignalHandlersKept(const SignalHandlersKept &) = delete;
+    SignalHandlersKept &operator=(const SignalHandlersKept &) = delete;
+
+private:
+    std::vector<std::pair<int, struct sigaction>> m_handlers;
+};
 
 class PythonThread
 {

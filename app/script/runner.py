@@ -2,10 +2,12 @@
 # gathers what it left behind for the host to take as properties. The host
 # loads this file once, into a module of its own.
 
+import bisect
 import io
 import keyword
 import linecache
 import sys
+import tokenize
 import traceback
 import types
 
@@ -44,6 +46,10 @@ def bound_as_variable(name):
 def run(source, views, vertices, output):
     """Runs source with every property bound as a read-only view.
 
+    source: the script as text, or the bytes of a script file, which are
+    read as Python reads a file: UTF-8 unless a coding line says otherwise,
+    and refused with the line where they are not valid text.
+
     views: (name, array) of every property, in the object's order.
     Returns (name, array) of every property the script replaced, in the
     object's order, then of every one it created, in the order it first
@@ -54,6 +60,8 @@ def run(source, views, vertices, output):
     """
     try:
         code = compile(source, FILENAME, "exec")
+        if isinstance(source, bytes):
+            source = decoded(source)
     except (SyntaxError, ValueError) as error:  # ValueError: a null character
         raise Failed(describe(error)) from None
 
@@ -90,6 +98,12 @@ def run(source, views, vertices, output):
         props.clear()
 
 
+def decoded(source):
+    """The text of a script file that compile() accepted."""
+    encoding, _ = tokenize.detect_encoding(io.BytesIO(source).readline)
+    return source.decode(encoding)
+
+
 def describe(error):
     """The last traceback lines of an error raised by the script."""
     frame = error.__traceback__
@@ -105,37 +119,81 @@ def collect(namespace, props, originals, vertices):
     for position, (name, value) in enumerate(namespace.items()):
         if (not isinstance(name, str) or name.startswith("_") or value is props
                 or isinstance(value, types.ModuleType) or callable(value)
-                or originals.get(name) is value):
+                or unchanged(originals, name, value)):
             continue  # the script's own names, and properties left as they were
         found[name] = value
         rank.setdefault(name, (position, 1))
     for name, value in props.items():
         if not isinstance(name, str):
             raise Failed(f"props holds the key {name!r}: property names are texts")
-        if originals.get(name) is value:
+        if unchanged(originals, name, value):
             continue
         if name in found and found[name] is not value:
             raise Failed(f"'{name}' was given one value as a variable and another in props")
         found[name] = value
         rank[name] = min(rank.get(name, (len(namespace), 2)), (props.first_set.get(name, len(namespace)), 0))
     results = []
-    held = list(originals.values())
+    held = HeldMemory(originals.values())
     for name in sorted(found, key=rank.__getitem__):
         array = as_property(name, found[name], vertices)
-        if any(numpy.may_share_memory(array, other) for other in held):
+        if held.overlaps(array):
             # Each property holds memory of its own (propB = propA, or
             # b = a for two results): the host shares and copies values by
             # itself and must know which arrays share them.
             array = array.copy()
             array.flags.writeable = False
-        held.append(array)
+        held.add(array)
         results.append((name, array))
     return results
+
+
+def unchanged(originals, name, value):
+    """Whether value is the property name as the script found it."""
+    return name in originals and originals[name] is value
+
+
+def span(array):
+    """The bytes [start, end) an array of one axis in C order lies on."""
+    start = array.__array_interface__["data"][0]
+    return start, start + array.nbytes
+
+
+class HeldMemory:
+    """The memory of the properties and of the results taken so far, as
+    sorted, disjoint spans: whether a result lies on any of it takes a
+    binary search, not a comparison with every property (a script may
+    make thousands)."""
+
+    def __init__(self, arrays):
+        self.starts, self.ends = [], []
+        for start, end in sorted(span(array) for array in arrays if array.nbytes):
+            if self.ends and start < self.ends[-1]:  # two properties sharing values
+                self.ends[-1] = max(self.ends[-1], end)
+            else:
+                self.starts.append(start)
+                self.ends.append(end)
+
+    def overlaps(self, array):
+        if not array.nbytes:
+            return False
+        start, end = span(array)
+        at = bisect.bisect_right(self.starts, start)  # spans starting at or before start: [0, at)
+        return (at > 0 and self.ends[at - 1] > start) or (at < len(self.starts) and self.starts[at] < end)
+
+    def add(self, array):
+        if array.nbytes:  # called only for arrays that overlap nothing held
+            start, end = span(array)
+            at = bisect.bisect_right(self.starts, start)
+            self.starts.insert(at, start)
+            self.ends.insert(at, end)
 
 
 def as_property(name, value, vertices):
     if isinstance(value, numpy.ma.MaskedArray):
         raise Failed(f"'{name}' is a masked array: fill the masked values first, as in {name}.filled(numpy.nan)")
+    if value is None:
+        raise Failed(f"'{name}' is None, neither a number nor a numpy array (numpy's in-place methods "
+                     f"such as {name}.sort() return None: write {name} = numpy.sort(...))")
     if isinstance(value, numpy.ndarray):
         array = numpy.asarray(value)
     elif isinstance(value, (int, float, numpy.number, numpy.bool_)):
@@ -155,8 +213,24 @@ def as_property(name, value, vertices):
     elif array.size != vertices:
         raise Failed(f"'{name}' holds {array.size} values for {vertices} vertices")
     array = numpy.require(array.reshape(-1), array.dtype.newbyteorder("="), "CA")
+    if not in_numpys_own_memory(array):
+        # A file mapped into memory (numpy.memmap, numpy.frombuffer of an
+        # mmap) or another program's buffer may shrink or go away under the
+        # property: it gets a copy of its own.
+        array = array.copy()
     array.flags.writeable = False
     return array
+
+
+def in_numpys_own_memory(array):
+    """Whether the array's values lie in memory that numpy allocated itself:
+    its chain of bases ends in an ndarray that owns its data, not in another
+    object's buffer (mmap, bytes, a memoryview, a capsule of the host)."""
+    while isinstance(array.base, numpy.ndarray):
+        if isinstance(array, numpy.memmap):
+            return False
+        array = array.base
+    return array.base is None and array.flags.owndata and not isinstance(array, numpy.memmap)
 
 
 def new_output():

@@ -4,7 +4,9 @@
 #include "host/translation.h"
 #include "widgets/dialogs/geometrytypes.h"
 
+#include <QHash>
 #include <QHeaderView>
+#include <QSet>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -70,32 +72,38 @@ QList<QTreeWidgetItem *> ObjectTreeWidget::object_items() const
 void ObjectTreeWidget::rebuild()
 {
     // Keep the check marks and the selection of the objects that remain.
-    const QStringList checked = checked_names();
+    const QStringList checked_before = checked_names();
+    const QSet<QString> checked(checked_before.begin(), checked_before.end());
     const GeoObject *selected = selected_object();
     const QString selected_name = selected ? selected->name() : QString();
 
     m_updating = true;
     m_view->clear();
-    for (const QString &type : all_geometry_types()) {
-        QTreeWidgetItem *group = nullptr;
-        for (const GeoObject *object : m_store->objects()) {
-            if (object->geometry_type() != type)
-                continue;
-            if (!group) {
-                group = new QTreeWidgetItem(m_view, {type});
-                group->setFlags(Qt::ItemIsEnabled);
-                group->setExpanded(true);
-            }
-            auto *item = new QTreeWidgetItem(group, {object->name()});
-            item->setData(0, kNameRole, object->name());
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-            item->setCheckState(0, checked.contains(object->name()) ? Qt::Checked : Qt::Unchecked);
-        }
+    // Each group's items are made first and added at once: the view takes
+    // thousands of them in one step, not one by one.
+    QHash<QString, QList<QTreeWidgetItem *>> items_of_type;
+    for (const GeoObject *object : m_store->objects()) {
+        auto *item = new QTreeWidgetItem(QStringList{object->name()});
+        item->setData(0, kNameRole, object->name());
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(0, checked.contains(object->name()) ? Qt::Checked : Qt::Unchecked);
+        items_of_type[object->geometry_type()] << item;
     }
+    for (const QString &type : all_geometry_types()) {
+        const QList<QTreeWidgetItem *> items = items_of_type.take(type);
+        if (items.isEmpty())
+            continue;
+        auto *group = new QTreeWidgetItem(m_view, {type});
+        group->setFlags(Qt::ItemIsEnabled);
+        group->addChildren(items);
+        group->setExpanded(true);
+    }
+    for (const QList<QTreeWidgetItem *> &items : qAsConst(items_of_type))
+        qDeleteAll(items); // of a geometry type the tree does not list
     m_updating = false;
     select(selected_name);
     // Objects that went away are no longer shown.
-    if (checked_names() != checked)
+    if (checked_names() != checked_before)
         Q_EMIT checks_changed(checked_names());
 }
 
@@ -136,9 +144,10 @@ QStringList ObjectTreeWidget::checked_names() const
 
 void ObjectTreeWidget::set_checked(const QStringList &names)
 {
+    const QSet<QString> checked(names.begin(), names.end());
     m_updating = true;
     for (QTreeWidgetItem *item : object_items())
-        item->setCheckState(0, names.contains(item->data(0, kNameRole).toString()) ? Qt::Checked : Qt::Unchecked);
+        item->setCheckState(0, checked.contains(item->data(0, kNameRole).toString()) ? Qt::Checked : Qt::Unchecked);
     m_updating = false;
 }
 

@@ -157,14 +157,34 @@ MapViewer::~MapViewer()
     m_pool.waitForDone();
 }
 
+std::size_t MapViewer::position_of(const QString &name, quint64 id) const
+{
+    if (m_index.stale) {
+        m_index.by_name.clear();
+        m_index.by_id.clear();
+        for (std::size_t i = 0; i < m_layers.size(); ++i) {
+            m_index.by_name.insert(m_layers[i].name, i);
+            if (m_layers[i].object.id)
+                m_index.by_id.insert(m_layers[i].object.id, i);
+        }
+        m_index.stale = false;
+    }
+    if (id) {
+        const auto found = m_index.by_id.constFind(id);
+        if (found != m_index.by_id.constEnd())
+            return *found;
+    }
+    return m_index.by_name.value(name, m_layers.size());
+}
+
 std::vector<MapViewer::Layer>::iterator MapViewer::find_layer(const QString &name)
 {
-    return std::find_if(m_layers.begin(), m_layers.end(), [&name](const Layer &layer) { return layer.name == name; });
+    return m_layers.begin() + std::ptrdiff_t(position_of(name));
 }
 
 std::vector<MapViewer::Layer>::const_iterator MapViewer::find_layer(const QString &name) const
 {
-    return std::find_if(m_layers.begin(), m_layers.end(), [&name](const Layer &layer) { return layer.name == name; });
+    return m_layers.begin() + std::ptrdiff_t(position_of(name));
 }
 
 void MapViewer::show_object(const QString &name, const MapObject &object)
@@ -185,11 +205,7 @@ void MapViewer::show_object(const QString &name, const MapObject &object)
         layer.label_at = first_finite_vertex(object.x, object.y);
 
     // What this replaces: the same object, else whatever is shown under the name.
-    auto found = object.id ? std::find_if(m_layers.begin(), m_layers.end(),
-                                          [&object](const Layer &shown) { return shown.object.id == object.id; })
-                           : m_layers.end();
-    if (found == m_layers.end())
-        found = find_layer(name);
+    auto found = m_layers.begin() + std::ptrdiff_t(position_of(name, object.id));
     // What was measured of the same arrays before holds still.
     const bool same_vertices =
         found != m_layers.end() && same_array(found->object.x, object.x) && same_array(found->object.y, object.y);
@@ -218,6 +234,11 @@ void MapViewer::show_object(const QString &name, const MapObject &object)
 
     if (found == m_layers.end()) {
         m_layers.push_back(std::move(layer));
+        if (!m_index.stale) {
+            m_index.by_name.insert(name, m_layers.size() - 1);
+            if (object.id)
+                m_index.by_id.insert(object.id, m_layers.size() - 1);
+        }
         dpState.append(name);
     } else {
         const QString before = found->name;
@@ -234,6 +255,8 @@ void MapViewer::show_object(const QString &name, const MapObject &object)
             found = m_layers.begin() + at;
             dpState[dpState.indexOf(before)] = name;
         }
+        if (before != name || found->object.id != object.id)
+            m_index.stale = true;
         *found = std::move(layer);
     }
     relayout();
@@ -245,6 +268,7 @@ void MapViewer::hide_object(const QString &name)
     if (found == m_layers.end())
         return;
     m_layers.erase(found);
+    m_index.stale = true;
     dpState.removeAll(name);
     if (m_layers.empty())
         m_view.reset();
@@ -260,6 +284,7 @@ quint64 MapViewer::shown_id(const QString &name) const
 void MapViewer::hide_all()
 {
     m_layers.clear();
+    m_index = {};
     dpState.clear();
     m_view.reset();
     m_colours_given = 0;

@@ -19,6 +19,7 @@
 #include "host/viewer.h"
 
 #include <QColor>
+#include <QHash>
 #include <QImage>
 #include <QPointF>
 #include <QPointer>
@@ -185,6 +186,10 @@ private:
     std::vector<ColourScale> colour_scales() const;
     const Layout &layout() const;
     Layout work_out_layout() const;
+    // Where the layer of the object with that id (when not 0), else the one
+    // of that name, is in m_layers; m_layers.size() when there is none.
+    std::size_t position_of(const QString &name, quint64 id = 0) const;
+    // The layer of that name, or m_layers.end().
     std::vector<Layer>::iterator find_layer(const QString &name);
     std::vector<Layer>::const_iterator find_layer(const QString &name) const;
     // Draws the canvas: the picture of the map (any size that fills the map
@@ -219,6 +224,16 @@ private:
     void report_cursor(QPoint pixel);
 
     std::vector<Layer> m_layers;
+    // Where each layer is in m_layers, by name and by id, so that showing
+    // thousands of objects takes linear time; rebuilt after a layer went,
+    // was renamed or replaced by another object.
+    struct LayerIndex
+    {
+        QHash<QString, std::size_t> by_name;
+        QHash<quint64, std::size_t> by_id;
+        bool stale = false;
+    };
+    mutable LayerIndex m_index;
     int m_colours_given = 0;
     AspectMethod m_method = AspectMethod::Equal;
     double m_ratio = 1.0;

@@ -184,6 +184,21 @@ ObjectRecord big_horizon(int columns, int rows, const QString &property)
     return {QStringLiteral("big horizon"), QStringLiteral("Tsurface"), prop, property};
 }
 
+void write_file(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+// Starts kelvra PROJECT --script OBJECT SCRIPT [--save OUT] as a user would.
+void start_batch(QProcess &kelvra, const QString &project, const QString &object, const QString &script,
+                 const QStringList &more = {})
+{
+    kelvra.start(QCoreApplication::applicationDirPath() + QStringLiteral("/kelvra"),
+                 QStringList{project, QStringLiteral("--script"), object, script} + more);
+}
+
 } // namespace
 
 class TestHostApp : public QObject
@@ -208,6 +223,8 @@ private Q_SLOTS:
     void refused_scripts_change_nothing();
     void cancel_stops_an_endless_script();
     void batch_script_run_on_the_sample_project();
+    void batch_run_needs_a_file_to_save_to();
+    void signals_cancel_a_batch_save_cleanly();
     void modes_and_viewer_tabs_keep_the_docks_consistent();
     void opened_project_is_on_the_map_east_right_north_up();
     void map_follows_an_opened_project_of_the_same_names();
@@ -699,6 +716,54 @@ void TestHostApp::batch_script_run_on_the_sample_project()
     QCOMPARE(kelvra.exitCode(), 1);
     QVERIFY(kelvra.readAllStandardError().contains("NameError: name 'vint' is not defined"));
     QVERIFY(!QFileInfo::exists(saved));
+}
+
+void TestHostApp::batch_run_needs_a_file_to_save_to()
+{
+    const QString sample = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/kelvra/sample-project.db");
+    const QString script = m_dir.filePath(QStringLiteral("empty-save.py"));
+    write_file(script, "slowness = 1 / vint\n");
+    QProcess kelvra;
+    start_batch(kelvra, sample, QStringLiteral("well A"), script, {QStringLiteral("--save"), QString()});
+    QVERIFY(kelvra.waitForFinished(60000));
+    QCOMPARE(kelvra.exitCode(), 2);
+    QVERIFY(kelvra.readAllStandardError().contains("--save"));
+    QCOMPARE(kelvra.readAllStandardOutput(), QByteArray());
+}
+
+void TestHostApp::signals_cancel_a_batch_save_cleanly()
+{
+    // A project large enough that its save is still running when the
+    // signal comes.
+    const QString project = m_dir.filePath(QStringLiteral("large.db"));
+    save_objects(project, {big_surface(QStringLiteral("surface"), 8000000)});
+    const QString script = m_dir.filePath(QStringLiteral("before-save.py"));
+    write_file(script, "twice = amplitude * 2\n");
+    QDir folder(m_dir.filePath(QStringLiteral("signalled")));
+    QVERIFY(folder.mkpath(QStringLiteral(".")));
+    const QString saved = folder.filePath(QStringLiteral("out.db"));
+    write_file(saved, "the earlier file");
+
+    for (const int signal : {SIGINT, SIGTERM}) {
+        QProcess kelvra;
+        start_batch(kelvra, project, QStringLiteral("surface"), script, {QStringLiteral("--save"), saved});
+        QVERIFY(kelvra.waitForStarted());
+        // The save has begun once its temporary file is there.
+        bool saving = false;
+        while (!saving && kelvra.state() == QProcess::Running) {
+            saving = !folder.entryList({QStringLiteral(".out.db.*")}, QDir::Files | QDir::Hidden).isEmpty();
+            if (!saving)
+                QThread::usleep(500);
+        }
+        QVERIFY2(saving, "the batch run ended before its save began");
+        QCOMPARE(::kill(pid_t(kelvra.processId()), signal), 0);
+        QVERIFY(kelvra.waitForFinished(60000));
+        QCOMPARE(kelvra.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(kelvra.exitCode(), 128 + signal);
+        QVERIFY(kelvra.readAllStandardError().contains(signal == SIGINT ? "SIGINT" : "SIGTERM"));
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("out.db")});
+        QCOMPARE(contents(saved), QByteArray("the earlier file"));
+    }
 }
 
 void TestHostApp::files_keep_types_order_and_permissions()

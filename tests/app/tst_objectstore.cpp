@@ -73,6 +73,7 @@ private Q_SLOTS:
     void objects_keep_their_serial_number();
     void coordinates_can_be_current();
     void properties_set_at_once();
+    void objects_are_found_by_name_after_every_change();
     void refused_requests_change_nothing_data();
     void refused_requests_change_nothing();
     void objects_must_be_consistent();
@@ -115,6 +116,34 @@ void TestObjectStore::object_requests()
     QCOMPARE(b->prop().value("Z"), array({-100, -101, -102}));
     QVERIFY(a->prop().value("X").shares_storage(b->prop().value("X")));
     QCOMPARE(m_store->get(QStringLiteral("well B"))->current_property(), std::optional<QString>("poro"));
+}
+
+void TestObjectStore::objects_are_found_by_name_after_every_change()
+{
+    const auto name_of = [this](const char *name) {
+        const GeoObject *found = m_store->object(QLatin1String(name));
+        return found ? found->name() : QStringLiteral("(none)");
+    };
+    m_store->remove_object(QStringLiteral("twin"));
+    QCOMPARE(name_of("twin"), QStringLiteral("(none)"));
+    m_store->rename_object(QStringLiteral("well"), QStringLiteral("well A"));
+    QCOMPARE(name_of("well"), QStringLiteral("(none)"));
+    QCOMPARE(name_of("well A"), QStringLiteral("well A"));
+    m_store->copy_object(QStringLiteral("well A"), QStringLiteral("well"));
+    QCOMPARE(name_of("well"), QStringLiteral("well"));
+    QVERIFY(m_store->object(QStringLiteral("well")) != m_store->object(QStringLiteral("well A")));
+    // The names that went are free again, the others taken.
+    QVERIFY_EXCEPTION_THROWN(m_store->copy_object(QStringLiteral("short"), QStringLiteral("well A")), ValueError);
+    m_store->copy_object(QStringLiteral("short"), QStringLiteral("twin"));
+    QCOMPARE(name_of("twin"), QStringLiteral("twin"));
+
+    std::vector<std::unique_ptr<GeoObject>> opened;
+    opened.push_back(std::make_unique<GeoObject>(QStringLiteral("new"), QStringLiteral("Point"),
+                                                 m_store->get(QStringLiteral("short"))->prop()));
+    m_store->replace_all(std::move(opened));
+    QCOMPARE(name_of("short"), QStringLiteral("(none)"));
+    QCOMPARE(name_of("well A"), QStringLiteral("(none)"));
+    QCOMPARE(name_of("new"), QStringLiteral("new"));
 }
 
 void TestObjectStore::geometry_edits_are_exact()

@@ -46,7 +46,9 @@ private Q_SLOTS:
     void icons_are_never_null();
     void actions_and_menus();
     void property_map_keeps_insertion_order();
+    void property_map_finds_every_name_after_changes();
     void myprint_writes_one_line();
+    void runs_without_a_window_log_warnings_only();
     void cwd_or_home();
 
 private:
@@ -265,12 +267,50 @@ void TestHostServices::property_map_keeps_insertion_order()
     QVERIFY(map.value(QStringLiteral("M")).shares_storage(copy.value(QStringLiteral("M"))));
 }
 
+void TestHostServices::property_map_finds_every_name_after_changes()
+{
+    PropertyMap map;
+    for (int i = 0; i < 6; ++i)
+        map.insert(QStringLiteral("p%1").arg(i), test::array({double(i)}));
+    map.remove(QStringLiteral("p2"));
+    map.rename(QStringLiteral("p4"), QStringLiteral("four"));
+    map.insert(QStringLiteral("p2"), test::array({20}));  // a new one, at the end
+    map.insert(QStringLiteral("p5"), test::array({50}));  // replaced in its place
+    map.insert(QStringLiteral("p4"), test::array({40}));  // the old name is free
+    QCOMPARE(map.keys(), (QStringList{"p0", "p1", "p3", "four", "p5", "p2", "p4"}));
+    const std::pair<const char *, double> expected[] = {{"p0", 0}, {"p1", 1}, {"p3", 3}, {"four", 4},
+                                                        {"p5", 50}, {"p2", 20}, {"p4", 40}};
+    for (const auto &[name, value] : expected)
+        QCOMPARE(map.value(QLatin1String(name)), test::array({value}));
+    QVERIFY(!map.contains(QStringLiteral("p6")));
+    QCOMPARE(map.size(), 7);
+}
+
 void TestHostServices::myprint_writes_one_line()
 {
     QTest::ignoreMessage(QtInfoMsg, "current tab index is 2");
     myprint(QStringLiteral("current tab index is "), 2);
     QTest::ignoreMessage(QtInfoMsg, "current viewer items (a, b)");
     myprint(QStringLiteral("current viewer items "), QStringList{"a", "b"});
+}
+
+void TestHostServices::runs_without_a_window_log_warnings_only()
+{
+    static QStringList logged;
+    logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &context,
+                                                                const QString &text) {
+        logged << QStringLiteral("%1: %2").arg(QLatin1String(context.category), text);
+    });
+    log_warnings_only();
+    myprint(QStringLiteral("current tab index is "), 2);
+    qCInfo(lcChunkcut) << "input array size = 3";
+    qCDebug(lcHost) << "a detail";
+    qCWarning(lcHost) << "a warning";
+    qCWarning(lcChunkcut) << "a storage warning";
+    QLoggingCategory::setFilterRules(QString());
+    qInstallMessageHandler(previous);
+    QCOMPARE(logged, (QStringList{"kelvra.host: a warning", "kelvra.chunkcut: a storage warning"}));
 }
 
 void TestHostServices::cwd_or_home()

@@ -78,6 +78,7 @@ bool alike(const QColor &a, const QColor &b)
 // The colours of the object palette, in the order objects are shown.
 const QColor kFirst(31, 119, 180);
 const QColor kSecond(255, 127, 14);
+const QColor kThird(44, 160, 44);
 
 void wheel(MapViewer &viewer, QPoint at, int notches)
 {
@@ -138,6 +139,7 @@ private Q_SLOTS:
     void each_geometry_lands_where_the_transform_puts_it_data();
     void each_geometry_lands_where_the_transform_puts_it();
     void lone_well_survives_among_many_vertices();
+    void object_shown_again_after_another_was_hidden_is_replaced();
     void colours_of_known_values();
     void sparse_surface_dots_are_wider();
     void large_object_is_measured_beside_the_gui_thread();
@@ -224,6 +226,25 @@ void TestMapViewer::lone_well_survives_among_many_vertices()
     viewer.show_object(QStringLiteral("well"), object(QStringLiteral("Point"), {500.3}, {499.7}));
     viewer.show_object(QStringLiteral("surface"), grid(500));
     QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 500.3, 499.7)), kFirst));
+}
+
+void TestMapViewer::object_shown_again_after_another_was_hidden_is_replaced()
+{
+    MapViewer &viewer = *m_viewer;
+    const auto points = [](double x, double y) {
+        return object(QStringLiteral("Point"), {0, x, 1000}, {1000, y, 0});
+    };
+    viewer.show_object(QStringLiteral("a"), points(200, 200));
+    viewer.show_object(QStringLiteral("b"), points(400, 400));
+    viewer.show_object(QStringLiteral("c"), points(600, 600));
+    viewer.hide_object(QStringLiteral("a"));
+    // c moves; b, shown before it, stays.
+    viewer.show_object(QStringLiteral("c"), points(800, 300));
+    QCOMPARE(viewer.dpState, (QStringList{"b", "c"}));
+    QVERIFY(!alike(colour_at(viewer, pixel_of(viewer, 600, 600)), kThird));
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 800, 300)), kThird));
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 400, 400)), kSecond));
+    QCOMPARE(colour_at(viewer, pixel_of(viewer, 200, 200)), QColor(Qt::white));
 }
 
 void TestMapViewer::colours_of_known_values()
