@@ -1,6 +1,7 @@
 #include "host/views/propertycurve.h"
 
 #include "host/parallel.h"
+#include "host/quickscan.h"
 #include "host/valuesummary.h"
 
 #include <qwt_clipper.h>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 #include <vector>
 #include <optional>
 
@@ -89,10 +91,16 @@ Column measure_column(const T *v, std::int64_t begin, std::int64_t end)
     // First without looking at each value: a NaN fails both comparisons and
     // drops out by itself. Only an infinite end needs the careful pass.
     double low = inf, high = -inf;
-    for (std::int64_t i = begin; i < end; ++i) {
-        const double value = double(v[i]);
-        low = value < low ? value : low;
-        high = value > high ? value : high;
+    if constexpr (std::is_floating_point_v<T>) {
+        const Quick<T> quick = quick_scan(v, begin, end);
+        low = double(quick.low);
+        high = double(quick.high);
+    } else {
+        for (std::int64_t i = begin; i < end; ++i) {
+            const double value = double(v[i]);
+            low = value < low ? value : low;
+            high = value > high ? value : high;
+        }
     }
     if (!(std::isfinite(low) && std::isfinite(high))) {
         low = inf;
