@@ -548,7 +548,7 @@ int main(int argc, char **argv)
     for (const QString &line : maps)
         std::printf("%s\n", qPrintable(line));
     std::printf("\nTargets at 25 M: redraw, zoom and pan <= 0.15 s and <= 1.5 x floor; first map picture\n"
-                "<= 0.3 s; plot redraw <= 0.15 s. From 25 M up: the screenshot (start to exit) at most\n"
+                "<= 0.3 s; plot redraw <= 0.15 s. From 100 M up: the screenshot (start to exit) at most\n"
                 "1.3 x the time to load the arrays (the floor's open, measured in the same round).\n");
     return 0;
 }
