@@ -8,9 +8,17 @@
 //   kelvra PROJECT --script OBJECT FILE [--save OUT]
 //                                 runs a property script without a window;
 //                                 SIGINT and SIGTERM cancel it cleanly
+//   kelvra PROJECT --save OUT     copies the project (files and server projects)
+//   kelvra [PROJECT] --import FILE [options] ... --export OBJECT FILE [options] ... [--save OUT]
+//                                 imports and exports files without a window
+//                                 (app/core/filebatch.h)
 //
-// The last three need no display: they render offscreen or show nothing.
+// A PROJECT or OUT of the form postgresql://...?project=NAME is a project on
+// a PostgreSQL server.
+//
+// All but the first need no display: they render offscreen or show nothing.
 
+#include "app/core/filebatch.h"
 #include "app/core/scriptfile.h"
 #include "app/ui/backgroundtask.h"
 #include "app/ui/hostwindow.h"
@@ -18,6 +26,7 @@
 #include "app/ui/projectsession.h"
 
 #include "host/errorhandler.h"
+#include "host/errors.h"
 #include "host/logging.h"
 #include "host/nativepath.h"
 #include "host/translation.h"
@@ -60,7 +69,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // A batch run, the help and the version need no display: they make no widgets.
     const bool no_widgets = has_option(argc, argv, {"--script", "--save", "--version", "-v", "--help", "-h", "-?",
-                                                    "--help-all"});
+                                                    "--help-all", "--import", "--export"});
     const std::unique_ptr<QCoreApplication> app = no_widgets
         ? std::make_unique<QCoreApplication>(argc, argv)
         : std::make_unique<QApplication>(argc, argv);
@@ -70,6 +79,11 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Kelvra"));
     QApplication::setApplicationVersion(QStringLiteral(KELVRA_VERSION));
     kelvra::load_translations();
+
+    if (has_option(argc, argv, {"--import", "--export"})) {
+        QTextStream out(stdout), err(stderr);
+        return kelvra::app::run_file_batch(QCoreApplication::arguments().mid(1), out, err);
+    }
 
     QCommandLineParser parser;
     parser.setApplicationDescription(kelvra::_("Builds and inspects 3-D subsurface models."));
@@ -86,18 +100,41 @@ int main(int argc, char **argv)
                                               "without a window, and exit."),
                                     QStringLiteral("object"));
     const QCommandLineOption save(QStringLiteral("save"),
-                                  kelvra::_("With --script: save the project to this file afterwards."),
+                                  kelvra::_("Save the project to this file or server project (postgresql://...) "
+                                            "and exit; with --script, after the script ran."),
                                   QStringLiteral("out"));
-    parser.addOptions({screenshot, tour, script, save});
-    parser.addPositionalArgument(QStringLiteral("project"), kelvra::_("The project file to open."));
+    // Listed for --help; a command line with them goes to run_file_batch above.
+    const QCommandLineOption import_file(QStringLiteral("import"),
+                                         kelvra::_("Import a file without a window, with the options that follow it "
+                                                   "(--as, --format, --null, --columns, --geometry), and exit."),
+                                         QStringLiteral("file"));
+    const QCommandLineOption export_object(QStringLiteral("export"),
+                                           kelvra::_("After the imports: export an object into a file, with "
+                                                     "--format and --null following it."),
+                                           QStringLiteral("object file"));
+    parser.addOptions({screenshot, tour, script, save, import_file, export_object});
+    parser.addPositionalArgument(QStringLiteral("project"), kelvra::_("The project file, or server project (postgresql://...), to open."));
     parser.addPositionalArgument(QStringLiteral("file"), kelvra::_("With --script: the script file."),
                                  QStringLiteral("[file]"));
     // File names as the system holds them, also those that are not UTF-8.
     parser.process(kelvra::native_arguments(argc, argv));
 
-    if (parser.isSet(script) || parser.isSet(save)) {
+    if (parser.isSet(save) && !parser.isSet(script)) {
+        // A copy of the project: between files and servers, either way.
+        QTextStream err(stderr);
+        if (parser.positionalArguments().size() != 1) {
+            err << kelvra::_("Usage: %1 PROJECT --save OUT").arg(argv[0]) << Qt::endl;
+            return 2;
+        }
+        if (parser.value(save).isEmpty()) {
+            err << kelvra::_("%1: --save needs the name of the file to write.").arg(argv[0]) << Qt::endl;
+            return 2;
+        }
+        return kelvra::app::run_project_copy(parser.positionalArguments().at(0), parser.value(save), err);
+    }
+    if (parser.isSet(script)) {
         QTextStream out(stdout), err(stderr);
-        if (!parser.isSet(script) || parser.positionalArguments().size() != 2) {
+        if (parser.positionalArguments().size() != 2) {
             err << kelvra::_("Usage: %1 PROJECT --script OBJECT FILE [--save OUT]").arg(argv[0]) << Qt::endl;
             return 2;
         }

@@ -3,6 +3,7 @@
 # needs, and only those. Does nothing when they are all present.
 #   scripts/install-deps.sh           build and run
 #   scripts/install-deps.sh --test    build, run and test
+#   scripts/install-deps.sh --bench   build, run, and the peers the benchmarks compare with
 set -euo pipefail
 
 packages=(
@@ -14,6 +15,7 @@ packages=(
     libqwt-qt5-dev                                # the plotter dock's plot
     python3-dev pybind11-dev python3-numpy        # property scripts: embedded Python and numpy
     libsegyio-dev                                 # SEG-Y seismic import and export
+    libpq-dev                                     # projects on a PostgreSQL server
 )
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(
@@ -21,6 +23,12 @@ if [[ "${1:-}" == "--test" ]]; then
         locales                        # a German C locale for the number-parsing tests
         xvfb xauth                     # screenshots of the programs
         desktop-file-utils appstream   # validators of the desktop entry and the AppStream metadata
+        postgresql                     # the throw-away server of the server tests and benchmark
+    )
+fi
+if [[ "${1:-}" == "--bench" ]]; then
+    packages+=(
+        gdal-bin                       # gdal_translate, the peer of the ZMAP+ import in bench/import
     )
 fi
 

@@ -1,7 +1,7 @@
 #include "app/core/scriptfile.h"
 
 #include "app/core/cancelonsignals.h"
-#include "app/core/objectfile.h"
+#include "app/core/projectlocation.h"
 #include "app/core/objectstore.h"
 #include "app/script/propertyscript.h"
 
@@ -14,6 +14,19 @@
 #include <cstring>
 
 namespace kelvra::app {
+
+namespace {
+
+int stopped(const CancelOnSignals &watcher, QTextStream &err)
+{
+    const int signal = watcher.signal();
+    err << "kelvra: "
+        << _("Stopped by %1: nothing was saved.").arg(QString::fromLatin1(sigabbrev_np(signal)).prepend("SIG"))
+        << Qt::endl;
+    return 128 + signal;
+}
+
+} // namespace
 
 int run_script_file(const QString &project, const QString &object, const QString &file, const QString &save_to,
                     QTextStream &out, QTextStream &err)
@@ -28,7 +41,8 @@ int run_script_file(const QString &project, const QString &object, const QString
 
         ObjectStore store;
         std::vector<std::unique_ptr<GeoObject>> objects;
-        for (ObjectRecord &record : load_objects(project, &progress))
+        ProjectLocation opened = ProjectLocation::from_text(project);
+        for (ObjectRecord &record : load_project(opened, &progress))
             objects.push_back(std::make_unique<GeoObject>(std::move(record)));
         store.replace_all(std::move(objects));
 
@@ -48,18 +62,31 @@ int run_script_file(const QString &project, const QString &object, const QString
         for (const auto &[name, values] : script.results())
             out << name << '\t' << values.dtype_name() << '\t' << values.size() << '\n';
         out.flush();
-        if (!save_to.isEmpty())
-            save_objects(save_to, store.records(), &progress);
+        if (!save_to.isEmpty()) {
+            ProjectLocation target = save_target(save_to, opened);
+            save_project(target, store.records(), &progress);
+        }
         return 0;
     } catch (const Cancelled &) {
         out.flush();
-        const int signal = stop_on_signals.signal();
-        err << "kelvra: "
-            << _("Stopped by %1: nothing was saved.").arg(QString::fromLatin1(sigabbrev_np(signal)).prepend("SIG"))
-            << Qt::endl;
-        return 128 + signal;
+        return stopped(stop_on_signals, err);
     } catch (const std::exception &error) {
         out.flush();
+        err << "kelvra: " << error_text(error) << Qt::endl;
+        return 1;
+    }
+}
+
+int run_project_copy(const QString &from, const QString &to, QTextStream &err)
+{
+    Progress progress;
+    const CancelOnSignals stop_on_signals(progress);
+    try {
+        copy_project(from, to, &progress);
+        return 0;
+    } catch (const Cancelled &) {
+        return stopped(stop_on_signals, err);
+    } catch (const std::exception &error) {
         err << "kelvra: " << error_text(error) << Qt::endl;
         return 1;
     }

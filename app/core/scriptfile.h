@@ -1,8 +1,10 @@
 #pragma once
 
-// Batch runs of property scripts, without a window:
+// Batch runs, without a window: property scripts, and copies of projects
+// (files and server projects, either way):
 //
 //   kelvra PROJECT --script OBJECT FILE [--save OUT]
+//   kelvra PROJECT --save OUT
 
 #include <QString>
 
@@ -23,5 +25,10 @@ namespace kelvra::app {
 // returns 128 + the signal's number then, after saying so on err.
 int run_script_file(const QString &project, const QString &object, const QString &file, const QString &save_to,
                     QTextStream &out, QTextStream &err);
+
+// Reads the project `from` and saves it as `to` (see copy_project). Returns
+// 0, or 1 after writing why it was refused to err; SIGINT and SIGTERM stop
+// it with nothing saved (status 128 plus the signal's number).
+int run_project_copy(const QString &from, const QString &to, QTextStream &err);
 
 } // namespace kelvra::app

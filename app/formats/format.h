@@ -66,6 +66,9 @@ struct ImportOptions
     std::vector<double> null_values;  // values that mean "no value", beside the file's own
     // Columns of XYZ and CSV files (from 0), where no header names them.
     std::optional<int> x_column, y_column, z_column;
+    // What an XYZ or CSV file becomes: "Point" or "Line"; absent: Lines
+    // when the file has pieces (separator lines, an ID column), else Points.
+    std::optional<QString> geometry_type;
     // Wells: the wellhead and the datum (elevation of MD 0) where the file
     // does not give them; a deviation survey or path table; tops.
     std::optional<double> wellhead_x, wellhead_y, datum;

@@ -122,15 +122,20 @@ void HostWindow::create_menus()
 {
     QMenu *file = menuBar()->addMenu(_("&File"));
     file->addAction(_("Open project..."), project, &ProjectSession::choose_and_open, QKeySequence::Open);
+    file->addAction(_("Open from server..."), project, &ProjectSession::choose_server_and_open);
     file->addMenu(project->recent->menu());
     file->addAction(_("Save project"), this, [this] { guarded([this] { project->save(); }); }, QKeySequence::Save);
     // Ctrl+Shift+S and Ctrl+Q named outright: not every desktop's key
     // scheme binds the standard keys SaveAs and Quit.
     file->addAction(_("Save project as..."), this, [this] { guarded([this] { project->save_as(); }); },
                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    file->addAction(_("Save to server..."), this, [this] { guarded([this] { project->save_to_server(); }); });
     file->addSeparator();
     file->addAction(_("Load object..."), this, [this] { requests->open(Kind::LoadObject); });
     file->addAction(_("Save object..."), this, [this] { requests->open(Kind::SaveObject); });
+    file->addSeparator();
+    file->addAction(_("Import..."), this, [this] { requests->open(Kind::Import); });
+    file->addAction(_("Export..."), this, [this] { requests->open(Kind::Export); });
     file->addSeparator();
     file->addAction(ima::icon(QStringLiteral("configure")), _("Preferences..."), this,
                     &HostWindow::show_preferences);

@@ -42,15 +42,17 @@ public:
 
     void add_dockwidget(EasyPluginWidget *plugin) override;
 
-    // Replaces the objects with those of a project file, read on a worker
-    // thread; the window shows what it showed until all are read. Returns
-    // the task; errors go to the error handler when it ends, then ended (if
-    // given) learns whether the project was opened. Throws ValueError while
-    // another file task runs. Asks nothing: see project->open_settled().
+    // Replaces the objects with those of a project (a file, or a server
+    // project for a postgresql:// URI), read on a worker thread; the window
+    // shows what it showed until all are read. Returns the task; errors go
+    // to the error handler when it ends, then ended (if given) learns
+    // whether the project was opened. Throws ValueError while another file
+    // task runs. Asks nothing: see project->open_settled().
     BackgroundTask *open_project(const QString &path, std::function<void(bool)> ended = {});
-    // Writes every object into a project file on a worker thread; the store
-    // refuses changes until it is written. Once written, it is the file
-    // Save writes to and the window is no longer marked modified.
+    // Writes every object into a project (file or server project) on a
+    // worker thread; the store refuses changes until it is written. Once
+    // written, it is the project Save writes to and the window is no
+    // longer marked modified.
     BackgroundTask *save_project(const QString &path, std::function<void(bool)> ended = {});
     // Shows every object, whole, in the current viewer and selects the
     // first, so that the plot shows its current property.
@@ -67,7 +69,8 @@ public:
     ExplorerPanel *const explorer;
     StoreTasks *const tasks;
     Requests *const requests;
-    // The project file, the modified mark and the unsaved-changes question.
+    // The project (file or server project), the modified mark and the
+    // unsaved-changes question.
     ProjectSession *const project;
     PivotBar *pivotbar = nullptr;
     QList<EasyPluginWidget *> dock_plugins;

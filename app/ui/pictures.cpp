@@ -79,7 +79,8 @@ int save_dialog_tour(HostWindow &window, const QString &folder)
         {Kind::Translate, "translate"},            {Kind::CreateProperty, "create-property"},
         {Kind::CopyProperty, "copy-property"},     {Kind::RenameProperty, "rename-property"},
         {Kind::RemoveProperty, "remove-property"}, {Kind::PropertyOperator, "property-operator"},
-        {Kind::ReportBug, "report-bug"},
+        {Kind::ReportBug, "report-bug"},           {Kind::Import, "import"},
+        {Kind::Export, "export"},
     };
     int written = 0;
     for (const auto &[kind, file] : dialogs) {

@@ -1,9 +1,10 @@
 #include "app/ui/projectsession.h"
 
-#include "app/core/objectfile.h"
 #include "app/core/objectstore.h"
+#include "app/core/pgconnection.h"
 #include "app/ui/hostwindow.h"
 #include "app/ui/recentprojects.h"
+#include "app/ui/serverdialog.h"
 #include "app/ui/storetasks.h"
 
 #include "host/errorhandler.h"
@@ -12,7 +13,10 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSessionManager>
 
 #include <memory>
@@ -39,7 +43,9 @@ ProjectSession::ProjectSession(HostWindow *window)
         return QMessageBox::StandardButton(box.exec());
     };
     ask_file = [this](bool saving) {
-        const QString folder = m_file.isEmpty() ? QString() : QFileInfo(m_file).absolutePath();
+        const QString folder = m_location.is_server() || m_location.is_empty()
+            ? QString()
+            : QFileInfo(m_location.path()).absolutePath();
         return saving ? QFileDialog::getSaveFileName(m_window, _("Save project"), folder, kProjectFilter)
                       : QFileDialog::getOpenFileName(m_window, _("Open project"), folder, kProjectFilter);
     };
@@ -50,7 +56,7 @@ ProjectSession::ProjectSession(HostWindow *window)
     connect(window->store, &ObjectStore::object_changed, this, mark);
     connect(window->store, &ObjectStore::object_renamed, this, mark);
     connect(recent, &RecentProjects::open_requested, this, &ProjectSession::open_settled);
-    set_file({});
+    set_location({});
 }
 
 bool ProjectSession::modified() const
@@ -60,13 +66,13 @@ bool ProjectSession::modified() const
 
 QString ProjectSession::name() const
 {
-    return m_file.isEmpty() ? _("Untitled") : QFileInfo(m_file).fileName();
+    return m_location.is_empty() ? _("Untitled") : m_location.title();
 }
 
-void ProjectSession::set_file(const QString &path)
+void ProjectSession::set_location(const ProjectLocation &location)
 {
-    m_file = path;
-    m_window->setWindowFilePath(path);
+    m_location = location;
+    m_window->setWindowFilePath(location.is_server() ? QString() : location.path());
     m_window->setWindowTitle(name() + QStringLiteral("[*]"));
 }
 
@@ -77,49 +83,147 @@ QMessageBox::StandardButton ProjectSession::ask() const
 
 BackgroundTask *ProjectSession::open(const QString &path, Ended ended, bool as_template)
 {
+    return open_location(ProjectLocation::from_text(path), std::move(ended), as_template);
+}
+
+BackgroundTask *ProjectSession::open_location(const ProjectLocation &where, Ended ended, bool as_template)
+{
+    auto location = std::make_shared<ProjectLocation>(where);
     auto records = std::make_shared<std::vector<ObjectRecord>>();
     StoreTask task{
-        _("Opening %1").arg(QFileInfo(path).fileName()),
-        _("Kelvra is opening %1; try again when that is done.").arg(path),
-        [path, records](Progress &progress) { *records = load_objects(path, &progress); },
-        [this, path, records, as_template] {
+        _("Opening %1").arg(location->name()),
+        _("Kelvra is opening %1; try again when that is done.").arg(location->text()),
+        [location, records](Progress &progress) { *records = load_project(*location, &progress); },
+        [this, location, records, as_template] {
             std::vector<std::unique_ptr<GeoObject>> opened;
             for (ObjectRecord &record : *records)
                 opened.push_back(std::make_unique<GeoObject>(std::move(record)));
             m_window->store->replace_all(std::move(opened));
-            set_file(as_template ? QString() : path);
+            set_location(as_template ? ProjectLocation() : *location);
             m_window->setWindowModified(false);
             if (!as_template)
-                recent->add(path);
+                recent->add(location->text());
             m_window->present_project();
         },
         std::move(ended),
     };
+    task.failed = [this, where](const std::exception &error) { return take_server_refusal(error, where, false); };
     return m_window->tasks->start(std::move(task));
 }
 
 BackgroundTask *ProjectSession::save_to(const QString &path, Ended ended)
 {
+    return save_location(save_target(path, m_location), std::move(ended));
+}
+
+BackgroundTask *ProjectSession::save_location(const ProjectLocation &where, Ended ended)
+{
+    auto location = std::make_shared<ProjectLocation>(where);
     StoreTask task{
-        _("Saving %1").arg(QFileInfo(path).fileName()),
-        _("Kelvra is saving the project to %1; try again when that is done.").arg(path),
-        [path, records = m_window->store->records()](Progress &progress) { save_objects(path, records, &progress); },
+        _("Saving %1").arg(location->name()),
+        _("Kelvra is saving the project to %1; try again when that is done.").arg(location->text()),
+        [location, records = m_window->store->records()](Progress &progress) {
+            save_project(*location, records, &progress);
+        },
         // The store refused every change meanwhile: what was written is
         // what the window holds.
-        [this, path] {
-            set_file(path);
+        [this, location] {
+            set_location(*location);
             m_window->setWindowModified(false);
-            recent->add(path);
+            recent->add(location->text());
         },
         std::move(ended),
         true,
     };
+    task.failed = [this, where](const std::exception &error) { return take_server_refusal(error, where, true); };
     return m_window->tasks->start(std::move(task));
+}
+
+bool ProjectSession::take_server_refusal(const std::exception &error, const ProjectLocation &location, bool saving)
+{
+    // Answered once the task has ended: a prompt, or a choice of what to do.
+    // The work that follows is a task of its own; whoever waited for this
+    // one learns that it did not complete.
+    if (dynamic_cast<const PasswordNeeded *>(&error)) {
+        run_later([this, location, saving] { ask_password(location, saving); });
+        return true;
+    }
+    if (const auto *conflict = dynamic_cast<const ProjectConflict *>(&error)) {
+        run_later([this, location, message = QString::fromUtf8(conflict->what()), current = conflict->current()] {
+            resolve_conflict(location, message, current);
+        });
+        return true;
+    }
+    return false;
+}
+
+void ProjectSession::ask_password(ProjectLocation location, bool saving)
+{
+    bool ok = false;
+    const QString password = QInputDialog::getText(
+        m_window, _("Password"),
+        _("The server %1 asks for a password for project \"%2\".").arg(location.address().server_text(),
+                                                                        location.address().project),
+        QLineEdit::Password, {}, &ok);
+    if (!ok)
+        return;
+    location.set_password(password);
+    if (saving)
+        save_location(location);
+    else
+        open_location(location);
+}
+
+void ProjectSession::resolve_conflict(ProjectLocation location, const QString &message,
+                                      const ServerProjectInfo &current)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Kelvra"), message, QMessageBox::Cancel, m_window);
+    QPushButton *rename = box.addButton(_("Save under another name..."), QMessageBox::AcceptRole);
+    // Saving as a project that exists, rather than over one changed since
+    // it was opened: the user may replace it, knowing whose it is.
+    QPushButton *replace = location.version ? nullptr : box.addButton(_("Replace"), QMessageBox::DestructiveRole);
+    box.exec();
+    if (box.clickedButton() == rename) {
+        save_to_server(location.address());
+    } else if (replace && box.clickedButton() == replace) {
+        location.version = current.version;
+        save_location(location);
+    }
+}
+
+void ProjectSession::choose_server_and_open()
+{
+    settle_then([this] {
+        ServerProjectDialog dialog(ServerProjectDialog::Mode::Open, m_window);
+        if (m_location.is_server())
+            dialog.set_address(m_location.address());
+        if (!dialog.database->text().isEmpty())
+            dialog.list_projects();
+        if (dialog.exec() == QDialog::Accepted)
+            open_location(ProjectLocation::server(dialog.address()));
+    });
+}
+
+void ProjectSession::save_to_server(const std::optional<ServerAddress> &initial)
+{
+    ServerProjectDialog dialog(ServerProjectDialog::Mode::Save, m_window);
+    if (initial)
+        dialog.set_address(*initial);
+    else if (m_location.is_server())
+        dialog.set_address(m_location.address());
+    if (!dialog.database->text().isEmpty())
+        dialog.list_projects();
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ProjectLocation target = ProjectLocation::server(dialog.address());
+    if (target.same_project(m_location))
+        target.version = m_location.version;
+    save_location(target);
 }
 
 BackgroundTask *ProjectSession::save(Ended ended)
 {
-    return m_file.isEmpty() ? save_as(std::move(ended)) : save_to(m_file, std::move(ended));
+    return m_location.is_empty() ? save_as(std::move(ended)) : save_location(m_location, std::move(ended));
 }
 
 BackgroundTask *ProjectSession::save_as(Ended ended)

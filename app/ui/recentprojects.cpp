@@ -1,5 +1,7 @@
 #include "app/ui/recentprojects.h"
 
+#include "app/core/serveraddress.h"
+
 #include "host/config.h"
 #include "host/translation.h"
 
@@ -33,7 +35,8 @@ QStringList RecentProjects::paths() const
 
 void RecentProjects::add(const QString &path)
 {
-    const QString absolute = QFileInfo(path).absoluteFilePath();
+    // A server project is kept as its URI, which holds no password.
+    const QString absolute = is_server_uri(path) ? path : QFileInfo(path).absoluteFilePath();
     QStringList list = paths();
     list.removeAll(absolute);
     list.prepend(absolute);
@@ -66,7 +69,7 @@ void RecentProjects::rebuild()
         QString shown = QDir::toNativeSeparators(path);
         shown.replace(QLatin1Char('&'), QLatin1String("&&"));
         QAction *entry = m_menu->addAction(QStringLiteral("&%1 %2").arg(QString::number(i + 1), shown));
-        entry->setEnabled(QFileInfo(path).isFile());
+        entry->setEnabled(is_server_uri(path) || QFileInfo(path).isFile());
         connect(entry, &QAction::triggered, this, [this, path] { Q_EMIT open_requested(path); });
     }
     m_menu->addSeparator();

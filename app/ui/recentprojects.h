@@ -4,6 +4,7 @@
 // configuration store so that they outlive the session, and the submenu of
 // the File menu that offers them. A file that no longer exists stays listed
 // but cannot be chosen (a folder on a drive that is not mounted comes back).
+// A server project is listed by its URI, without a password.
 
 #include <QObject>
 #include <QStringList>
@@ -25,7 +26,8 @@ public:
     QMenu *menu() const { return m_menu; }
     // The stored paths, most recent first.
     QStringList paths() const;
-    // Puts path (made absolute) first, once, and keeps the kKept most recent.
+    // Puts path (made absolute; a server URI as it is) first, once, and keeps
+    // the kKept most recent.
     void add(const QString &path);
     void clear();
 

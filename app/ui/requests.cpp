@@ -4,6 +4,8 @@
 #include "app/core/objectfile.h"
 #include "app/core/objectstore.h"
 #include "app/script/propertyscript.h"
+#include "app/formats/exchange.h"
+#include "app/ui/importdialog.h"
 #include "app/ui/objecttreewidget.h"
 #include "app/ui/scriptoutput.h"
 #include "app/ui/storetasks.h"
@@ -276,6 +278,44 @@ EasyDialog *Requests::create(Kind kind)
                 carry_out_later(dialog, std::move(task));
             });
         });
+        return dialog;
+    }
+    case Kind::Import: {
+        auto *dialog = new ImportDialog(m_tree);
+        connect(dialog, &ImportDialog::sig_start, this,
+                [=](const QString &file, const QString &format, const formats::ImportOptions &options) {
+                    auto records = std::make_shared<std::vector<ObjectRecord>>();
+                    carry_out_later(dialog, {
+                        _("Importing %1").arg(QFileInfo(file).fileName()),
+                        _("Kelvra is importing %1; try again when that is done.").arg(file),
+                        [file, format, options, records](Progress &progress) {
+                            *records = formats::import_file(file, format, options, &progress);
+                        },
+                        [store, records] { formats::add_imported(*store, std::move(*records)); },
+                    });
+                });
+        return dialog;
+    }
+    case Kind::Export: {
+        auto *dialog = new ExportDialog(m_tree);
+        connect(dialog, &ExportDialog::sig_start, this,
+                [=](const QString &object, const QString &file, const QString &format,
+                    const formats::ExportOptions &options) {
+                    carry_out(dialog, [=] {
+                        const ObjectRecord record = store->get(object)->record();
+                        formats::export_format(file, record, format); // refuses at once what cannot be written
+                        StoreTask task{
+                            _("Exporting %1").arg(QFileInfo(file).fileName()),
+                            _("Kelvra is exporting %1 to %2; try again when that is done.").arg(object, file),
+                            [file, record, format, options](Progress &progress) {
+                                formats::export_object(file, record, format, options, &progress);
+                            },
+                            [] {},
+                        };
+                        task.writes = true;
+                        carry_out_later(dialog, std::move(task));
+                    });
+                });
         return dialog;
     }
     case Kind::ReportBug: {

@@ -43,6 +43,8 @@ public:
         RemoveProperty,
         PropertyOperator,
         ReportBug,
+        Import,
+        Export,
     };
 
     Requests(ObjectStore *store, ObjectTreeWidget *tree, StoreTasks *tasks, QObject *parent = nullptr);

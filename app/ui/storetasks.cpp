@@ -23,7 +23,8 @@ BackgroundTask *StoreTasks::start(StoreTask task)
     m_current = running;
     m_writes = task.writes;
     connect(running, &BackgroundTask::finished, this,
-            [this, running, apply = std::move(task.apply), ended = std::move(task.ended)] {
+            [this, running, apply = std::move(task.apply), ended = std::move(task.ended),
+             failed = std::move(task.failed)] {
                 // Free before the result is applied, so that what follows
                 // (ended, idle) may start the next task or close the window.
                 m_current = nullptr;
@@ -41,7 +42,8 @@ BackgroundTask *StoreTasks::start(StoreTask task)
                     try {
                         std::rethrow_exception(running->error());
                     } catch (const std::exception &error) {
-                        report_error(error);
+                        if (!failed || !failed(error))
+                            report_error(error);
                     } catch (...) {
                         report_error(std::runtime_error("unknown error"));
                     }

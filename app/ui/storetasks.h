@@ -28,6 +28,10 @@ struct StoreTask
     std::function<void()> apply;    // runs on the GUI thread after the work completed; may throw
     std::function<void(bool)> ended = {}; // then runs with whether all went well
     bool writes = false;            // a save: closing the window waits for it
+    // Sees an error of the work first; returns whether it took care of it
+    // (asked for a password, offered another name), else the error
+    // handler gets it.
+    std::function<bool(const std::exception &)> failed = {};
 };
 
 class StoreTasks : public QObject

@@ -8,11 +8,13 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "app/core/objectfile.h"
+#include "app/formats/exchange.h"
 #include "app/ui/backgroundtask.h"
 #include "app/ui/storetasks.h"
 #include "app/core/objectstore.h"
 #include "app/core/sampleproject.h"
 #include "app/ui/hostwindow.h"
+#include "app/ui/importdialog.h"
 #include "app/ui/objecttreewidget.h"
 #include "app/ui/preferencepages.h"
 #include "app/ui/requests.h"
@@ -33,7 +35,12 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QPushButton>
+#include <QLabel>
 #include <QTemporaryDir>
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -223,6 +230,9 @@ private Q_SLOTS:
     void refused_scripts_change_nothing();
     void cancel_stops_an_endless_script();
     void batch_script_run_on_the_sample_project();
+    void batch_imports_exports_and_saves();
+    void batch_refusals_save_nothing();
+    void import_and_export_through_the_dialogs();
     void batch_run_needs_a_file_to_save_to();
     void signals_cancel_a_batch_save_cleanly();
     void modes_and_viewer_tabs_keep_the_docks_consistent();
@@ -716,6 +726,159 @@ void TestHostApp::batch_script_run_on_the_sample_project()
     QCOMPARE(kelvra.exitCode(), 1);
     QVERIFY(kelvra.readAllStandardError().contains("NameError: name 'vint' is not defined"));
     QVERIFY(!QFileInfo::exists(saved));
+}
+
+namespace {
+
+QString real_file(const QString &name)
+{
+    return qEnvironmentVariable("KELVRA_REAL_DATA", QStringLiteral("/work/shared/data/real"))
+        + QStringLiteral("/xtgeo-testdata/") + name;
+}
+
+// Runs kelvra with the arguments; its exit status, standard output and error.
+std::tuple<int, QString, QString> run_kelvra(const QStringList &arguments)
+{
+    QProcess kelvra;
+    kelvra.start(QCoreApplication::applicationDirPath() + QStringLiteral("/kelvra"), arguments);
+    if (!kelvra.waitForFinished(60000))
+        return {-1, {}, {}};
+    return {kelvra.exitCode(), QString::fromUtf8(kelvra.readAllStandardOutput()),
+            QString::fromUtf8(kelvra.readAllStandardError())};
+}
+
+} // namespace
+
+void TestHostApp::batch_imports_exports_and_saves()
+{
+    const QString saved = m_dir.filePath(QStringLiteral("imported.db"));
+    const QString grid = m_dir.filePath(QStringLiteral("top.gri"));
+    const QString points = m_dir.filePath(QStringLiteral("fault.csv"));
+    const auto [status, out, err] = run_kelvra(
+        {QStringLiteral("--import"), real_file(QStringLiteral("zmap_example.zmap")), QStringLiteral("--as"),
+         QStringLiteral("top"), QStringLiteral("--null"), QStringLiteral("68.1617"), QStringLiteral("--import"),
+         real_file(QStringLiteral("top_upper_reek_faultpoly.pol")), QStringLiteral("--import"),
+         real_file(QStringLiteral("F5.ts")), QStringLiteral("--export"), QStringLiteral("top"), grid,
+         QStringLiteral("--export"), QStringLiteral("F5"), points, QStringLiteral("--save"), saved});
+    QVERIFY2(status == 0, qPrintable(err));
+    QCOMPARE(out, QStringLiteral("top\tGsurface\t20\ntop_upper_reek_faultpoly\tLine\t754\nF5\tTsurface\t44\n"
+                                 "wrote %1\nwrote %2\n")
+                      .arg(grid, points));
+    const std::vector<ObjectRecord> objects = load_objects(saved);
+    QCOMPARE(objects.size(), std::size_t(3));
+    QCOMPARE(objects[0].name, QStringLiteral("top"));
+    const NdArray z = objects[0].prop.value(QStringLiteral("Z"));
+    QCOMPARE(std::count_if(z.data<double>(), z.data<double>() + 20, [](double v) { return std::isnan(v); }), 4L);
+    QCOMPARE(objects[1].prop.keys(), (QStringList{"X", "Y", "Z", "piece"}));
+    // The grid and the triangles are in the saved project.
+    QVERIFY(objects[0].grid);
+    QCOMPARE(objects[0].grid->columns, 4);
+    QCOMPARE(objects[0].grid->y_increment, 250.0);
+    QCOMPARE(objects[2].triangles.shape(), (std::vector<std::int64_t>{65, 3}));
+    // The exports read back: the grid in binary, the fault's vertices as CSV rows.
+    const std::vector<ObjectRecord> back = formats::import_file(grid, {}, {}, nullptr);
+    QCOMPARE(back.front().grid->columns, 4);
+    QCOMPARE(back.front().prop.value(QStringLiteral("Z")).data<double>()[0], double(46.5453f));
+    QFile csv(points);
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    QCOMPARE(csv.readAll().count('\n'), 45); // header and 44 vertices
+}
+
+void TestHostApp::batch_refusals_save_nothing()
+{
+    const QString saved = m_dir.filePath(QStringLiteral("refused.db"));
+    const QString zmap = real_file(QStringLiteral("zmap_example.zmap"));
+    // A name taken by the first import.
+    auto [status, out, err] = run_kelvra({QStringLiteral("--import"), zmap, QStringLiteral("--import"), zmap,
+                                          QStringLiteral("--save"), saved});
+    QCOMPARE(status, 1);
+    QVERIFY2(err.contains(QStringLiteral("there is an object named 'zmap_example' already")), qPrintable(err));
+    QVERIFY(!QFileInfo::exists(saved));
+    // A broken file: the file, the line and what is wrong.
+    const QString broken = m_dir.filePath(QStringLiteral("broken.xyz"));
+    QFile file(broken);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("1 2 3\n4 five 6\n");
+    file.close();
+    std::tie(status, out, err) = run_kelvra({QStringLiteral("--import"), broken, QStringLiteral("--save"), saved});
+    QCOMPARE(status, 1);
+    QCOMPARE(err, QStringLiteral("kelvra: %1, line 2: 'five' in column 2 (column 2) is not a number\n").arg(broken));
+    QVERIFY(!QFileInfo::exists(saved));
+    // An export that the format cannot hold.
+    std::tie(status, out, err) = run_kelvra({QStringLiteral("--import"), real_file(QStringLiteral("F5.ts")),
+                                             QStringLiteral("--export"), QStringLiteral("F5"),
+                                             m_dir.filePath(QStringLiteral("f.zmap")), QStringLiteral("--save"), saved});
+    QCOMPARE(status, 1);
+    QVERIFY2(err.contains(QStringLiteral("xyz (XYZ columns)")), qPrintable(err));
+    QVERIFY(!QFileInfo::exists(saved));
+    // Command lines that say nothing sound: exit status 2.
+    for (const QStringList &wrong : {QStringList{QStringLiteral("--as"), QStringLiteral("x"), QStringLiteral("--import"), zmap},
+                                     QStringList{QStringLiteral("--import"), zmap, QStringLiteral("--columns"), QStringLiteral("1,2")},
+                                     QStringList{QStringLiteral("--import"), zmap, QStringLiteral("--colour"), QStringLiteral("red")},
+                                     QStringList{QStringLiteral("--import"), zmap, QStringLiteral("--export"), QStringLiteral("zmap_example")}}) {
+        std::tie(status, out, err) = run_kelvra(wrong + QStringList{QStringLiteral("--save"), saved});
+        QVERIFY2(status == 2, qPrintable(wrong.join(' ')));
+        QVERIFY(err.contains(QStringLiteral("Usage: kelvra [PROJECT] --import FILE")));
+        QVERIFY(!QFileInfo::exists(saved));
+    }
+}
+
+void TestHostApp::import_and_export_through_the_dialogs()
+{
+    HostWindow &window = *m_window;
+    const int before = window.store->objects().size();
+    auto *import = open<ImportDialog>(window, Requests::Kind::Import);
+    QPointer<ImportDialog> alive = import;
+    QCOMPARE(import->format->combobox->currentText(), QStringLiteral("Recognise from content"));
+    import->input->lineedit->edit->setText(real_file(QStringLiteral("zmap_example.zmap")));
+    import->nulls->edit->setText(QStringLiteral("68.1617"));
+    import->load_lines();
+    // What was recognised, before anything is imported.
+    const QString shown = import->description->text();
+    QVERIFY2(shown.contains(QStringLiteral("Format: ZMAP+ grid")), qPrintable(shown));
+    QVERIFY(shown.contains(QStringLiteral("Grid: 4 columns x 5 rows, spacing 500 x 250, rotation 0 degrees")));
+    QVERIFY(shown.contains(QStringLiteral("Vertices: 20")));
+    QVERIFY(shown.contains(QStringLiteral("Null values: 4")));
+    QCOMPARE(window.store->objects().size(), before);
+    import->btn_ok->click();
+    QVERIFY(finish(window));
+    settle();
+    const GeoObject *surface = window.store->get(QStringLiteral("zmap_example"));
+    QCOMPARE(surface->geometry_type(), QStringLiteral("Gsurface"));
+    QCOMPARE(surface->grid()->rows, 5);
+    QTRY_VERIFY(!alive);
+
+    // The same name again is refused: nothing changes, and the dialog comes
+    // back with what was typed; another name goes in.
+    import = open<ImportDialog>(window, Requests::Kind::Import);
+    alive = import;
+    import->input->lineedit->edit->setText(real_file(QStringLiteral("zmap_example.zmap")));
+    import->btn_ok->click();
+    QVERIFY(finish(window));
+    settle();
+    QCOMPARE(m_errors->messages.size(), 1);
+    QVERIFY(m_errors->messages.front().contains(QStringLiteral("there is an object named 'zmap_example' already")));
+    QCOMPARE(window.store->objects().size(), before + 1);
+    QVERIFY(alive && import->isVisible());
+    import->name->edit->setText(QStringLiteral("second"));
+    import->btn_ok->click();
+    QVERIFY(finish(window));
+    settle();
+    QCOMPARE(window.store->objects().size(), before + 2);
+
+    // Out again as an IRAP ASCII grid, named by the format chosen.
+    const QString file = m_dir.filePath(QStringLiteral("top.txt"));
+    auto *exporting = open<ExportDialog>(window, Requests::Kind::Export);
+    exporting->grabob->lineedit->edit->setText(QStringLiteral("zmap_example"));
+    exporting->output->lineedit->edit->setText(file);
+    exporting->format->combobox->setCurrentIndex(exporting->format->combobox->findData(QStringLiteral("irap-ascii")));
+    exporting->btn_ok->click();
+    QVERIFY(finish(window));
+    const std::vector<ObjectRecord> back = formats::import_file(file, {}, {}, nullptr);
+    QVERIFY(*back.front().grid == *surface->grid());
+    const NdArray z = back.front().prop.value(QStringLiteral("Z"));
+    QCOMPARE(std::count_if(z.data<double>(), z.data<double>() + 20, [](double v) { return std::isnan(v); }), 4L);
+    QCOMPARE(m_errors->messages.size(), 1);
 }
 
 void TestHostApp::batch_run_needs_a_file_to_save_to()

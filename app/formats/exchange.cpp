@@ -1,0 +1,83 @@
+#include "app/formats/exchange.h"
+
+#include "app/core/objectstore.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace kelvra::app::formats {
+
+const Format &import_format(const QString &path, const QString &format_name)
+{
+    return format_name.isEmpty() ? recognise_file(path) : format_named(format_name);
+}
+
+std::vector<ObjectRecord> import_file(const QString &path, const QString &format_name, const ImportOptions &options,
+                                      Progress *progress)
+{
+    const Format &format = import_format(path, format_name);
+    std::vector<ObjectRecord> records = format.read(path, options, progress);
+    for (ObjectRecord &record : records) {
+        try {
+            normalize_record(record);
+        } catch (const ValueError &error) {
+            throw FormatError(path, QString::fromUtf8(error.what()));
+        }
+    }
+    return records;
+}
+
+QStringList add_imported(ObjectStore &store, std::vector<ObjectRecord> records)
+{
+    QStringList names;
+    for (const ObjectRecord &record : records) {
+        if (record.name.trimmed().isEmpty())
+            throw ValueError(QStringLiteral("an imported object needs a name"));
+        if (store.object(record.name) || names.contains(record.name))
+            throw ValueError(QStringLiteral("there is an object named '%1' already; import it under another name")
+                                 .arg(record.name));
+        names << record.name;
+    }
+    for (ObjectRecord &record : records)
+        store.add(std::make_unique<GeoObject>(std::move(record)));
+    return names;
+}
+
+QStringList formats_for(const ObjectRecord &object)
+{
+    QStringList names;
+    for (const Format *format : formats()) {
+        if (format->can_write(object))
+            names << QStringLiteral("%1 (%2)").arg(format->name(), format->title());
+    }
+    return names;
+}
+
+const Format &export_format(const QString &path, const ObjectRecord &object, const QString &format_name)
+{
+    if (!format_name.isEmpty())
+        return format_named(format_name);
+    const QString file = QFileInfo(path).fileName();
+    for (const Format *format : formats()) {
+        if (!format->can_write(object))
+            continue;
+        for (const QString &pattern : format->patterns()) {
+            const QRegularExpression match(QRegularExpression::wildcardToRegularExpression(pattern),
+                                           QRegularExpression::CaseInsensitiveOption);
+            if (match.match(file).hasMatch())
+                return *format;
+        }
+    }
+    throw ValueError(QStringLiteral("%1: the name of the file says no format that can hold the %2 '%3'; name one "
+                                    "of: %4")
+                         .arg(path, object.geometry_type, object.name, formats_for(object).join(QStringLiteral(", "))));
+}
+
+void export_object(const QString &path, const ObjectRecord &object, const QString &format_name,
+                   const ExportOptions &options, Progress *progress)
+{
+    const Format &format = export_format(path, object, format_name);
+    format.write(path, object, options, progress);
+}
+
+} // namespace kelvra::app::formats
