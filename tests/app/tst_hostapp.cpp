@@ -770,6 +770,9 @@ void TestHostApp::batch_imports_exports_and_saves()
     const NdArray z = objects[0].prop.value(QStringLiteral("Z"));
     QCOMPARE(std::count_if(z.data<double>(), z.data<double>() + 20, [](double v) { return std::isnan(v); }), 4L);
     QCOMPARE(objects[1].prop.keys(), (QStringList{"X", "Y", "Z", "piece"}));
+    // A surface that brings only its depths is coloured by them; a line is not.
+    QCOMPARE(objects[0].current_property, std::optional<QString>(QStringLiteral("Z")));
+    QVERIFY(objects[1].current_property != std::optional<QString>(QStringLiteral("Z")));
     // The grid and the triangles are in the saved project.
     QVERIFY(objects[0].grid);
     QCOMPARE(objects[0].grid->columns, 4);
