@@ -1,5 +1,7 @@
 #include "host/ndarray.h"
 
+#include "host/arraynotes.h"
+
 #include <QStringList>
 #include <QtEndian>
 
@@ -168,16 +170,24 @@ QString dtype_name(DType dtype)
 NdArray::NdArray() : NdArray(DType::Float64, {0}) {}
 
 NdArray::NdArray(DType dtype, std::vector<std::int64_t> shape)
-    : m_dtype(dtype), m_shape(std::move(shape))
+    : m_notes(std::make_shared<ArrayNotes>()), m_dtype(dtype), m_shape(std::move(shape))
 {
     count_elements();
     m_storage = allocate(nbytes());
 }
 
 NdArray::NdArray(DType dtype, std::vector<std::int64_t> shape, std::shared_ptr<std::byte> storage)
-    : m_storage(std::move(storage)), m_dtype(dtype), m_shape(std::move(shape))
+    : m_storage(std::move(storage)), m_notes(std::make_shared<ArrayNotes>()), m_dtype(dtype),
+      m_shape(std::move(shape))
 {
     count_elements();
+}
+
+std::byte *NdArray::bytes()
+{
+    if (m_notes) // none in an array moved from
+        m_notes->forget();
+    return m_storage.get() + m_offset;
 }
 
 void NdArray::count_elements()

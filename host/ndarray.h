@@ -5,6 +5,9 @@
 // shared storage. Taking a range of rows along the first axis gives a view
 // that shares the storage and copies nothing, so cutting a large array into
 // chunks costs the same for 4 KiB as for 4 GiB. Sizes are 64-bit throughout.
+// The storage carries notes of what was measured of its values (see
+// host/valuesummary.h), forgotten whenever the data is reached through a
+// non-const accessor, which is how anything writes into it.
 
 #include "host/errors.h"
 #include "host/kelvrahost_export.h"
@@ -19,6 +22,8 @@
 #include <vector>
 
 namespace kelvra {
+
+struct ArrayNotes;
 
 // Element types; their names are the usual ones of Python's numeric tools
 // ("float32", "int8", "complex128", "bool").
@@ -103,8 +108,9 @@ public:
     std::int64_t row_nbytes() const;
 
     // The element data. Views share it: a write through one is seen by all.
+    // The non-const accessors forget what was measured of the values.
     const std::byte *bytes() const { return m_storage.get() + m_offset; }
-    std::byte *bytes() { return m_storage.get() + m_offset; }
+    std::byte *bytes();
     // The element data as T; throws ValueError when T does not match dtype().
     template <typename T> const T *data() const;
     template <typename T> T *data();
@@ -143,11 +149,14 @@ public:
     QString to_text() const;
 
 private:
+    friend struct ArrayNotesAccess;
+
     void check_type(DType requested) const;
     // Sets the size from the extents, checking them.
     void count_elements();
 
     std::shared_ptr<std::byte> m_storage;
+    std::shared_ptr<ArrayNotes> m_notes; // shared by every array and view of the storage
     std::int64_t m_offset = 0;
     DType m_dtype = DType::Float64;
     std::vector<std::int64_t> m_shape;

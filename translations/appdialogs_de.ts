@@ -37,12 +37,22 @@
         <translation>Seitenverhältnis der Ansicht einstellen</translation>
     </message>
     <message id="File">
-        <location filename="../widgets/dialogs/canvasexportdialog.cpp" line="+14"/>
+        <location filename="../widgets/dialogs/canvasexportdialog.cpp" line="+15"/>
         <source></source>
         <translation>Datei</translation>
     </message>
+    <message id="Size">
+        <location line="+6"/>
+        <source></source>
+        <translation>Größe</translation>
+    </message>
+    <message id="The picture's width and height, as a multiple of the viewer's on screen">
+        <location line="+2"/>
+        <source></source>
+        <translation>Breite und Höhe des Bildes als Vielfaches der Ansicht auf dem Bildschirm</translation>
+    </message>
     <message id="Export canvas to PNG picture">
-        <location filename="../widgets/dialogs/canvasexportdialog.h" line="+19"/>
+        <location filename="../widgets/dialogs/canvasexportdialog.h" line="+20"/>
         <source></source>
         <translation>Zeichenfläche als PNG-Bild exportieren</translation>
     </message>

@@ -24,12 +24,12 @@
         <translation>Andockfenster des Diagramms</translation>
     </message>
     <message id="Hide all objects">
-        <location filename="../host/views/mapviewer.cpp" line="+100"/>
+        <location filename="../host/views/mapviewer.cpp" line="+136"/>
         <source></source>
         <translation>Alle Objekte ausblenden</translation>
     </message>
     <message id="The coordinates of %1 are not float64 arrays">
-        <location line="+27"/>
+        <location line="+37"/>
         <source></source>
         <translation>Die Koordinaten von %1 sind keine float64-Felder</translation>
     </message>
@@ -44,32 +44,43 @@
         <translation>Die Werte von %1 von %2 sind nicht eine reelle Zahl je Knoten</translation>
     </message>
     <message id="Viewer background colour">
-        <location line="+84"/>
+        <location line="+118"/>
         <source></source>
         <translation>Hintergrundfarbe des Betrachters</translation>
     </message>
     <message id="The Y/X ratio must be a positive number, not %1">
-        <location line="+31"/>
+        <location line="+34"/>
         <source></source>
         <translation>Das Verhältnis Y/X muss eine positive Zahl sein, nicht %1</translation>
     </message>
+    <message id="A picture is exported at 1 to 4 times the size on screen, not %1 times">
+        <location line="+16"/>
+        <source></source>
+        <translation>Ein Bild wird in 1- bis 4-facher Bildschirmgröße exportiert, nicht in %1-facher</translation>
+    </message>
     <message id="Cannot write the canvas to %1: %2">
-        <location line="+22"/>
+        <location line="+39"/>
         <source></source>
         <translation>Die Zeichenfläche kann nicht nach %1 geschrieben werden: %2</translation>
     </message>
     <message id="Cannot draw the map: %1">
-        <location line="+238"/>
+        <location line="-27"/>
+        <location line="+338"/>
         <source></source>
         <translation>Die Karte kann nicht gezeichnet werden: %1</translation>
     </message>
+    <message id="Show names">
+        <location line="-566"/>
+        <source></source>
+        <translation>Namen zeigen</translation>
+    </message>
     <message id="No objects shown">
-        <location line="+39"/>
+        <location line="+608"/>
         <source></source>
         <translation>Keine Objekte angezeigt</translation>
     </message>
     <message id="E %1   N %2">
-        <location line="+147"/>
+        <location line="+175"/>
         <source></source>
         <translation>O %1   N %2</translation>
     </message>
@@ -89,18 +100,18 @@
         <translation>Gitter anzeigen</translation>
     </message>
     <message id="Zoom to fit">
-        <location filename="../host/views/mapviewer.cpp" line="-608"/>
+        <location filename="../host/views/mapviewer.cpp" line="-796"/>
         <location filename="../host/views/plotwidget.cpp" line="+7"/>
         <source></source>
         <translation>Auf alles zoomen</translation>
     </message>
     <message id="Vertex">
-        <location filename="../host/views/propertyplot.cpp" line="+34"/>
+        <location filename="../host/views/propertyplot.cpp" line="+33"/>
         <source></source>
         <translation>Knoten</translation>
     </message>
-    <message id="%1 has no property to plot">
-        <location line="+23"/>
+    <message id="%1: no property to plot">
+        <location line="+27"/>
         <source></source>
         <translation>%1 hat keine Eigenschaft zum Darstellen</translation>
     </message>
@@ -130,12 +141,12 @@
         <translation>Optionen</translation>
     </message>
     <message id="Easting">
-        <location filename="../host/views/mapdecor.cpp" line="+92"/>
+        <location filename="../host/views/mapdecor.cpp" line="+153"/>
         <source></source>
         <translation>Ostwert</translation>
     </message>
     <message id="Northing">
-        <location line="+1"/>
+        <location line="+2"/>
         <source></source>
         <translation>Nordwert</translation>
     </message>

@@ -4,6 +4,7 @@
 #include "utils/basedefs.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <iterator>
 
@@ -108,6 +109,8 @@ GeoObject::GeoObject(ObjectRecord record, QObject *parent)
     : DataObject(parent)
     , m_record(std::move(record))
 {
+    static std::atomic<quint64> made{0};
+    m_serial = ++made;
     normalize_record(m_record);
 }
 

@@ -72,6 +72,10 @@ public:
 
     QString geometry_type() const { return m_record.geometry_type; }
     std::int64_t vertex_count() const;
+    // Which object this is for as long as the program runs, whatever its
+    // name: every object made gets a number of its own (a copy, or an
+    // object opened in place of another of the same name, too).
+    quint64 serial() const { return m_serial; }
     // The object's values; copying it shares the arrays.
     const ObjectRecord &record() const { return m_record; }
 
@@ -88,6 +92,7 @@ public:
 
 private:
     ObjectRecord m_record;
+    quint64 m_serial;
 };
 
 // Whether a property holds vertex coordinates (X, Y or Z).

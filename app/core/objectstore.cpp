@@ -294,7 +294,6 @@ void ObjectStore::set_current_property(const QString &object, const QString &pro
 {
     check_free();
     GeoObject *found = get_with_property(object, property);
-    check_not_coordinate(property, "the current property");
     if (found->current_property() == property)
         return;
     found->set_current_property(property);

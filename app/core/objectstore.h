@@ -53,10 +53,12 @@ public:
                        const QString &to_object, const QString &to_property);
     void rename_property(const QString &object, const QString &property, const QString &new_name);
     // Makes property the object's current property: the one the viewers
-    // colour the object by and the plot shows. X, Y and Z cannot be current.
+    // colour the object by and the plot shows. Coordinates may be current
+    // too: a horizon coloured by its depth Z.
     void set_current_property(const QString &object, const QString &property);
     // Removing the current property makes the next remaining one current
-    // (the first one before it when none follows), never X, Y or Z.
+    // (the first one before it when none follows), never X, Y or Z; another
+    // current property, a coordinate too, stays current.
     void remove_property(const QString &object, const QString &property);
     // Creates or replaces several properties of one object at once (the
     // results of a script), in the given order. Every value is checked

@@ -45,8 +45,15 @@ QStringList add_imported(ObjectStore &store, std::vector<ObjectRecord> records)
                                  .arg(record.name));
         names << record.name;
     }
-    for (ObjectRecord &record : records)
+    for (ObjectRecord &record : records) {
+        // A surface that brings no values of its own is coloured by depth,
+        // the first thing a user looks at.
+        const bool surface = record.geometry_type == QLatin1String("Gsurface")
+            || record.geometry_type == QLatin1String("Tsurface");
+        if (surface && !record.current_property)
+            record.current_property = QStringLiteral("Z");
         store.add(std::make_unique<GeoObject>(std::move(record)));
+    }
     return names;
 }
 

@@ -27,8 +27,8 @@ std::vector<ObjectRecord> import_file(const QString &path, const QString &format
                                       Progress *progress);
 
 // Adds the imported objects to the store, or none of them: a name that is
-// taken (or used twice) is refused before anything is added. Returns their
-// names.
+// taken (or used twice) is refused before anything is added. A Gsurface or
+// Tsurface without a current property is coloured by Z. Returns their names.
 QStringList add_imported(ObjectStore &store, std::vector<ObjectRecord> records);
 
 // The format to write the object to path in: the one of that name, else

@@ -28,6 +28,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
+#include <QHash>
 #include <QSet>
 #include <QMenu>
 #include <QMenuBar>
@@ -107,9 +108,8 @@ HostWindow::HostWindow(const QStringList &plugin_folders, QWidget *parent)
         redraw(name);
         plot_selection();
     });
-    connect(store, &ObjectStore::object_renamed, this, &HostWindow::follow_rename);
     connect(store, &ObjectStore::objects_changed, this, [this] {
-        forget_missing_objects();
+        follow_objects();
         plot_selection();
     });
     connect(qGuiApp, &QGuiApplication::commitDataRequest, project, &ProjectSession::commit_data);
@@ -248,6 +248,9 @@ BackgroundTask *HostWindow::open_project(const QString &path, std::function<void
 void HostWindow::present_project()
 {
     const QStringList names = store->object_names();
+    // Fitted first, so that the objects are drawn once, in the fitted view.
+    if (auto *viewer = qobject_cast<MapViewer *>(current_viewer.data()))
+        viewer->zoom_to_fit();
     show_objects(names);
     if (!names.isEmpty())
         objects->select(names.first());
@@ -290,12 +293,11 @@ void HostWindow::show_object_menu(const QString &name, const QPoint &position)
             continue;
         menu.addAction(_(entry.text), this, [this, kind = entry.kind] { requests->open(kind, true); });
     }
-    // The current property: what the viewers colour the object by and the plot shows.
+    // The current property: what the viewers colour the object by and the
+    // plot shows; the coordinates too (a horizon coloured by its depth Z).
     QMenu *current = menu.addMenu(_("Current property"));
     auto *choices = new QActionGroup(current);
     for (const QString &key : keys) {
-        if (is_coordinate(key))
-            continue;
         QAction *choice = current->addAction(key);
         choice->setCheckable(true);
         choice->setChecked(object->current_property() == key);
@@ -326,65 +328,62 @@ void HostWindow::show_checked(const QStringList &names)
         if (!checked.contains(shown))
             viewer->hide_object(shown);
     }
-    const QSet<QString> showing(viewer->dpState.begin(), viewer->dpState.end());
+    // Shown anew when the viewer shows nothing, or another object, under the name.
     for (const QString &name : names) {
-        if (!showing.contains(name))
-            show_in(viewer, name);
+        const GeoObject *object = store->object(name);
+        if (object && viewer->shown_id(name) != object->serial())
+            show_in(viewer, object);
     }
 }
 
 void HostWindow::redraw(const QString &name)
 {
-    if (!store->object(name))
+    const GeoObject *object = store->object(name);
+    if (!object)
         return;
     for (MapViewer *viewer : findChildren<MapViewer *>()) {
-        if (viewer->dpState.contains(name))
-            show_in(viewer, name);
+        if (viewer->shown_id(name) == object->serial())
+            show_in(viewer, object);
     }
 }
 
-void HostWindow::follow_rename(const QString &name, const QString &new_name)
+void HostWindow::follow_objects()
 {
-    // Viewers keep showing a renamed object, under its new name, in its place.
+    // Viewers know objects by their serial number: one that is gone (also
+    // when another of the same name came in its place) leaves them, a
+    // renamed one stays, under its new name, in its place and colour.
+    QHash<quint64, const GeoObject *> objects_now;
+    for (const GeoObject *object : store->objects())
+        objects_now.insert(object->serial(), object);
     for (MapViewer *viewer : findChildren<MapViewer *>()) {
-        if (!viewer->dpState.contains(name))
-            continue;
-        const DisplayState before = viewer->dpState;
-        for (const QString &shown : before)
-            viewer->hide_object(shown);
-        for (const QString &shown : before)
-            show_in(viewer, shown == name ? new_name : shown);
+        for (const QString &shown : DisplayState(viewer->dpState)) {
+            const GeoObject *object = objects_now.value(viewer->shown_id(shown));
+            if (!object)
+                viewer->hide_object(shown);
+            else if (object->name() != shown)
+                show_in(viewer, object);
+        }
     }
+    if (auto *viewer = qobject_cast<MapViewer *>(current_viewer.data()))
+        objects->set_checked(viewer->dpState);
 }
 
-void HostWindow::show_in(MapViewer *viewer, const QString &name)
+void HostWindow::show_in(MapViewer *viewer, const GeoObject *object)
 {
-    const GeoObject *object = store->get(name);
     MapObject shown{object->geometry_type(), object->prop().value(QStringLiteral("X")),
-                    object->prop().value(QStringLiteral("Y")), QString(), NdArray()};
+                    object->prop().value(QStringLiteral("Y")), QString(), NdArray(), object->serial(),
+                    object->colour()};
     if (const std::optional<QString> property = object->current_property()) {
         shown.property = *property;
         shown.values = object->prop().value(*property);
     }
-    viewer->show_object(name, shown);
+    viewer->show_object(object->name(), shown);
     connect(viewer, &MapViewer::sig_cursor_text, this, &HostWindow::show_status, Qt::UniqueConnection);
 }
 
 void HostWindow::show_status(const QString &text)
 {
     statusBar()->showMessage(text);
-}
-
-void HostWindow::forget_missing_objects()
-{
-    for (MapViewer *viewer : findChildren<MapViewer *>()) {
-        for (const QString &shown : DisplayState(viewer->dpState)) {
-            if (!store->object(shown))
-                viewer->hide_object(shown);
-        }
-    }
-    if (auto *viewer = qobject_cast<MapViewer *>(current_viewer.data()))
-        objects->set_checked(viewer->dpState);
 }
 
 void HostWindow::plot_selection()

@@ -24,6 +24,7 @@ class TabViewer;
 namespace kelvra::app {
 
 class ExplorerPanel;
+class GeoObject;
 class ObjectStore;
 class BackgroundTask;
 class ObjectTreeWidget;
@@ -53,8 +54,8 @@ public:
     // written, it is the project Save writes to and the window is no
     // longer marked modified.
     BackgroundTask *save_project(const QString &path, std::function<void(bool)> ended = {});
-    // Shows every object in the current viewer and selects the first, so
-    // that the plot shows its current property.
+    // Shows every object, whole, in the current viewer and selects the
+    // first, so that the plot shows its current property.
     void present_project();
     // Opens the preferences window.
     void show_preferences();
@@ -89,11 +90,14 @@ private:
     void show_checked(const QStringList &names);
     // Brings every viewer that shows the object up to date.
     void redraw(const QString &name);
-    void follow_rename(const QString &name, const QString &new_name);
-    void show_in(MapViewer *viewer, const QString &name);
+    // After objects were added, removed, renamed or replaced: every viewer
+    // shows what it showed of the objects that are still there, under their
+    // names now, and the check marks follow the current viewer.
+    void follow_objects();
+    void show_in(MapViewer *viewer, const GeoObject *object);
     // Shows a viewer's cursor readout in the status bar.
     void show_status(const QString &text);
-    void forget_missing_objects();
+    // Plots the selected object's current property.
     void plot_selection();
 
     std::unique_ptr<QtPluginsManager> m_plugins;

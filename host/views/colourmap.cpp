@@ -1,6 +1,7 @@
 #include "host/views/colourmap.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace kelvra {
 namespace {
@@ -58,12 +59,17 @@ const std::array<QRgb, 256> &viridis_table()
     return table;
 }
 
-int colour_index(double value, double low, double high)
+ColourLookup::ColourLookup(double low, double high)
 {
-    if (!(high > low))
-        return 0;
-    const double scaled = (value - low) * (256.0 / (high - low));
-    return scaled <= 0 ? 0 : scaled >= 255 ? 255 : int(scaled);
+    if (!(std::isfinite(low) && std::isfinite(high) && high > low))
+        return;
+    // Halves never overflow; their span's binary exponent gives the power
+    // of two that brings the span to between 1 and 2 (or as near as a
+    // double reaches, for a span of subnormal numbers).
+    const double half = high * 0.5 - low * 0.5;
+    m_prescale = std::ldexp(1.0, std::min(-(std::ilogb(half) + 1), 1023));
+    m_low = low * m_prescale;
+    m_scale = 256.0 / (high * m_prescale - m_low);
 }
 
 } // namespace kelvra

@@ -4,6 +4,8 @@
 // dark blue to yellow, even in perceived lightness, readable in grey and by
 // most colour-blind viewers.
 
+#include "host/views/hostviews_export.h"
+
 #include <QRgb>
 
 #include <array>
@@ -12,11 +14,30 @@
 namespace kelvra {
 
 // The 256 opaque colours, lowest value first.
-const std::array<QRgb, 256> &viridis_table();
+HOSTVIEWS_EXPORT const std::array<QRgb, 256> &viridis_table();
 
-// The entry of the table that shows value on the scale low to high: 0 at
+// Which entry of the table shows a value on the scale low to high: 0 at
 // low and below, 255 at high and above, the 256 entries sharing the range
-// evenly. 0 when the scale is empty (high not above low).
-int colour_index(double value, double low, double high);
+// evenly; 0 for every value when the scale is empty (high not above low).
+// Holds for any finite low and high, including spans past the largest
+// double and spans of subnormal numbers: the values are scaled by a power
+// of two first, which is exact. A value that is not a number gets 0.
+class ColourLookup
+{
+public:
+    ColourLookup(double low, double high);
+
+    int index(double value) const
+    {
+        const double scaled = (value * m_prescale - m_low) * m_scale;
+        // Written so that every comparison with NaN ends at 0.
+        return scaled >= 255 ? 255 : scaled > 0 ? int(scaled) : 0;
+    }
+
+private:
+    double m_prescale = 1; // a power of two that brings the span near 1
+    double m_low = 0;      // low, prescaled
+    double m_scale = 0;    // 256 over the prescaled span; 0 for an empty scale
+};
 
 } // namespace kelvra

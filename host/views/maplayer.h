@@ -6,7 +6,10 @@
 #include "host/ndarray.h"
 #include "host/views/hostviews_export.h"
 
+#include <QRgb>
 #include <QString>
+
+#include <optional>
 
 namespace kelvra {
 
@@ -34,6 +37,14 @@ struct MapObject
     NdArray y;        // float64, one value per vertex
     QString property; // the object's current property; empty when it has none
     NdArray values;   // that property's values, real numbers, one per vertex
+    // Which object this is, for as long as the program runs, whatever its
+    // name: a viewer tells objects apart by it (an object opened in place
+    // of another of the same name is another object). 0: the host gives
+    // none, and the viewer goes by the name.
+    quint64 id = 0;
+    // The object's own colour, the same in every viewer; none: the viewer
+    // picks one from its palette.
+    std::optional<QRgb> colour = std::nullopt;
 };
 
 } // namespace kelvra

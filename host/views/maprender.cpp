@@ -2,7 +2,8 @@
 
 #include "host/views/colourmap.h"
 #include "host/views/mapstrokes.h"
-#include "host/views/parallel.h"
+#include "host/parallel.h"
+#include "host/valuesummary.h"
 
 #include <algorithm>
 #include <cmath>
@@ -45,7 +46,7 @@ std::int64_t land(const double *x, const double *y, const V *values, std::int64_
     const double width = view.size.width(), height = view.size.height();
     const std::size_t stride = std::size_t(view.size.width());
     const QRgb *table = viridis_table().data();
-    const double scale = layer.high > layer.low ? 256.0 / (layer.high - layer.low) : 0.0;
+    const ColourLookup lookup(layer.low, layer.high);
     std::int64_t landed = 0;
     for (std::int64_t i = begin; i < end; ++i) {
         const double column = x[i] * view.sx + view.ox;
@@ -58,8 +59,7 @@ std::int64_t land(const double *x, const double *y, const V *values, std::int64_
             const double value = double(values[i]);
             if (!(value - value == 0)) // NaN or infinite
                 continue;
-            const double scaled = (value - layer.low) * scale;
-            colour = table[scaled <= 0 ? 0 : scaled >= 255 ? 255 : int(scaled)];
+            colour = table[lookup.index(value)];
         }
         const std::size_t pixel = std::size_t(row) * stride + std::size_t(column);
         target.keys[pixel] = key_base | std::uint64_t(i);
@@ -119,7 +119,8 @@ void check_layers(const std::vector<RenderLayer> &layers)
 
 bool MapView::operator==(const MapView &other) const
 {
-    return size == other.size && sx == other.sx && ox == other.ox && sy == other.sy && oy == other.oy;
+    return size == other.size && sx == other.sx && ox == other.ox && sy == other.sy && oy == other.oy
+        && scale == other.scale;
 }
 
 std::optional<QRectF> vertex_bounds(const NdArray &x, const NdArray &y)
@@ -154,45 +155,28 @@ std::optional<QRectF> vertex_bounds(const NdArray &x, const NdArray &y)
     return QRectF(QPointF(all.left, all.bottom), QPointF(all.right, all.top));
 }
 
-std::optional<std::pair<double, double>> value_range(const NdArray &values)
+LayerMeasures measure_layer(const NdArray &x, const NdArray &y, const NdArray &values)
 {
-    using Range = std::pair<double, double>;
-    if (!is_real(values.dtype()) || values.dtype() == DType::Float16)
-        throw ValueError(QStringLiteral("%1 values cannot be measured here").arg(values.dtype_name()));
-    // First without looking for infinities, which is the most common case
-    // and faster: a NaN fails every comparison and drops out by
-    // itself. Only when an end came out infinite is the pass made again
-    // with every value checked.
-    auto measure = [&values](bool finite_only) {
-        const std::vector<Range> parts = in_parts<Range>(
-            values.size(),
-            [&](Range &part, std::int64_t begin, std::int64_t end) {
-                visit_real(values, [&](const auto *v) {
-                    double low = part.first, high = part.second;
-                    for (std::int64_t i = begin; i < end; ++i) {
-                        const double value = double(v[i]);
-                        if (finite_only && !std::isfinite(value))
-                            continue;
-                        low = value < low ? value : low;
-                        high = value > high ? value : high;
-                    }
-                    part = Range(low, high);
-                });
-            },
-            Range(kInf, -kInf));
-        Range all(kInf, -kInf);
-        for (const Range &part : parts) {
-            all.first = std::min(all.first, part.first);
-            all.second = std::max(all.second, part.second);
-        }
-        return all;
-    };
-    Range all = measure(false);
-    if (std::isinf(all.first) || std::isinf(all.second))
-        all = measure(true);
-    if (!(all.first <= all.second))
-        return std::nullopt;
-    return all;
+    const bool valued = values.size() > 0;
+    const std::vector<ValueSummary> found = summarize(valued ? std::vector<NdArray>{x, y, values}
+                                                             : std::vector<NdArray>{x, y});
+    LayerMeasures measures;
+    if (found[0].all_finite && found[1].all_finite) {
+        if (found[0].has_finite())
+            measures.bounds = QRectF(QPointF(found[0].low, found[1].low), QPointF(found[0].high, found[1].high));
+    } else { // a vertex with one coordinate finite is not drawn: pair them up
+        measures.bounds = vertex_bounds(x, y);
+    }
+    if (valued)
+        measures.range = found[2].finite_range();
+    return measures;
+}
+
+bool layer_measured(const NdArray &x, const NdArray &y, const NdArray &values)
+{
+    const std::optional<ValueSummary> sx = known_summary(x), sy = known_summary(y);
+    // Coordinates that are not all finite are paired up in a pass of their own.
+    return sx && sy && sx->all_finite && sy->all_finite && (values.size() == 0 || known_summary(values));
 }
 
 std::optional<std::pair<std::size_t, std::int64_t>> RenderedMap::vertex_near(QPoint pixel, int radius) const

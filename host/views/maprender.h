@@ -27,11 +27,14 @@ namespace kelvra {
 
 // Map coordinates to the pixels of an image: column = x * sx + ox,
 // row = y * sy + oy (sy is negative: north up). A vertex lands in pixel
-// (floor(column), floor(row)) when that lies inside the image.
+// (floor(column), floor(row)) when that lies inside the image. scale is the
+// number of image pixels per screen pixel (2 for a picture exported at
+// twice the size): markers, lines and dots grow with it.
 struct MapView
 {
     QSize size;
     double sx = 1, ox = 0, sy = -1, oy = 0;
+    double scale = 1;
 
     QPointF to_pixel(QPointF map) const { return {map.x() * sx + ox, map.y() * sy + oy}; }
     QPointF to_map(QPointF pixel) const { return {(pixel.x() - ox) / sx, (pixel.y() - oy) / sy}; }
@@ -43,9 +46,21 @@ struct MapView
 // there is none. x and y are float64 arrays of the same length. One pass,
 // shared over the cores.
 std::optional<QRectF> vertex_bounds(const NdArray &x, const NdArray &y);
-// The lowest and highest finite value; nothing when there is none. values
-// holds real numbers other than float16.
-std::optional<std::pair<double, double>> value_range(const NdArray &values);
+
+// What the map needs to know of an object before drawing it: the rectangle
+// of its vertices whose X and Y are finite and the range of its finite
+// values (of none when values is empty).
+struct LayerMeasures
+{
+    std::optional<QRectF> bounds;
+    std::optional<std::pair<double, double>> range;
+};
+// Measures X, Y and the values in one pass over the three, shared over the
+// cores; what was measured of them before, here or by the plot, is not
+// measured again (host/valuesummary.h).
+LayerMeasures measure_layer(const NdArray &x, const NdArray &y, const NdArray &values);
+// Whether measure_layer would find everything measured already.
+bool layer_measured(const NdArray &x, const NdArray &y, const NdArray &values);
 
 // One object as the renderer draws it.
 struct RenderLayer

@@ -9,7 +9,7 @@ namespace kelvra {
 namespace {
 
 constexpr std::int64_t kBlock = std::int64_t(1) << 18; // vertices between two looks at stale()
-constexpr int kMarkerSprite = 11;                      // pixels on each side of a marker's picture
+constexpr int kMarkerSprite = 11;                      // pixels on each side of a marker's picture, on screen
 
 // Clips the segment a-b to rect (Liang-Barsky); false when nothing of it is inside.
 bool clip(QPointF &a, QPointF &b, const QRectF &rect)
@@ -44,18 +44,26 @@ bool same_pixel(QPointF a, QPointF b)
     return std::floor(a.x()) == std::floor(b.x()) && std::floor(a.y()) == std::floor(b.y());
 }
 
+// The side of a marker's picture in image pixels: odd, so that it has a
+// middle pixel.
+int sprite_side(double scale)
+{
+    return int(std::lround(kMarkerSprite * scale)) | 1;
+}
+
 // A marker: a disc of the colour with a dark rim, centred on the middle
 // pixel of the picture.
-QImage marker_sprite(QRgb colour)
+QImage marker_sprite(QRgb colour, double scale)
 {
-    QImage sprite(kMarkerSprite, kMarkerSprite, QImage::Format_ARGB32_Premultiplied);
+    const int side = sprite_side(scale);
+    QImage sprite(side, side, QImage::Format_ARGB32_Premultiplied);
     sprite.fill(Qt::transparent);
     QPainter painter(&sprite);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0, 0, 0, 220), 1.2));
+    painter.setPen(QPen(QColor(0, 0, 0, 220), 1.2 * scale));
     painter.setBrush(QColor::fromRgba(colour));
-    const double middle = kMarkerSprite / 2.0;
-    painter.drawEllipse(QPointF(middle, middle), 3.8, 3.8);
+    const double middle = side / 2.0;
+    painter.drawEllipse(QPointF(middle, middle), 3.8 * scale, 3.8 * scale);
     return sprite;
 }
 
@@ -99,8 +107,11 @@ void widen_sparse_dots(RenderedMap &map, const std::vector<std::int64_t> &landed
         const QPointF b = map.view.to_pixel(layer.bounds->bottomRight());
         const double span_x = std::min(std::max(a.x(), b.x()), double(width)) - std::max(std::min(a.x(), b.x()), 0.0);
         const double span_y = std::min(std::max(a.y(), b.y()), double(height)) - std::max(std::min(a.y(), b.y()), 0.0);
-        const double spacing = std::sqrt(std::max(span_x, 1.0) * std::max(span_y, 1.0) / double(landed[l]));
-        radius[l] = landed[l] <= 4 || spacing >= 8 ? 2 : spacing >= 4 ? 1 : 0;
+        // In screen pixels, so that a picture exported larger looks alike.
+        const double spacing =
+            std::sqrt(std::max(span_x, 1.0) * std::max(span_y, 1.0) / double(landed[l])) / map.view.scale;
+        const int screen_radius = landed[l] <= 4 || spacing >= 8 ? 2 : spacing >= 4 ? 1 : 0;
+        radius[l] = int(std::lround(screen_radius * map.view.scale));
     }
     if (std::all_of(radius.begin(), radius.end(), [](int r) { return r == 0; }))
         return;
@@ -195,7 +206,8 @@ bool draw_lines(RenderedMap &map, const std::function<bool()> &stale)
             painter.begin(&map.image);
             painter.setRenderHint(QPainter::Antialiasing);
         }
-        painter.setPen(QPen(QColor::fromRgba(layer.colour), 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(QPen(QColor::fromRgba(layer.colour), 2.0 * map.view.scale, Qt::SolidLine, Qt::RoundCap,
+                            Qt::RoundJoin));
         for (const QPolygonF &piece : *runs)
             painter.drawPolyline(piece);
     }
@@ -218,11 +230,12 @@ void stamp_markers(RenderedMap &map)
     std::sort(found.begin(), found.end());
     std::vector<QImage> sprites(map.layers.size());
     const std::size_t width = std::size_t(map.image.width());
+    const int half = sprite_side(map.view.scale) / 2;
     for (const auto &[key, pixel] : found) {
         QImage &sprite = sprites[key_layer(key)];
         if (sprite.isNull())
-            sprite = marker_sprite(map.layers[key_layer(key)].colour);
-        blend(map.image, sprite, int(pixel % width) - kMarkerSprite / 2, int(pixel / width) - kMarkerSprite / 2);
+            sprite = marker_sprite(map.layers[key_layer(key)].colour, map.view.scale);
+        blend(map.image, sprite, int(pixel % width) - half, int(pixel / width) - half);
     }
 }
 

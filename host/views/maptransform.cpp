@@ -32,8 +32,10 @@ QString aspect_method_text(AspectMethod method)
 
 QTransform map_transform(const QRectF &data, const QRectF &area, AspectMethod method, double ratio)
 {
-    const double span_x = data.width() > 0 ? data.width() : 1.0;
-    const double span_y = data.height() > 0 ? data.height() : 1.0;
+    // An axis without extent takes the other's (a line running north gets a
+    // view as wide as it is long), or one map unit when neither has any.
+    const double span_x = data.width() > 0 ? data.width() : data.height() > 0 ? data.height() : 1.0;
+    const double span_y = data.height() > 0 ? data.height() : span_x;
     double scale_x = area.width() / span_x;  // pixels per X unit
     double scale_y = area.height() / span_y; // pixels per Y unit
     if (method != AspectMethod::Auto) {

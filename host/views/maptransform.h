@@ -24,8 +24,9 @@ HOSTVIEWS_EXPORT QString aspect_method_text(AspectMethod method);
 
 // Maps the map rectangle `data` (x to the right, y upwards) into `area`
 // (widget pixels, y downwards), centred. ratio is used by Fixed only and
-// must be positive. An axis on which data has no extent is given one map
-// unit, so a single point or a vertical line still draws.
+// must be positive. An axis on which data has no extent is given the other
+// axis's extent (one map unit when neither has one), so a single point or a
+// line running north still draws.
 HOSTVIEWS_EXPORT QTransform map_transform(const QRectF &data, const QRectF &area,
                                           AspectMethod method, double ratio = 1.0);
 

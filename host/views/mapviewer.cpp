@@ -7,6 +7,7 @@
 #include "host/translation.h"
 #include "host/views/mapdecor.h"
 #include "host/views/maprender.h"
+#include "host/views/numberformat.h"
 #include "widgets/dialogs/aspectratiodialog.h"
 #include "widgets/dialogs/canvasexportdialog.h"
 #include "widgets/kvdialog/fields.h"
@@ -46,8 +47,9 @@ constexpr double kZoomRange = 1e6; // how far the view may shrink, or grow, from
 // thread: a pass over them takes longer than a repaint should.
 constexpr std::int64_t kMeasureAsideFrom = std::int64_t(1) << 20;
 
-// Colours told apart easily on light and dark backgrounds.
-QRgb object_colour(int index)
+// Colours told apart easily on light and dark backgrounds, for objects
+// that come without a colour of their own.
+QRgb palette_colour(int index)
 {
     static const QRgb colours[] = {
         qRgb(31, 119, 180), qRgb(255, 127, 14), qRgb(44, 160, 44),   qRgb(214, 39, 40),
@@ -63,17 +65,47 @@ bool same_array(const NdArray &a, const NdArray &b)
     return a.shares_storage(b) && a.bytes() == b.bytes() && a.size() == b.size() && a.dtype() == b.dtype();
 }
 
-QString value_text(const NdArray &values, std::int64_t vertex)
+// A vertex's value for the readout: integers as they are, other numbers
+// with six significant digits.
+QString readout_value(const NdArray &values, std::int64_t vertex)
 {
     return visit_real(values, [vertex](const auto *v) {
         using T = std::decay_t<decltype(*v)>;
         if constexpr (std::is_floating_point_v<T>)
-            return QString::number(double(v[vertex]), 'g', std::numeric_limits<T>::digits10);
+            return value_text(double(v[vertex]));
         else if constexpr (std::is_signed_v<T>)
             return QString::number(qlonglong(v[vertex]));
         else
             return QString::number(qulonglong(v[vertex]));
     });
+}
+
+// The smallest map rectangle a fit shows, so that a single well or a
+// vertical one is seen among its surroundings rather than in a window of a
+// metre: a kilometre, or a tenth of the coordinates' size when that is less
+// (coordinates in degrees, or near the origin of a local grid).
+double minimum_extent(const QPointF &centre)
+{
+    const double magnitude = std::max(std::abs(centre.x()), std::abs(centre.y()));
+    return magnitude > 0 ? std::min(1000.0, 0.1 * magnitude) : 1000.0;
+}
+
+// Where a well's name goes: its first vertex with finite coordinates.
+std::optional<QPointF> first_finite_vertex(const NdArray &x, const NdArray &y)
+{
+    const double *xs = x.data<double>(), *ys = y.data<double>();
+    for (std::int64_t i = 0; i < x.size(); ++i) {
+        if (std::isfinite(xs[i]) && std::isfinite(ys[i]))
+            return QPointF(xs[i], ys[i]);
+    }
+    return std::nullopt;
+}
+
+// The view of a picture drawn `scale` times as large.
+MapView scaled(const MapView &view, double scale)
+{
+    return MapView{view.size * scale, view.sx * scale, view.ox * scale, view.sy * scale, view.oy * scale,
+                   view.scale * scale};
 }
 
 } // namespace
@@ -97,9 +129,13 @@ MapViewer::MapViewer(QWidget *parent)
     act_zoom_to_fit->setShortcuts({QKeySequence(Qt::Key_Home), QKeySequence(Qt::Key_F)});
     act_zoom_to_fit->setShortcutContext(Qt::WidgetShortcut);
     connect_guarded(act_zoom_to_fit, &QAction::triggered, this, [this] { zoom_to_fit(); });
+    act_show_names = new QAction(_("Show names"), this);
+    act_show_names->setCheckable(true);
+    act_show_names->setChecked(true);
+    connect_guarded(act_show_names, &QAction::toggled, this, [this] { update(); });
     act_hide_all = new QAction(_("Hide all objects"), this);
     connect_guarded(act_hide_all, &QAction::triggered, this, [this] { hide_all(); });
-    addActions({act_zoom_to_fit, act_hide_all});
+    addActions({act_zoom_to_fit, act_show_names, act_hide_all});
 
     // A new viewer starts with the defaults of the "viewer" settings section.
     const QColor background(
@@ -121,13 +157,43 @@ MapViewer::~MapViewer()
     m_pool.waitForDone();
 }
 
+std::size_t MapViewer::position_of(const QString &name, quint64 id) const
+{
+    if (m_index.stale) {
+        m_index.by_name.clear();
+        m_index.by_id.clear();
+        for (std::size_t i = 0; i < m_layers.size(); ++i) {
+            m_index.by_name.insert(m_layers[i].name, i);
+            if (m_layers[i].object.id)
+                m_index.by_id.insert(m_layers[i].object.id, i);
+        }
+        m_index.stale = false;
+    }
+    if (id) {
+        const auto found = m_index.by_id.constFind(id);
+        if (found != m_index.by_id.constEnd())
+            return *found;
+    }
+    return m_index.by_name.value(name, m_layers.size());
+}
+
+std::vector<MapViewer::Layer>::iterator MapViewer::find_layer(const QString &name)
+{
+    return m_layers.begin() + std::ptrdiff_t(position_of(name));
+}
+
+std::vector<MapViewer::Layer>::const_iterator MapViewer::find_layer(const QString &name) const
+{
+    return m_layers.begin() + std::ptrdiff_t(position_of(name));
+}
+
 void MapViewer::show_object(const QString &name, const MapObject &object)
 {
     if (object.x.dtype() != DType::Float64 || object.y.dtype() != DType::Float64)
         throw ValueError(_("The coordinates of %1 are not float64 arrays").arg(name));
     if (object.x.size() != object.y.size())
         throw ValueError(_("%1 has %2 X and %3 Y coordinates").arg(name).arg(object.x.size()).arg(object.y.size()));
-    Layer layer{name, object, map_look(object.geometry_type), 0, std::nullopt, std::nullopt};
+    Layer layer{name, object, map_look(object.geometry_type), 0, std::nullopt, std::nullopt, true, std::nullopt};
     if (object.property.isEmpty()) {
         layer.object.values = NdArray();
     } else if (object.values.size() != object.x.size() || !is_real(object.values.dtype())) {
@@ -135,70 +201,94 @@ void MapViewer::show_object(const QString &name, const MapObject &object)
     } else if (object.values.dtype() == DType::Float16) {
         layer.object.values = object.values.astype(DType::Float32);
     }
-    const auto found = layer_named(name);
+    if (object.geometry_type == QLatin1String("Point"))
+        layer.label_at = first_finite_vertex(object.x, object.y);
+
+    // What this replaces: the same object, else whatever is shown under the name.
+    auto found = m_layers.begin() + std::ptrdiff_t(position_of(name, object.id));
     // What was measured of the same arrays before holds still.
     const bool same_vertices =
         found != m_layers.end() && same_array(found->object.x, object.x) && same_array(found->object.y, object.y);
     const bool same_values = found != m_layers.end() && same_array(found->object.values, layer.object.values);
     const bool colours = layer.look == MapLook::Dots && layer.object.values.size();
+    const NdArray none;
+    const NdArray &measured_values = colours ? layer.object.values : none;
     if (same_vertices && (same_values || !colours) && found->measured) {
         layer.bounds = found->bounds;
         layer.range = colours ? found->range : std::nullopt;
-    } else if (object.x.size() < kMeasureAsideFrom) {
-        layer.bounds = vertex_bounds(object.x, object.y);
-        layer.range = colours ? value_range(layer.object.values) : std::nullopt;
+    } else if (object.x.size() < kMeasureAsideFrom || layer_measured(object.x, object.y, measured_values)) {
+        const LayerMeasures measures = measure_layer(object.x, object.y, measured_values);
+        layer.bounds = measures.bounds;
+        layer.range = measures.range;
     } else {
         layer.measured = false;
         measure_aside(layer);
     }
 
-    if (found != m_layers.end()) {
+    if (object.colour)
+        layer.colour = *object.colour;
+    else if (found != m_layers.end())
         layer.colour = found->colour;
-        *found = std::move(layer);
-    } else {
-        layer.colour = object_colour(m_colours_given++);
+    else
+        layer.colour = palette_colour(m_colours_given++);
+
+    if (found == m_layers.end()) {
         m_layers.push_back(std::move(layer));
-        m_layer_at.insert(name, m_layers.size() - 1);
+        if (!m_index.stale) {
+            m_index.by_name.insert(name, m_layers.size() - 1);
+            if (object.id)
+                m_index.by_id.insert(object.id, m_layers.size() - 1);
+        }
         dpState.append(name);
+    } else {
+        const QString before = found->name;
+        if (before != name) {
+            // Renamed in its place; another object shown under the new name goes.
+            std::ptrdiff_t at = found - m_layers.begin();
+            const auto taken = find_layer(name);
+            if (taken != m_layers.end()) {
+                if (taken - m_layers.begin() < at)
+                    --at;
+                m_layers.erase(taken);
+                dpState.removeAll(name);
+            }
+            found = m_layers.begin() + at;
+            dpState[dpState.indexOf(before)] = name;
+        }
+        if (before != name || found->object.id != object.id)
+            m_index.stale = true;
+        *found = std::move(layer);
     }
-    invalidate();
+    relayout();
 }
 
 void MapViewer::hide_object(const QString &name)
 {
-    const auto found = std::find_if(m_layers.begin(), m_layers.end(),
-                                    [&name](const Layer &layer) { return layer.name == name; });
+    const auto found = find_layer(name);
     if (found == m_layers.end())
         return;
     m_layers.erase(found);
-    m_layer_at_stale = true;
+    m_index.stale = true;
     dpState.removeAll(name);
     if (m_layers.empty())
         m_view.reset();
-    invalidate();
+    relayout();
 }
 
-std::vector<MapViewer::Layer>::iterator MapViewer::layer_named(const QString &name)
+quint64 MapViewer::shown_id(const QString &name) const
 {
-    if (m_layer_at_stale) {
-        m_layer_at.clear();
-        for (std::size_t i = 0; i < m_layers.size(); ++i)
-            m_layer_at.insert(m_layers[i].name, i);
-        m_layer_at_stale = false;
-    }
-    const auto found = m_layer_at.constFind(name);
-    return found == m_layer_at.constEnd() ? m_layers.end() : m_layers.begin() + std::ptrdiff_t(*found);
+    const auto found = find_layer(name);
+    return found == m_layers.end() ? 0 : found->object.id;
 }
 
 void MapViewer::hide_all()
 {
     m_layers.clear();
-    m_layer_at.clear();
-    m_layer_at_stale = false;
+    m_index = {};
     dpState.clear();
     m_view.reset();
     m_colours_given = 0;
-    invalidate();
+    relayout();
     emit sig_hide_all();
 }
 
@@ -244,7 +334,10 @@ void MapViewer::export_canvas()
     {
     public:
         explicit Dialog(MapViewer *viewer) : CanvasExportDialog(viewer), m_viewer(viewer) {}
-        void apply() override { m_viewer->export_to(output->lineedit->edit->text(), cbClipboard->isChecked()); }
+        void apply() override
+        {
+            m_viewer->export_to(output->lineedit->edit->text(), cbClipboard->isChecked(), scale());
+        }
 
     private:
         MapViewer *m_viewer;
@@ -265,7 +358,7 @@ void MapViewer::apply_aspect(const QString &method, double ratio)
         m_ratio = ratio;
     }
     m_method = chosen;
-    invalidate();
+    relayout();
 }
 
 void MapViewer::set_background(const QColor &color)
@@ -274,11 +367,44 @@ void MapViewer::set_background(const QColor &color)
     invalidate(); // the picture is drawn on the background
 }
 
-void MapViewer::export_to(const QString &file, bool clipboard)
+QImage MapViewer::canvas_picture(int scale)
+{
+    if (scale < 1 || scale > 4)
+        throw ValueError(_("A picture is exported at 1 to 4 times the size on screen, not %1 times").arg(scale));
+    render_now();
+    std::shared_ptr<RenderedMap> picture = m_picture;
+    if (scale > 1 && picture) {
+        // Drawn anew at the size asked for, not enlarged: every vertex in its
+        // own pixel of the larger picture.
+        picture = std::make_shared<RenderedMap>();
+        fill_render(*picture, scaled(current_view(), scale));
+        MapRenderer renderer;
+        const std::atomic<quint64> generation{picture->generation};
+        renderer.render(*picture, m_background, generation);
+        if (!picture->error.isEmpty())
+            throw std::runtime_error(_("Cannot draw the map: %1").arg(picture->error).toStdString());
+    }
+    QImage image(size() * scale, QImage::Format_RGB32);
+    if (image.isNull())
+        throw std::bad_alloc();
+    // Text measures as on screen; drawing at the device pixel ratio makes
+    // it, and every line, sharp at the larger size.
+    image.setDotsPerMeterX(int(std::lround(logicalDpiX() / 0.0254)));
+    image.setDotsPerMeterY(int(std::lround(logicalDpiY() / 0.0254)));
+    image.setDevicePixelRatio(scale);
+    {
+        QPainter painter(&image);
+        painter.setFont(font());
+        paint_canvas(painter, picture.get());
+    }
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
+void MapViewer::export_to(const QString &file, bool clipboard, int scale)
 {
     m_last_export = file;
-    render_now();
-    const QImage picture = grab().toImage();
+    const QImage picture = canvas_picture(scale);
     if (clipboard)
         QGuiApplication::clipboard()->setImage(picture);
     QImageWriter writer(file, "png");
@@ -300,6 +426,14 @@ std::optional<QRectF> MapViewer::fit_rect() const
                            QPointF(std::max(all->right(), b.right()), std::max(all->bottom(), b.bottom())))
                   : b;
     }
+    if (!all)
+        return all;
+    const QPointF centre = all->center();
+    const double minimum = minimum_extent(centre);
+    if (std::max(all->width(), all->height()) < minimum) {
+        const QSizeF size(std::max(all->width(), minimum), std::max(all->height(), minimum));
+        return QRectF(centre - QPointF(size.width() / 2, size.height() / 2), size);
+    }
     return all;
 }
 
@@ -310,17 +444,68 @@ QRectF MapViewer::view_rect() const
     return fit_rect().value_or(QRectF(0, 0, 1, 1));
 }
 
+const MapViewer::Layout &MapViewer::layout() const
+{
+    if (!m_layout.valid) {
+        m_layout = work_out_layout();
+        m_layout.valid = true;
+    }
+    return m_layout;
+}
+
+MapViewer::Layout MapViewer::work_out_layout() const
+{
+    // The room of the labels depends on the ticks, which depend on the size
+    // of the map, which depends on the room of the labels: start with none
+    // and widen until everything fits (twice at most, in practice).
+    const QFontMetrics metrics = fontMetrics();
+    const std::vector<ColourScale> scales = colour_scales();
+    // The room taken before is kept while the user zooms and pans, so that
+    // the map does not shift under the mouse as labels grow shorter.
+    int northing_labels = m_room.northing, overhang = m_room.overhang, bar_labels = m_room.bars;
+    Layout out;
+    for (int round = 0; round < 4; ++round) {
+        const MapMargins margins = map_margins(metrics, northing_labels, overhang, !scales.empty(), bar_labels);
+        out.area = rect().adjusted(margins.left, margins.top, -margins.right, -margins.bottom);
+        const QRectF area = out.area;
+        const QRectF inner = area.adjusted(kPadding, kPadding, -kPadding, -kPadding);
+        out.to_pixels = map_transform(view_rect(), inner.isValid() ? inner : area, m_method, m_ratio);
+        out.easting.clear();
+        out.northing.clear();
+        if (!m_layers.empty()) {
+            const QTransform to_map = out.to_pixels.inverted();
+            const double left = area.left(), right = area.left() + area.width();
+            const double top = area.top(), bottom = area.top() + area.height();
+            out.easting = map_axis_ticks(metrics, Qt::Horizontal, to_map.map(QPointF(left, 0)).x(),
+                                         to_map.map(QPointF(right, 0)).x(), left, right);
+            out.northing = map_axis_ticks(metrics, Qt::Vertical, to_map.map(QPointF(0, bottom)).y(),
+                                          to_map.map(QPointF(0, top)).y(), bottom, top);
+        }
+        out.bars = place_colour_bars(metrics, out.area, scales);
+        int northing_needed = 0, overhang_needed = 0;
+        for (const AxisTick &tick : out.northing)
+            northing_needed = std::max(northing_needed, metrics.horizontalAdvance(tick.label));
+        for (const AxisTick &tick : out.easting)
+            overhang_needed = std::max(overhang_needed, (metrics.horizontalAdvance(tick.label) + 1) / 2);
+        const int bars_needed = widest_bar_label(metrics, out.bars);
+        if (northing_needed <= northing_labels && overhang_needed <= overhang && bars_needed <= bar_labels)
+            break;
+        northing_labels = std::max(northing_labels, northing_needed);
+        overhang = std::max(overhang, overhang_needed);
+        bar_labels = std::max(bar_labels, bars_needed);
+    }
+    m_room = {northing_labels, overhang, bar_labels};
+    return out;
+}
+
 QRect MapViewer::map_area() const
 {
-    const MapMargins margins = map_margins(fontMetrics(), colour_scales());
-    return rect().adjusted(margins.left, margins.top, -margins.right, -margins.bottom);
+    return layout().area;
 }
 
 QTransform MapViewer::map_to_pixels() const
 {
-    const QRectF area = map_area();
-    const QRectF inner = area.adjusted(kPadding, kPadding, -kPadding, -kPadding);
-    return map_transform(view_rect(), inner.isValid() ? inner : area, m_method, m_ratio);
+    return layout().to_pixels;
 }
 
 MapView MapViewer::current_view() const
@@ -328,7 +513,7 @@ MapView MapViewer::current_view() const
     const QRect area = map_area();
     const QTransform to_pixels = map_to_pixels();
     return MapView{area.size(), to_pixels.m11(), to_pixels.dx() - area.left(), to_pixels.m22(),
-                   to_pixels.dy() - area.top()};
+                   to_pixels.dy() - area.top(), 1};
 }
 
 std::vector<ColourScale> MapViewer::colour_scales() const
@@ -352,34 +537,38 @@ std::vector<ColourScale> MapViewer::colour_scales() const
 
 std::vector<AxisTick> MapViewer::axis_ticks(Qt::Orientation axis) const
 {
-    if (m_layers.empty())
-        return {};
-    const QRect area = map_area();
-    const QTransform to_map = map_to_pixels().inverted();
-    const QFontMetrics metrics = fontMetrics();
-    auto label_width = [&metrics](const QString &label) { return double(metrics.horizontalAdvance(label)); };
-    constexpr double gap = 16;
-    if (axis == Qt::Horizontal) {
-        const double left = area.left(), right = area.left() + area.width();
-        return kelvra::axis_ticks(to_map.map(QPointF(left, 0)).x(), to_map.map(QPointF(right, 0)).x(), left, right,
-                                  label_width, gap);
+    return axis == Qt::Horizontal ? layout().easting : layout().northing;
+}
+
+std::vector<AxisTick> MapViewer::colour_bar_ticks(const QString &property) const
+{
+    for (const ColourBar &bar : layout().bars) {
+        if (bar.scale.property == property)
+            return bar.ticks;
     }
-    const double top = area.top(), bottom = area.top() + area.height();
-    return kelvra::axis_ticks(to_map.map(QPointF(0, bottom)).y(), to_map.map(QPointF(0, top)).y(), bottom, top,
-                              label_width, gap);
+    return {};
 }
 
 void MapViewer::zoom_to_fit()
 {
     m_view.reset();
-    invalidate();
+    relayout();
 }
 
 void MapViewer::zoom_at(QPointF pixel, double factor)
 {
     const QPointF anchor = map_to_pixels().inverted().map(pixel);
     const QRectF view = view_rect();
-    set_view(QRectF(anchor + (view.topLeft() - anchor) / factor, view.size() / factor));
+    if (!set_view(QRectF(anchor + (view.topLeft() - anchor) / factor, view.size() / factor)))
+        return;
+    // Labels that came to need more room shrink the map a little: keep the
+    // anchor under the pixel all the same.
+    const QTransform now = map_to_pixels();
+    const QPointF drift = now.map(anchor) - pixel;
+    if (drift.manhattanLength() > 1e-6) {
+        m_view->translate(drift.x() / now.m11(), drift.y() / now.m22());
+        invalidate();
+    }
 }
 
 void MapViewer::pan_by(QPointF delta)
@@ -393,15 +582,22 @@ void MapViewer::zoom_to_pixels(const QRect &rect)
     set_view(map_to_pixels().inverted().mapRect(QRectF(rect)));
 }
 
-void MapViewer::set_view(const QRectF &view)
+bool MapViewer::set_view(const QRectF &view)
 {
     // Far past the data's own size, coordinates lose their precision.
     const QRectF fit = fit_rect().value_or(QRectF(0, 0, 1, 1));
     const double reference = std::max({fit.width(), fit.height(), 1e-9 * (1 + std::abs(fit.center().x()))});
     const double extent = std::max(view.width(), view.height());
     if (m_layers.empty() || !(extent >= reference / kZoomRange && extent <= reference * kZoomRange))
-        return;
+        return false;
     m_view = view;
+    invalidate();
+    return true;
+}
+
+void MapViewer::relayout()
+{
+    m_room = {};
     invalidate();
 }
 
@@ -413,30 +609,33 @@ void MapViewer::measure_aside(const Layer &layer)
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, layer] {
         watcher->deleteLater();
         if (!watcher->isCanceled())
-            take_measures(layer, watcher->result());
+            guarded([&] { take_measures(layer, watcher->result()); });
     });
     const bool colours = layer.look == MapLook::Dots && layer.object.values.size();
     watcher->setFuture(QtConcurrent::run([x = layer.object.x, y = layer.object.y,
                                           values = colours ? layer.object.values : NdArray()] {
-        return Measures{vertex_bounds(x, y), values.size() ? value_range(values) : std::nullopt};
+        const LayerMeasures measures = measure_layer(x, y, values);
+        return Measures{measures.bounds, measures.range};
     }));
 }
 
 void MapViewer::take_measures(const Layer &measured, const Measures &measures)
 {
     // The object may have been hidden or shown anew meanwhile: the measures
-    // hold only for the same arrays.
+    // hold only for the same arrays of the same object.
     const auto found = std::find_if(m_layers.begin(), m_layers.end(), [&measured](const Layer &layer) {
-        return !layer.measured && layer.name == measured.name && same_array(layer.object.x, measured.object.x)
+        const bool same_object =
+            measured.object.id ? layer.object.id == measured.object.id : layer.name == measured.name;
+        return !layer.measured && same_object && same_array(layer.object.x, measured.object.x)
             && same_array(layer.object.y, measured.object.y)
             && same_array(layer.object.values, measured.object.values);
     });
     if (found == m_layers.end())
         return;
     found->bounds = measures.bounds;
-    found->range = measures.range;
+    found->range = found->look == MapLook::Dots ? measures.range : std::nullopt;
     found->measured = true;
-    invalidate();
+    relayout();
 }
 
 bool MapViewer::measuring() const
@@ -452,6 +651,7 @@ bool MapViewer::picture_is_current() const
 void MapViewer::invalidate()
 {
     ++m_generation;
+    m_layout.valid = false;
     if (m_layers.empty())
         m_picture.reset();
     if (!m_rendering)
@@ -464,7 +664,8 @@ void MapViewer::start_render()
     if (m_layers.empty() || !isVisible() || map_area().isEmpty() || picture_is_current()
         || m_failed == m_generation.load() || measuring())
         return;
-    std::shared_ptr<RenderedMap> map = prepare_render();
+    std::shared_ptr<RenderedMap> map = m_spare ? std::move(m_spare) : std::make_shared<RenderedMap>();
+    fill_render(*map, current_view());
     m_rendering = true;
     MapRenderer *renderer = m_renderer.get();
     const std::atomic<quint64> *generation = &m_generation;
@@ -475,12 +676,11 @@ void MapViewer::start_render()
     }));
 }
 
-std::shared_ptr<RenderedMap> MapViewer::prepare_render()
+void MapViewer::fill_render(RenderedMap &map, const MapView &view) const
 {
-    std::shared_ptr<RenderedMap> map = m_spare ? std::move(m_spare) : std::make_shared<RenderedMap>();
-    map->view = current_view();
-    map->generation = m_generation.load();
-    map->layers.clear();
+    map.view = view;
+    map.generation = m_generation.load();
+    map.layers.clear();
     const std::vector<ColourScale> scales = colour_scales();
     for (MapLook look : {MapLook::Dots, MapLook::Outline, MapLook::Polyline, MapLook::Marker}) {
         for (const Layer &layer : m_layers) {
@@ -501,10 +701,9 @@ std::shared_ptr<RenderedMap> MapViewer::prepare_render()
                     drawn.high = scale.high;
                 }
             }
-            map->layers.push_back(std::move(drawn));
+            map.layers.push_back(std::move(drawn));
         }
     }
-    return map;
 }
 
 void MapViewer::take_render()
@@ -527,6 +726,9 @@ void MapViewer::keep(std::shared_ptr<RenderedMap> map)
         m_spare = std::move(m_picture);
         m_picture = std::move(map);
         update();
+        // What lies under a mouse that has not moved may have changed.
+        if (m_cursor)
+            report_cursor(*m_cursor);
         emit sig_picture_ready();
     } else {
         m_spare = std::move(map);
@@ -548,14 +750,14 @@ void MapViewer::render_now()
     }
     if (m_layers.empty() || map_area().isEmpty() || picture_is_current() || m_failed == m_generation.load())
         return;
-    std::shared_ptr<RenderedMap> map = prepare_render();
+    std::shared_ptr<RenderedMap> map = m_spare ? std::move(m_spare) : std::make_shared<RenderedMap>();
+    fill_render(*map, current_view());
     m_renderer->render(*map, m_background, m_generation);
     keep(std::move(map));
 }
 
-void MapViewer::paintEvent(QPaintEvent *)
+void MapViewer::paint_canvas(QPainter &painter, const RenderedMap *picture) const
 {
-    QPainter painter(this);
     painter.fillRect(rect(), m_background);
     const QColor ink = qGray(m_background.rgb()) < 128 ? Qt::white : Qt::black;
     painter.setPen(ink);
@@ -563,35 +765,50 @@ void MapViewer::paintEvent(QPaintEvent *)
         painter.drawText(rect(), Qt::AlignCenter, _("No objects shown"));
         return;
     }
-    const QRect area = map_area();
-    if (m_picture) {
-        painter.save();
-        painter.setClipRect(area);
+    const Layout &now_layout = layout();
+    const QRect area = now_layout.area;
+    painter.save();
+    painter.setClipRect(area);
+    if (picture) {
         const MapView now = current_view();
-        const MapView &then = m_picture->view;
-        if (then == now) {
-            painter.drawImage(area.topLeft(), m_picture->image);
+        const MapView &then = picture->view;
+        if (then == scaled(now, then.scale)) {
+            painter.drawImage(QRectF(area), picture->image);
         } else {
             // The last picture, moved and scaled to the view now, until the new one is ready.
             const double ax = now.sx / then.sx, ay = now.sy / then.sy;
             painter.setTransform(QTransform(ax, 0, 0, ay, area.left() + now.ox - ax * then.ox,
-                                            area.top() + now.oy - ay * then.oy));
-            painter.drawImage(QPointF(0, 0), m_picture->image);
+                                            area.top() + now.oy - ay * then.oy),
+                                 true);
+            painter.drawImage(QPointF(0, 0), picture->image);
+            painter.setTransform(QTransform());
         }
-        painter.restore();
     }
-    draw_axes(painter, area, axis_ticks(Qt::Horizontal), axis_ticks(Qt::Vertical), ink);
-    draw_colour_bars(painter, area, colour_scales(), ink);
+    if (act_show_names->isChecked()) {
+        for (const Layer &layer : m_layers) {
+            if (layer.label_at)
+                draw_name(painter, now_layout.to_pixels.map(*layer.label_at), layer.name, ink, m_background);
+        }
+    }
+    painter.restore();
+    draw_axes(painter, area, now_layout.easting, now_layout.northing, ink);
+    draw_colour_bars(painter, now_layout.bars, ink);
     std::vector<LegendEntry> legend;
     for (const Layer &layer : m_layers)
         legend.push_back({layer.name, layer.colour, layer.range.has_value()});
     draw_legend(painter, area, legend, ink, m_background);
 }
 
+void MapViewer::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    paint_canvas(painter, m_picture.get());
+}
+
 void MapViewer::resizeEvent(QResizeEvent *event)
 {
     AbstractViewer::resizeEvent(event);
-    invalidate();
+    relayout();
 }
 
 void MapViewer::showEvent(QShowEvent *event)
@@ -599,6 +816,13 @@ void MapViewer::showEvent(QShowEvent *event)
     AbstractViewer::showEvent(event);
     if (!m_rendering)
         start_render();
+}
+
+void MapViewer::changeEvent(QEvent *event)
+{
+    AbstractViewer::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        relayout(); // the labels take other room
 }
 
 void MapViewer::wheelEvent(QWheelEvent *event)
@@ -609,6 +833,8 @@ void MapViewer::wheelEvent(QWheelEvent *event)
         return;
     }
     zoom_at(event->position(), std::pow(kZoomStep, notches));
+    m_cursor = event->position().toPoint();
+    report_cursor(*m_cursor);
 }
 
 void MapViewer::mousePressEvent(QMouseEvent *event)
@@ -636,6 +862,7 @@ void MapViewer::mouseMoveEvent(QMouseEvent *event)
     } else if (m_drag == Drag::Band) {
         m_band->setGeometry(QRect(m_press, event->pos()).normalized());
     }
+    m_cursor = event->pos();
     report_cursor(event->pos());
 }
 
@@ -693,6 +920,7 @@ void MapViewer::keyPressEvent(QKeyEvent *event)
 void MapViewer::leaveEvent(QEvent *event)
 {
     AbstractViewer::leaveEvent(event);
+    m_cursor.reset();
     emit sig_cursor_text(QString());
 }
 
@@ -705,9 +933,11 @@ void MapViewer::report_cursor(QPoint pixel)
     }
     const QTransform to_pixels = map_to_pixels();
     const QPointF at = to_pixels.inverted().map(QPointF(pixel) + QPointF(0.5, 0.5));
-    // As many decimals as tell neighbouring pixels apart.
-    const int decimals = int(std::clamp(std::ceil(std::log10(std::abs(to_pixels.m11()))), 0.0, 12.0));
-    QString text = _("E %1   N %2").arg(at.x(), 0, 'f', decimals).arg(at.y(), 0, 'f', decimals);
+    // As many decimals as tell neighbouring pixels apart, written as the axes write them.
+    const double pixel_size = 1 / std::abs(to_pixels.m11());
+    const TickFormat format(std::pow(10.0, std::floor(std::log10(pixel_size))),
+                            std::max(std::abs(at.x()), std::abs(at.y())));
+    QString text = _("E %1   N %2").arg(format.text(at.x()), format.text(at.y()));
     if (picture_is_current()) {
         if (const auto found = m_picture->vertex_near(pixel - area.topLeft(), kReadoutRadius)) {
             const RenderLayer &layer = m_picture->layers[found->first];
@@ -715,7 +945,7 @@ void MapViewer::report_cursor(QPoint pixel)
             text += QStringLiteral("    ");
             text += layer.values.size()
                         ? _("%1, vertex %2: %3 = %4")
-                              .arg(layer.name, vertex, layer.property, value_text(layer.values, found->second))
+                              .arg(layer.name, vertex, layer.property, readout_value(layer.values, found->second))
                         : _("%1, vertex %2").arg(layer.name, vertex);
         }
     }

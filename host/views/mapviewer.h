@@ -2,10 +2,11 @@
 
 // A viewer that draws a 2-D base map of the objects it shows, seen from
 // above (north up): surfaces as dots coloured by their current property
-// with a colour bar, wells as markers, lines and outlines as lines, with
-// easting and northing axes and a legend. The picture is drawn off the GUI
-// thread into an image that is kept while nothing changes; while a new one
-// is made, the last one is shown moved and scaled to the new view.
+// with a colour bar, wells as markers with their names, lines and outlines
+// as lines, with easting and northing axes and a legend. The picture is
+// drawn off the GUI thread into an image that is kept while nothing
+// changes; while a new one is made, the last one is shown moved and scaled
+// to the new view.
 //
 // Navigation: the wheel zooms about the cursor; dragging pans; Shift and
 // drag zooms to a rectangle; a double click, Home, F or the context menu
@@ -19,7 +20,10 @@
 
 #include <QColor>
 #include <QHash>
+#include <QImage>
+#include <QPointF>
 #include <QPointer>
+#include <QRectF>
 #include <QRgb>
 #include <QString>
 #include <QThreadPool>
@@ -41,6 +45,7 @@ class MapRenderer;
 struct MapView;
 struct RenderedMap;
 struct ColourScale;
+struct ColourBar;
 
 class HOSTVIEWS_EXPORT MapViewer : public AbstractViewer
 {
@@ -50,16 +55,23 @@ public:
     ~MapViewer() override;
 
     // Shows an object, or replaces what is shown of it; dpState lists the
-    // shown objects in the order they were first shown, and each keeps the
-    // colour it was first given. Throws ValueError (showing nothing new)
-    // when x and y are not float64 arrays of the same length, or values,
-    // when a property is named, are not real numbers, one per vertex.
-    // Vertices with a non-finite coordinate are not drawn, nor dots whose
-    // value is not finite. A large object is measured (its extent and the
-    // range of its values) beside the GUI thread and drawn a moment later.
+    // shown objects in the order they were first shown. An object is known
+    // by its id (by its name when it has none): showing the same id under
+    // a new name renames it in its place; showing another object under a
+    // shown name replaces that one. An object is drawn in its own colour,
+    // or, without one, keeps the palette colour it was first given. Throws
+    // ValueError (showing nothing new) when x and y are not float64 arrays
+    // of the same length, or values, when a property is named, are not real
+    // numbers, one per vertex. Vertices with a non-finite coordinate are not
+    // drawn, nor dots whose value is not finite. A large object is measured
+    // (its extent and the range of its values) beside the GUI thread and
+    // drawn a moment later.
     void show_object(const QString &name, const MapObject &object);
     // Stops showing one object; an object that is not shown changes nothing.
     void hide_object(const QString &name);
+    // The id of the object shown under name; 0 when none is shown (or it
+    // came without an id).
+    quint64 shown_id(const QString &name) const;
     // Stops showing every object, so that the next one shown has the first
     // colour again, and emits sig_hide_all.
     void hide_all();
@@ -84,9 +96,13 @@ public:
 
     // Writes the canvas as the user sees it, axes, colour bars and legend
     // included, as a PNG picture to file (whatever its ending), and copies
-    // the picture to the clipboard first when clipboard is true. Throws
+    // the picture to the clipboard first when clipboard is true. scale (1 to
+    // 4) makes the picture that many times as wide and high, drawn at that
+    // size (the map rendered anew, text and lines drawn sharp). Throws
     // std::runtime_error naming the file when it cannot be written.
-    void export_to(const QString &file, bool clipboard);
+    void export_to(const QString &file, bool clipboard, int scale = 1);
+    // The canvas as export_to() writes it.
+    QImage canvas_picture(int scale = 1);
 
     // Shows every vertex of the shown objects again, undoing zoom and pan.
     void zoom_to_fit();
@@ -99,6 +115,9 @@ public:
     // The ticks of the easting (Qt::Horizontal) or northing axis, at their
     // widget pixel positions.
     std::vector<AxisTick> axis_ticks(Qt::Orientation axis) const;
+    // The ticks of the colour bar of a property, at their widget pixel rows;
+    // nothing when no bar shows the property.
+    std::vector<AxisTick> colour_bar_ticks(const QString &property) const;
 
     // Whether the picture on screen is of what is shown now, in the view now.
     bool picture_is_current() const;
@@ -108,6 +127,7 @@ public:
 
     QAction *act_hide_all = nullptr;
     QAction *act_zoom_to_fit = nullptr;
+    QAction *act_show_names = nullptr; // the names of wells beside their markers; checked at first
 
 Q_SIGNALS:
     // The mouse is over the map: the map coordinates under it and, where a
@@ -128,6 +148,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     struct Layer
@@ -139,18 +160,41 @@ private:
         std::optional<QRectF> bounds;                   // of the finite vertices
         std::optional<std::pair<double, double>> range; // of the finite values
         bool measured = true; // false while bounds and range are measured beside the GUI thread
+        std::optional<QPointF> label_at;                // a well's first finite vertex, where its name goes
     };
     struct Measures
     {
         std::optional<QRectF> bounds;
         std::optional<std::pair<double, double>> range;
     };
+    // Where everything goes for the widget's size and the view: worked out
+    // once per change, as the labels' room and the map's size depend on
+    // each other.
+    struct Layout
+    {
+        bool valid = false;
+        QRect area;
+        QTransform to_pixels;
+        std::vector<AxisTick> easting, northing;
+        std::vector<ColourBar> bars;
+    };
     enum class Drag { None, Pan, Band };
 
-    std::optional<QRectF> fit_rect() const; // of every finite vertex
+    std::optional<QRectF> fit_rect() const; // of every finite vertex, at least a minimum size
     QRectF view_rect() const;               // the map rectangle the view frames
     MapView current_view() const;
     std::vector<ColourScale> colour_scales() const;
+    const Layout &layout() const;
+    Layout work_out_layout() const;
+    // Where the layer of the object with that id (when not 0), else the one
+    // of that name, is in m_layers; m_layers.size() when there is none.
+    std::size_t position_of(const QString &name, quint64 id = 0) const;
+    // The layer of that name, or m_layers.end().
+    std::vector<Layer>::iterator find_layer(const QString &name);
+    std::vector<Layer>::const_iterator find_layer(const QString &name) const;
+    // Draws the canvas: the picture of the map (any size that fills the map
+    // area), axes, colour bars, legend and names.
+    void paint_canvas(QPainter &painter, const RenderedMap *picture) const;
 
     // Zooms by factor (above 1: in), keeping the map point under pixel in place.
     void zoom_at(QPointF pixel, double factor);
@@ -158,7 +202,8 @@ private:
     void pan_by(QPointF delta);
     // Frames the map rectangle under the widget pixels of rect.
     void zoom_to_pixels(const QRect &rect);
-    void set_view(const QRectF &view);
+    // Frames view, unless it lies past the zoom limits; whether it did.
+    bool set_view(const QRectF &view);
 
     // Measures a large layer's bounds and range on another thread; the
     // layer is drawn once they are in.
@@ -168,26 +213,42 @@ private:
 
     // Something drawn changed: the picture is stale; a new one is asked for.
     void invalidate();
+    // The same after a change other than zooming and panning: the labels'
+    // room is worked out anew.
+    void relayout();
     void start_render();
-    std::shared_ptr<RenderedMap> prepare_render();
+    // Sets what map draws: the shown objects, in drawing order, in view.
+    void fill_render(RenderedMap &map, const MapView &view) const;
     void take_render();
     void keep(std::shared_ptr<RenderedMap> map);
     void report_cursor(QPoint pixel);
 
-    // The layer of that name, or m_layers.end().
-    std::vector<Layer>::iterator layer_named(const QString &name);
-
     std::vector<Layer> m_layers;
-    // Where each layer is in m_layers, so that showing thousands of objects
-    // takes linear time; rebuilt after a layer went (which moved others).
-    QHash<QString, std::size_t> m_layer_at;
-    bool m_layer_at_stale = false;
+    // Where each layer is in m_layers, by name and by id, so that showing
+    // thousands of objects takes linear time; rebuilt after a layer went,
+    // was renamed or replaced by another object.
+    struct LayerIndex
+    {
+        QHash<QString, std::size_t> by_name;
+        QHash<quint64, std::size_t> by_id;
+        bool stale = false;
+    };
+    mutable LayerIndex m_index;
     int m_colours_given = 0;
     AspectMethod m_method = AspectMethod::Equal;
     double m_ratio = 1.0;
     QColor m_background = Qt::white;
     std::optional<QRectF> m_view; // the zoomed view; none: fit to every vertex
     QString m_last_export;        // offered again by the next export dialog
+    mutable Layout m_layout;
+    // The room the labels were given (widths in pixels): it only grows while
+    // the view is zoomed and panned, and is worked out anew when something
+    // else changes.
+    struct Room
+    {
+        int northing = 0, overhang = 0, bars = 0;
+    };
+    mutable Room m_room;
 
     std::unique_ptr<MapRenderer> m_renderer;
     std::atomic<quint64> m_generation{1};      // grows with every change; a render of another is stale
@@ -202,6 +263,7 @@ private:
     Drag m_drag = Drag::None;
     QPoint m_press;
     QPoint m_last;
+    std::optional<QPoint> m_cursor; // the mouse, while it is over the widget
     QRubberBand *m_band = nullptr;
 };
 

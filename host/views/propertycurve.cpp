@@ -1,7 +1,8 @@
 #include "host/views/propertycurve.h"
 
-#include "host/views/maprender.h"
-#include "host/views/parallel.h"
+#include "host/parallel.h"
+#include "host/quickscan.h"
+#include "host/valuesummary.h"
 
 #include <qwt_clipper.h>
 #include <qwt_scale_map.h>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 #include <vector>
 #include <optional>
 
@@ -63,6 +65,16 @@ std::int64_t index_at(double position, std::int64_t count)
     return std::int64_t(std::clamp(std::floor(position), 0.0, double(count)));
 }
 
+// The pixel row of a value, at most `reach` pixels outside the canvas (far
+// outside it only the direction matters); a scale too wide for a double,
+// which maps to NaN, puts it at the top.
+double pixel_row(const QwtScaleMap &y_map, double value, const QRectF &canvas, double reach)
+{
+    const double row = y_map.transform(value);
+    const double top = canvas.top() - reach, bottom = canvas.bottom() + reach;
+    return row >= bottom ? bottom : row > top ? row : top;
+}
+
 // What one pixel column shows of its values.
 struct Column
 {
@@ -79,10 +91,16 @@ Column measure_column(const T *v, std::int64_t begin, std::int64_t end)
     // First without looking at each value: a NaN fails both comparisons and
     // drops out by itself. Only an infinite end needs the careful pass.
     double low = inf, high = -inf;
-    for (std::int64_t i = begin; i < end; ++i) {
-        const double value = double(v[i]);
-        low = value < low ? value : low;
-        high = value > high ? value : high;
+    if constexpr (std::is_floating_point_v<T>) {
+        const Quick<T> quick = quick_scan(v, begin, end);
+        low = double(quick.low);
+        high = double(quick.high);
+    } else {
+        for (std::int64_t i = begin; i < end; ++i) {
+            const double value = double(v[i]);
+            low = value < low ? value : low;
+            high = value > high ? value : high;
+        }
     }
     if (!(std::isfinite(low) && std::isfinite(high))) {
         low = inf;
@@ -135,10 +153,7 @@ QVector<QLineF> column_envelope(const NdArray &values, std::int64_t first, std::
         });
     });
 
-    // Far outside the canvas only the direction matters.
-    auto to_pixel = [&](double value) {
-        return std::clamp(y_map.transform(value), canvas.top() - 10, canvas.bottom() + 10);
-    };
+    auto to_pixel = [&](double value) { return pixel_row(y_map, value, canvas, 10); };
     QVector<QLineF> lines;
     std::optional<QPointF> previous; // the last value of the column before
     for (std::size_t c = 0; c < columns.size(); ++c) {
@@ -157,12 +172,21 @@ QVector<QLineF> column_envelope(const NdArray &values, std::int64_t first, std::
 }
 
 // The rectangle the axes scale to: every vertex number and the range of
-// the finite values; invalid when there is no finite value.
+// the finite values; invalid when there is no finite value. A range wider
+// than a double can span is cut to the middle half of the doubles (values
+// beyond it are drawn running off the canvas), so that the axes can be
+// divided.
 QRectF bounds_of(const NdArray &values, const std::optional<std::pair<double, double>> &range)
 {
     if (!range)
         return QRectF(1, 1, -2, -2);
-    return QRectF(QPointF(0, range->first), QPointF(double(std::max<std::int64_t>(0, values.size() - 1)), range->second));
+    double low = range->first, high = range->second;
+    if (!std::isfinite(high - low)) {
+        constexpr double quarter = std::numeric_limits<double>::max() / 4;
+        low = std::max(low, -quarter);
+        high = std::min(high, quarter);
+    }
+    return QRectF(QPointF(0, low), QPointF(double(std::max<std::int64_t>(0, values.size() - 1)), high));
 }
 
 } // namespace
@@ -170,7 +194,7 @@ QRectF bounds_of(const NdArray &values, const std::optional<std::pair<double, do
 ValueSeries::ValueSeries(const NdArray &values)
     : ValueSeries(values, std::nullopt)
 {
-    m_bounds = bounds_of(m_values, value_range(m_values));
+    m_bounds = bounds_of(m_values, summarize(m_values).finite_range());
 }
 
 ValueSeries::ValueSeries(const NdArray &values, std::optional<std::pair<double, double>> range)
@@ -243,7 +267,7 @@ void PropertyCurve::drawSeries(QPainter *painter, const QwtScaleMap &x_map, cons
                     pieces.finish();
                     continue;
                 }
-                points << QPointF(x_map.transform(double(i)), y_map.transform(value));
+                points << QPointF(x_map.transform(double(i)), pixel_row(y_map, value, canvas_rect, 1e7));
                 pieces.add(points.last());
             }
         });

@@ -2,7 +2,8 @@
 
 #include "host/dataobject.h"
 #include "host/translation.h"
-#include "host/views/maprender.h"
+#include "host/valuesummary.h"
+#include "host/views/plotscales.h"
 #include "host/views/propertycurve.h"
 #include "host/ndarray.h"
 
@@ -10,7 +11,6 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <qwt_plot_grid.h>
-#include <qwt_plot_magnifier.h>
 #include <qwt_plot_panner.h>
 #include <qwt_plot_textlabel.h>
 #include <qwt_symbol.h>
@@ -32,6 +32,10 @@ PropertyPlot::PropertyPlot(QWidget *parent)
 {
     setCanvasBackground(Qt::white);
     setAxisTitle(QwtPlot::xBottom, _("Vertex"));
+    for (int axis : {QwtPlot::xBottom, QwtPlot::yLeft}) {
+        setAxisScaleEngine(axis, new RoundScaleEngine);
+        setAxisScaleDraw(axis, new RoundScaleDraw);
+    }
 
     grid->setMajorPen(QColor(200, 200, 200), 0, Qt::DotLine);
     grid->attach(this);
@@ -44,7 +48,7 @@ PropertyPlot::PropertyPlot(QWidget *parent)
 
     // Wheel zooms, dragging with the left button pans (both owned by the
     // canvas). Forward zooms in, as on the map (Qwt's default zooms out).
-    auto *magnifier = new QwtPlotMagnifier(canvas());
+    auto *magnifier = new PlotMagnifier(canvas());
     magnifier->setWheelFactor(1 / magnifier->wheelFactor());
     new QwtPlotPanner(canvas());
     clear_plot();
@@ -90,7 +94,7 @@ void PropertyPlot::plot_when_measured(const NdArray &values)
         m_plotted = m_shown;
         zoom_to_fit();
     });
-    watcher->setFuture(QtConcurrent::run([readable] { return value_range(readable); }));
+    watcher->setFuture(QtConcurrent::run([readable] { return summarize(readable).finite_range(); }));
 }
 
 void PropertyPlot::wait_until_plotted()

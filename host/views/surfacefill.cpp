@@ -1,7 +1,7 @@
 #include "host/views/surfacefill.h"
 
 #include "host/errors.h"
-#include "host/views/parallel.h"
+#include "host/parallel.h"
 
 #include <algorithm>
 #include <cmath>

@@ -45,12 +45,16 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <qwt_scale_div.h>
+
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QThread>
 
+#include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <functional>
 
@@ -139,6 +143,55 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+MapViewer *current_map(HostWindow &window)
+{
+    return qobject_cast<MapViewer *>(window.current_viewer.data());
+}
+
+// The widget pixel a map point lands in, once the picture is current.
+QPoint pixel_of(MapViewer *viewer, double x, double y)
+{
+    viewer->render_now();
+    const QPointF at = viewer->map_to_pixels().map(QPointF(x, y));
+    return QPoint(int(std::floor(at.x())), int(std::floor(at.y())));
+}
+
+// What the status bar says with the mouse over a map point.
+QString readout_at(HostWindow &window, MapViewer *viewer, double x, double y)
+{
+    const QPoint pixel = pixel_of(viewer, x, y);
+    QTest::mouseMove(viewer, pixel + QPoint(pixel.x() > 20 ? -9 : 9, 0)); // a move, even to where it was
+    QTest::mouseMove(viewer, pixel);
+    return window.statusBar()->currentMessage();
+}
+
+QColor colour_at(MapViewer *viewer, double x, double y)
+{
+    const QPoint pixel = pixel_of(viewer, x, y);
+    return viewer->grab().toImage().pixelColor(pixel);
+}
+
+// A surface named "big horizon": columns x rows vertices 50 m apart,
+// coloured by a property of the given name whose value is the vertex number.
+ObjectRecord big_horizon(int columns, int rows, const QString &property)
+{
+    std::vector<double> x, y, z, values;
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            x.push_back(50.0 * column);
+            y.push_back(50.0 * row);
+            z.push_back(1000);
+            values.push_back(double(x.size() - 1));
+        }
+    }
+    PropertyMap prop;
+    prop.insert(QStringLiteral("X"), NdArray::from_values(x));
+    prop.insert(QStringLiteral("Y"), NdArray::from_values(y));
+    prop.insert(QStringLiteral("Z"), NdArray::from_values(z));
+    prop.insert(property, NdArray::from_values(values));
+    return {QStringLiteral("big horizon"), QStringLiteral("Tsurface"), prop, property};
+}
+
 void write_file(const QString &path, const QByteArray &text)
 {
     QFile file(path);
@@ -190,6 +243,11 @@ private Q_SLOTS:
     void signals_cancel_a_batch_save_cleanly();
     void modes_and_viewer_tabs_keep_the_docks_consistent();
     void opened_project_is_on_the_map_east_right_north_up();
+    void map_follows_an_opened_project_of_the_same_names();
+    void map_follows_rename_copy_remove_load_and_scripts();
+    void objects_keep_their_colour_everywhere();
+    void colour_by_depth_from_the_object_menu();
+    void depth_flipped_in_place_is_measured_anew();
     void current_property_from_the_object_menu();
     void bug_report_is_handed_over();
     void preferences_are_kept_and_reach_new_viewers();
@@ -746,6 +804,9 @@ void TestHostApp::batch_imports_exports_and_saves()
     const NdArray z = objects[0].prop.value(QStringLiteral("Z"));
     QCOMPARE(std::count_if(z.data<double>(), z.data<double>() + 20, [](double v) { return std::isnan(v); }), 4L);
     QCOMPARE(objects[1].prop.keys(), (QStringList{"X", "Y", "Z", "piece"}));
+    // A surface that brings only its depths is coloured by them; a line is not.
+    QCOMPARE(objects[0].current_property, std::optional<QString>(QStringLiteral("Z")));
+    QVERIFY(objects[1].current_property != std::optional<QString>(QStringLiteral("Z")));
     // The grid and the triangles are in the saved project.
     QVERIFY(objects[0].grid);
     QCOMPARE(objects[0].grid->columns, 4);
@@ -1301,6 +1362,197 @@ void TestHostApp::opened_project_is_on_the_map_east_right_north_up()
     }
 }
 
+void TestHostApp::map_follows_an_opened_project_of_the_same_names()
+{
+    // Two projects with an object of the same name: 400 vertices coloured
+    // by "amp", and 3 vertices (other places, other numbers) by "depth".
+    const QString many = m_dir.filePath(QStringLiteral("many.db")), few = m_dir.filePath(QStringLiteral("few.db"));
+    save_objects(many, {big_horizon(20, 20, QStringLiteral("amp"))});
+    PropertyMap prop;
+    prop.insert(QStringLiteral("X"), test::array({0, 950, 500}));
+    prop.insert(QStringLiteral("Y"), test::array({0, 950, 275}));
+    prop.insert(QStringLiteral("Z"), test::array({1, 2, 3}));
+    prop.insert(QStringLiteral("depth"), test::array({10, 20, 15}));
+    save_objects(few, {ObjectRecord{QStringLiteral("big horizon"), QStringLiteral("Tsurface"), prop,
+                                    QStringLiteral("depth")}});
+
+    HostWindow &window = *m_window;
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.open_project(many);
+    QVERIFY(finish(window));
+    MapViewer *viewer = current_map(window);
+    QString readout = readout_at(window, viewer, 50, 100);
+    QVERIFY2(readout.endsWith(QStringLiteral("big horizon, vertex 41: amp = 41")), qPrintable(readout));
+    // Zoomed into a corner, the other project opens shown whole.
+    QTest::keyClick(viewer, Qt::Key_Plus);
+    QTest::keyClick(viewer, Qt::Key_Plus);
+
+    window.open_project(few);
+    QVERIFY(finish(window));
+    QCOMPARE(viewer->dpState, DisplayState{"big horizon"});
+    QVERIFY(QRectF(viewer->map_area()).contains(viewer->map_to_pixels().map(QPointF(950, 950))));
+    readout = readout_at(window, viewer, 500, 275);
+    QVERIFY2(readout.endsWith(QStringLiteral("big horizon, vertex 2: depth = 15")), qPrintable(readout));
+    readout = readout_at(window, viewer, 50, 100);
+    QVERIFY2(!readout.contains(QStringLiteral("vertex")), qPrintable(readout));
+    QCOMPARE(colour_at(viewer, 50, 100), QColor(Qt::white));
+    QVERIFY(viewer->colour_bar_ticks(QStringLiteral("amp")).empty());
+    QVERIFY(!viewer->colour_bar_ticks(QStringLiteral("depth")).empty());
+    auto *plot = qobject_cast<PropertyPlot *>(window.plotWidget.data());
+    QCOMPARE(plot->axisTitle(QwtPlot::yLeft).text(), QStringLiteral("depth"));
+
+    // And back: many vertices again, coloured by a property the other has not.
+    window.open_project(many);
+    QVERIFY(finish(window));
+    readout = readout_at(window, viewer, 950, 950);
+    QVERIFY2(readout.endsWith(QStringLiteral("big horizon, vertex 399: amp = 399")), qPrintable(readout));
+    QVERIFY(viewer->colour_bar_ticks(QStringLiteral("depth")).empty());
+    QVERIFY(m_errors->messages.isEmpty());
+}
+
+void TestHostApp::map_follows_rename_copy_remove_load_and_scripts()
+{
+    HostWindow &window = *m_window;
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ObjectStore &store = *window.store;
+    window.show_objects({"survey outline", "well A", "well B"});
+    MapViewer *viewer = current_map(window);
+    const QColor colour_a = QColor::fromRgb(*store.get(QStringLiteral("well A"))->colour());
+
+    // Renamed: in its place, in its colour, under its new name.
+    store.rename_object(QStringLiteral("well A"), QStringLiteral("well Z"));
+    QCOMPARE(viewer->dpState, (DisplayState{"survey outline", "well Z", "well B"}));
+    QCOMPARE(colour_at(viewer, 1200, 800), colour_a);
+    QString readout = readout_at(window, viewer, 1200, 800);
+    QVERIFY2(readout.contains(QStringLiteral("well Z, vertex 40: vint = ")), qPrintable(readout));
+
+    // A copy is another object, with a colour of its own; removed, it leaves.
+    store.copy_object(QStringLiteral("well Z"), QStringLiteral("well Z copy"));
+    window.show_objects({"survey outline", "well Z", "well B", "well Z copy"});
+    const QColor colour_copy = QColor::fromRgb(*store.get(QStringLiteral("well Z copy"))->colour());
+    QVERIFY(colour_copy != colour_a);
+    QCOMPARE(colour_at(viewer, 1200, 800), colour_copy);
+    store.remove_object(QStringLiteral("well Z copy"));
+    QCOMPARE(viewer->dpState, (DisplayState{"survey outline", "well Z", "well B"}));
+    QCOMPARE(colour_at(viewer, 1200, 800), colour_a);
+
+    // Removed, then loaded again from a file where it lies elsewhere: the
+    // map draws the loaded object once it is checked, never the old one.
+    ObjectRecord moved = store.get(QStringLiteral("well Z"))->record();
+    PropertyMap &prop = moved.prop;
+    prop.insert(QStringLiteral("X"), prop.value(QStringLiteral("X")).copy());
+    double *x = prop.writable(QStringLiteral("X")).data<double>();
+    for (std::int64_t i = 0; i < prop.value(QStringLiteral("X")).size(); ++i)
+        x[i] += 1000;
+    const QString file = m_dir.filePath(QStringLiteral("moved.db"));
+    save_objects(file, {moved});
+    store.remove_object(QStringLiteral("well Z"));
+    QCOMPARE(viewer->dpState, (DisplayState{"survey outline", "well B"}));
+    auto *load = open<LoadObjectDialog>(window, Requests::Kind::LoadObject);
+    load->input->lineedit->edit->setText(file);
+    load->btn_ok->click();
+    QVERIFY(finish(window));
+    settle();
+    window.show_objects({"survey outline", "well B", "well Z"});
+    QCOMPARE(colour_at(viewer, 1200, 800), QColor(Qt::white));
+    readout = readout_at(window, viewer, 2200, 800);
+    QVERIFY2(readout.contains(QStringLiteral("well Z, vertex 40")), qPrintable(readout));
+
+    // A script's result recolours the map and reads out.
+    window.store->add(small_object());
+    window.show_objects({"survey outline", "well B", "well Z", "small"});
+    run_script(window, QStringLiteral("small"), QStringLiteral("propA = propA * 0 + 7.25\n"));
+    QVERIFY(finish(window));
+    readout = readout_at(window, viewer, 3, 1);
+    QVERIFY2(readout.endsWith(QStringLiteral("small, vertex 3: propA = 7.25")), qPrintable(readout));
+    QVERIFY(m_errors->messages.isEmpty());
+}
+
+void TestHostApp::objects_keep_their_colour_everywhere()
+{
+    HostWindow &window = *m_window;
+    window.show_objects({"well A", "well B"});
+    MapViewer *viewer = current_map(window);
+    const QColor colour_b = QColor::fromRgb(*window.store->get(QStringLiteral("well B"))->colour());
+    QCOMPARE(colour_at(viewer, 3100, 2400), colour_b);
+    // Hidden and shown again after another object: the same colour.
+    window.show_objects({"well A"});
+    window.show_objects({"well A", "fault F1", "well B"});
+    QCOMPARE(colour_at(viewer, 3100, 2400), colour_b);
+    // Renamed, and in another viewer.
+    window.store->rename_object(QStringLiteral("well B"), QStringLiteral("well B2"));
+    QCOMPARE(colour_at(viewer, 3100, 2400), colour_b);
+    window.findChild<TabViewer *>()->new_viewer();
+    settle();
+    window.show_objects({"well B2", "well A"});
+    MapViewer *other = current_map(window);
+    QVERIFY(other != viewer);
+    QCOMPARE(colour_at(other, 3100, 2400), colour_b);
+}
+
+void TestHostApp::colour_by_depth_from_the_object_menu()
+{
+    HostWindow &window = *m_window;
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.show_objects({"top reservoir"});
+    window.objects->select(QStringLiteral("top reservoir"));
+    QTimer::singleShot(0, [] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction *action : menu->actions()) {
+            if (action->text() != QStringLiteral("Current property"))
+                continue;
+            for (QAction *choice : action->menu()->actions()) {
+                if (choice->text() == QStringLiteral("Z"))
+                    choice->trigger();
+            }
+        }
+        menu->close();
+    });
+    emit window.objects->object_menu_requested(QStringLiteral("top reservoir"), QPoint(100, 100));
+    const GeoObject *horizon = window.store->get(QStringLiteral("top reservoir"));
+    QCOMPARE(horizon->current_property(), std::optional<QString>("Z"));
+
+    // The map's colour bar spans the depths, the readout and the plot show them.
+    MapViewer *viewer = current_map(window);
+    const NdArray &z = horizon->prop().value(QStringLiteral("Z"));
+    const double *depth = z.data<double>();
+    const auto [low, high] = std::minmax_element(depth, depth + z.size());
+    const std::vector<AxisTick> ticks = viewer->colour_bar_ticks(QStringLiteral("Z"));
+    QVERIFY(ticks.size() >= 2);
+    QVERIFY(ticks.front().value >= *low && ticks.back().value <= *high);
+    QVERIFY(viewer->colour_bar_ticks(QStringLiteral("amplitude")).empty());
+    const QString readout = readout_at(window, viewer, 4000, 3000); // the last vertex, in a corner
+    QVERIFY2(readout.endsWith(QStringLiteral("top reservoir, vertex 440: Z = %1")
+                                  .arg(QString::number(depth[440], 'g', 6))),
+             qPrintable(readout));
+    auto *plot = qobject_cast<PropertyPlot *>(window.plotWidget.data());
+    QCOMPARE(plot->axisTitle(QwtPlot::yLeft).text(), QStringLiteral("Z"));
+    QVERIFY(m_errors->messages.isEmpty());
+}
+
+void TestHostApp::depth_flipped_in_place_is_measured_anew()
+{
+    // The plot measures the depths of the horizon; once it plots another
+    // object, nothing else holds them, and a depth flip turns them round in
+    // place. The map, shown the horizon afterwards, spans the new depths.
+    HostWindow &window = *m_window;
+    window.store->set_current_property(QStringLiteral("top reservoir"), QStringLiteral("Z"));
+    window.objects->select(QStringLiteral("top reservoir"));
+    auto *plot = qobject_cast<PropertyPlot *>(window.plotWidget.data());
+    QVERIFY(plot->axisScaleDiv(QwtPlot::yLeft).lowerBound() > 0);
+    window.objects->select(QStringLiteral("well A"));
+    const GeoObject *horizon = window.store->get(QStringLiteral("top reservoir"));
+    const std::byte *depths = horizon->prop().value(QStringLiteral("Z")).bytes();
+    window.store->flip_depth(QStringLiteral("top reservoir"));
+    QCOMPARE(horizon->prop().value(QStringLiteral("Z")).bytes(), depths); // flipped in place
+    window.show_objects({"top reservoir"});
+    const std::vector<AxisTick> ticks = current_map(window)->colour_bar_ticks(QStringLiteral("Z"));
+    QVERIFY(!ticks.empty());
+    for (const AxisTick &tick : ticks)
+        QVERIFY2(tick.value < 0, qPrintable(tick.label));
+}
+
 void TestHostApp::current_property_from_the_object_menu()
 {
     HostWindow &window = *m_window;
@@ -1322,7 +1574,7 @@ void TestHostApp::current_property_from_the_object_menu()
         menu->close();
     });
     emit window.objects->object_menu_requested(QStringLiteral("well A"), QPoint(100, 100));
-    QCOMPARE(offered, (QStringList{"vint", "porosity"}));
+    QCOMPARE(offered, (QStringList{"X", "Y", "Z", "vint", "porosity"}));
     QCOMPARE(checked, QStringList{"vint"});
     QCOMPARE(window.store->get(QStringLiteral("well A"))->current_property(), std::optional<QString>("porosity"));
     auto *plot = qobject_cast<PropertyPlot *>(window.plotWidget.data());

@@ -7,6 +7,7 @@
 #include "host/errors.h"
 #include "host/ndarray.h"
 #include "host/sqlite_array.h"
+#include "host/valuesummary.h"
 #include "testmain.h"
 
 #include <QDir>
@@ -63,6 +64,7 @@ private slots:
     void rowRangesAreViews();
     void rowRangeOutside();
     void foreignStorageIsLetGoWithTheLastView();
+    void summaryIsKeptUntilWritten();
     void concatenate();
     void concatenateRefuses();
     void text_data();
@@ -132,6 +134,31 @@ void TestNdArray::rowRangeOutside()
     QVERIFY_EXCEPTION_THROWN(array.row_range(3, 2), ValueError);
     QVERIFY_EXCEPTION_THROWN(array.row_range(0, 5), ValueError);
     QVERIFY_EXCEPTION_THROWN(array.data<float>(), ValueError);
+}
+
+void TestNdArray::summaryIsKeptUntilWritten()
+{
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    NdArray values = NdArray::from_values(std::vector<double>{3, nan, -2, 7, 5});
+    QVERIFY(!known_summary(values));
+    const ValueSummary found = summarize(values);
+    QCOMPARE(found.low, -2.0);
+    QCOMPARE(found.high, 7.0);
+    QVERIFY(!found.all_finite);
+    // Every copy and view of the whole storage sees the note; a view of some
+    // of the values does not take it for its own.
+    const NdArray copy = values, flat = values.ravel();
+    QCOMPARE(known_summary(copy)->high, 7.0);
+    QCOMPARE(known_summary(flat)->low, -2.0);
+    QVERIFY(!known_summary(values.row_range(0, 2)));
+    QCOMPARE(summarize(values.row_range(0, 2)).high, 3.0);
+    // Reached for writing through any copy, the data are measured anew.
+    NdArray writer = copy;
+    writer.data<double>()[1] = 100;
+    QVERIFY(!known_summary(values));
+    const ValueSummary again = summarize(values);
+    QCOMPARE(again.high, 100.0);
+    QVERIFY(again.all_finite);
 }
 
 void TestNdArray::foreignStorageIsLetGoWithTheLastView()

@@ -388,7 +388,7 @@ void TestDocks::map_transform_data()
     QTest::newRow("fixed 4, limited by height") << wide << "Fixed" << 4.0 << 5.0 << 20.0;
     QTest::newRow("fixed 0.5") << wide << "Fixed" << 0.5 << 10.0 << 5.0;
     QTest::newRow("one point") << QRectF(3, 3, 0, 0) << "Equal" << 1.0 << 100.0 << 100.0;
-    QTest::newRow("vertical line") << QRectF(3, 0, 0, 50) << "Auto" << 1.0 << 100.0 << 2.0;
+    QTest::newRow("vertical line: as wide as long") << QRectF(3, 0, 0, 50) << "Auto" << 1.0 << 2.0 << 2.0;
 }
 
 void TestDocks::map_transform()

@@ -8,11 +8,14 @@
 
 #include "testmain.h"
 #include "testsupport.h"
+#include "valuecases.h"
 
+#include "host/views/colourmap.h"
 #include "host/views/mapaxes.h"
 #include "host/views/mapviewer.h"
 
 #include <QAction>
+#include <QImageReader>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -90,6 +93,41 @@ QPointF map_point(const MapViewer &viewer, QPointF pixel)
     return viewer.map_to_pixels().inverted().map(pixel);
 }
 
+// Whether step is 1, 2 or 5 times a power of ten.
+bool round_step_of_ten(double step)
+{
+    const double mantissa = step / std::pow(10.0, std::floor(std::log10(step)));
+    for (double round : {1.0, 2.0, 5.0, 10.0}) {
+        if (std::abs(mantissa - round) < 1e-9 * round)
+            return true;
+    }
+    return false;
+}
+
+// The viridis colour of a value on the scale low to high.
+QColor viridis(long double value, long double low, long double high)
+{
+    return QColor::fromRgb(viridis_table()[std::size_t(test::expected_colour_index(value, low, high))]);
+}
+
+// Whether any pixel of the region is dark (text or lines in black).
+bool inked(const QImage &picture, const QRect &region)
+{
+    for (int x = region.left(); x <= region.right(); ++x) {
+        for (int y = region.top(); y <= region.bottom(); ++y) {
+            if (qGray(picture.pixel(x, y)) < 100)
+                return true;
+        }
+    }
+    return false;
+}
+
+// The readout sent last.
+QString last_text(const QSignalSpy &texts)
+{
+    return texts.isEmpty() ? QString() : texts.last().at(0).toString();
+}
+
 } // namespace
 
 class TestMapViewer : public QObject
@@ -116,6 +154,19 @@ private Q_SLOTS:
     void last_picture_shown_until_the_new_one_is_ready();
     void cursor_readout();
     void export_has_axes_and_colour_bar();
+    void values_of_every_type_and_range_data();
+    void values_of_every_type_and_range();
+    void axis_labels_never_overlap_data();
+    void axis_labels_never_overlap();
+    void colour_bar_has_round_ticks();
+    void objects_keep_their_own_colour();
+    void another_object_of_the_same_name_replaces_it();
+    void renamed_object_keeps_its_place_and_colour();
+    void wells_are_named_beside_their_markers();
+    void readout_digits_and_update_after_a_wheel_zoom();
+    void export_at_twice_the_size();
+    void single_point_gets_a_minimum_view();
+    void a_render_after_a_change_leaves_no_stale_pixels();
 
 private:
     std::unique_ptr<MapViewer> m_viewer;
@@ -519,6 +570,368 @@ void TestMapViewer::export_has_axes_and_colour_bar()
     };
     QVERIFY(inked(QRect(area.left(), area.bottom() + 8, area.width(), 12)));
     QVERIFY(inked(QRect(area.left() - 20, area.top(), 12, area.height())));
+}
+
+void TestMapViewer::values_of_every_type_and_range_data()
+{
+    QTest::addColumn<int>("which");
+    const std::vector<test::ValueCase> cases = test::value_cases();
+    for (std::size_t i = 0; i < cases.size(); ++i)
+        QTest::newRow(cases[i].name) << int(i);
+}
+
+void TestMapViewer::values_of_every_type_and_range()
+{
+    // Each value a dot of its own, 100 m apart along a line: finite ones in
+    // the colour of the scale over the finite values, others not drawn.
+    QFETCH(int, which);
+    const NdArray values = test::value_cases()[std::size_t(which)].values;
+    std::vector<double> x, y;
+    for (std::int64_t i = 0; i < values.size(); ++i) {
+        x.push_back(100.0 * double(i));
+        y.push_back(0);
+    }
+    MapViewer &viewer = *m_viewer;
+    viewer.show_object(QStringLiteral("surface"),
+                       MapObject{QStringLiteral("Tsurface"), NdArray::from_values(x), NdArray::from_values(y),
+                                 QStringLiteral("v"), values});
+    viewer.render_now();
+    QVERIFY(viewer.picture_is_current());
+    const QImage picture = viewer.grab().toImage();
+    const auto extremes = test::finite_extremes(values);
+    for (std::int64_t i = 0; i < values.size(); ++i) {
+        const QColor drawn = picture.pixelColor(pixel_of(viewer, 100.0 * double(i), 0));
+        if (test::finite_at(values, i))
+            QCOMPARE(drawn, viridis(test::value_at(values, i), extremes->first, extremes->second));
+        else
+            QCOMPARE(drawn, QColor(Qt::white));
+    }
+    // The colour bar, when any value is finite: ticks in its range, labelled with numbers.
+    const std::vector<AxisTick> ticks = viewer.colour_bar_ticks(QStringLiteral("v"));
+    QCOMPARE(ticks.empty(), !extremes.has_value());
+    for (const AxisTick &tick : ticks) {
+        QVERIFY(std::isfinite(tick.value) && std::isfinite(tick.position));
+        QVERIFY(tick.value >= double(extremes->first) && tick.value <= double(extremes->second));
+        bool number = false;
+        tick.label.toDouble(&number);
+        QVERIFY2(number, qPrintable(tick.label));
+    }
+}
+
+void TestMapViewer::axis_labels_never_overlap_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QPointF>("origin");
+    QTest::addColumn<double>("extent");
+    QTest::addColumn<int>("notches");
+    const QPointF local(0, 0), projected(431250, 6512380);
+    QTest::newRow("local grid, 200 px map") << QSize(380, 290) << local << 1000.0 << 0;
+    QTest::newRow("local grid, zoomed in") << QSize(380, 290) << local << 1000.0 << 9;
+    QTest::newRow("local grid, zoomed out") << QSize(520, 290) << local << 1000.0 << -7;
+    QTest::newRow("projected, tall") << QSize(700, 900) << projected << 5000.0 << 0;
+    QTest::newRow("projected, wide") << QSize(1200, 500) << projected << 5000.0 << 3;
+    QTest::newRow("projected, zoomed in to decimetres") << QSize(900, 600) << projected << 5000.0 << 30;
+    QTest::newRow("projected, zoomed out") << QSize(900, 600) << projected << 5000.0 << -20;
+}
+
+void TestMapViewer::axis_labels_never_overlap()
+{
+    QFETCH(QSize, size);
+    QFETCH(QPointF, origin);
+    QFETCH(double, extent);
+    QFETCH(int, notches);
+    MapViewer &viewer = *m_viewer;
+    viewer.resize(size);
+    MapObject square = grid(11);
+    for (NdArray *axis : {&square.x, &square.y}) {
+        double *values = axis->data<double>();
+        const double shift = axis == &square.x ? origin.x() : origin.y();
+        for (std::int64_t i = 0; i < axis->size(); ++i)
+            values[i] = shift + values[i] * extent / 1000;
+    }
+    viewer.show_object(QStringLiteral("surface"), square);
+    wheel(viewer, QRectF(viewer.map_area()).center().toPoint(), notches);
+    const QFontMetrics metrics = viewer.fontMetrics();
+    for (Qt::Orientation axis : {Qt::Horizontal, Qt::Vertical}) {
+        const std::vector<AxisTick> ticks = viewer.axis_ticks(axis);
+        QStringList labels;
+        for (const AxisTick &tick : ticks)
+            labels << tick.label;
+        QVERIFY2(ticks.size() >= 3, qPrintable(QStringLiteral("%1 px: %2").arg(axis == Qt::Horizontal ? viewer.map_area().width() : viewer.map_area().height()).arg(labels.join(QLatin1Char(' ')))));
+        const double step = ticks[1].value - ticks[0].value;
+        QVERIFY2(round_step_of_ten(step), qPrintable(QString::number(step)));
+        for (std::size_t i = 0; i < ticks.size(); ++i) {
+            const AxisTick &tick = ticks[i];
+            // At a multiple of the step, where the map puts that value, and
+            // labelled with it, written plainly.
+            QVERIFY(std::abs(tick.value / step - std::round(tick.value / step)) < 1e-6);
+            const QPointF at = viewer.map_to_pixels().map(QPointF(tick.value, tick.value));
+            QVERIFY(std::abs(tick.position - (axis == Qt::Horizontal ? at.x() : at.y())) < 1e-6);
+            QVERIFY2(std::abs(tick.label.toDouble() - tick.value) <= step * 1e-6, qPrintable(tick.label));
+            QVERIFY2(!tick.label.contains(QLatin1Char(',')) && !tick.label.contains(QLatin1Char('e')),
+                     qPrintable(tick.label));
+            if (i == 0)
+                continue;
+            // Neighbouring labels clear each other: easting labels side by
+            // side, northing labels (written across) one above the other.
+            const double apart = std::abs(tick.position - ticks[i - 1].position);
+            const double needed = axis == Qt::Horizontal
+                ? (metrics.horizontalAdvance(tick.label) + metrics.horizontalAdvance(ticks[i - 1].label)) / 2.0
+                : metrics.height();
+            QVERIFY2(apart >= needed, qPrintable(QStringLiteral("%1 and %2").arg(ticks[i - 1].label, tick.label)));
+            QVERIFY(std::abs(tick.value - ticks[i - 1].value - step) < step * 1e-6);
+        }
+    }
+}
+
+void TestMapViewer::colour_bar_has_round_ticks()
+{
+    MapViewer &viewer = *m_viewer;
+    const double low = -0.00045411, high = 0.0012;
+    viewer.show_object(QStringLiteral("horizon"), object(QStringLiteral("Tsurface"), {0, 1000, 500}, {0, 1000, 300},
+                                                         QStringLiteral("amplitude"), {low, high, 0.0003}));
+    viewer.render_now();
+    const QImage picture = viewer.grab().toImage();
+    const std::vector<AxisTick> ticks = viewer.colour_bar_ticks(QStringLiteral("amplitude"));
+    QVERIFY(ticks.size() >= 3);
+    const double step = ticks[1].value - ticks[0].value;
+    QVERIFY(round_step_of_ten(step));
+    const QRect area = viewer.map_area();
+    for (const AxisTick &tick : ticks) {
+        QVERIFY(tick.value >= low && tick.value <= high);
+        QVERIFY(std::abs(tick.value / step - std::round(tick.value / step)) < 1e-6);
+        QVERIFY2(std::abs(tick.label.toDouble() - tick.value) <= step * 1e-6, qPrintable(tick.label));
+        // Beside the tick the bar shows the tick's colour (give or take the
+        // two neighbouring colours a pixel row of the bar spans).
+        const int index = test::expected_colour_index(tick.value, low, high);
+        bool found = false;
+        for (int x = area.right() + 1; x < picture.width() && !found; ++x) {
+            for (int near = std::max(0, index - 2); near <= std::min(255, index + 2) && !found; ++near)
+                found = picture.pixelColor(x, int(std::round(tick.position))) == QColor::fromRgb(viridis_table()[std::size_t(near)]);
+        }
+        QVERIFY2(found, qPrintable(tick.label));
+    }
+    // Higher values higher up, evenly.
+    const double per_value = (ticks.back().position - ticks.front().position) / (ticks.back().value - ticks.front().value);
+    QVERIFY(per_value < 0);
+    for (const AxisTick &tick : ticks)
+        QVERIFY(std::abs(tick.position - ticks.front().position - (tick.value - ticks.front().value) * per_value) < 1e-6);
+}
+
+void TestMapViewer::objects_keep_their_own_colour()
+{
+    MapViewer &viewer = *m_viewer;
+    const QColor own(200, 30, 160);
+    MapObject well = object(QStringLiteral("Point"), {500}, {500});
+    well.id = 7;
+    well.colour = own.rgb();
+    viewer.show_object(QStringLiteral("corners"), object(QStringLiteral("Point"), {0, 1000}, {0, 1000}));
+    viewer.show_object(QStringLiteral("well"), well);
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 500, 500)), own));
+    // Hidden and shown again, renamed, or in another viewer: the same colour.
+    viewer.hide_object(QStringLiteral("well"));
+    viewer.show_object(QStringLiteral("well"), well);
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 500, 500)), own));
+    viewer.show_object(QStringLiteral("well 2"), well);
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 500, 500)), own));
+    MapViewer other;
+    other.resize(400, 300);
+    other.show_object(QStringLiteral("well 2"), well);
+    other.show_object(QStringLiteral("corners"), object(QStringLiteral("Point"), {0, 1000}, {0, 1000}));
+    QVERIFY(alike(colour_at(other, pixel_of(other, 500, 500)), own));
+    // An object without a colour of its own takes the palette's, which
+    // counts only such objects.
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 0, 0)), kFirst));
+    QVERIFY(alike(colour_at(other, pixel_of(other, 0, 0)), kFirst));
+}
+
+void TestMapViewer::another_object_of_the_same_name_replaces_it()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    MapObject first = object(QStringLiteral("Tsurface"), {0, 1000, 0, 1000}, {0, 0, 1000, 1000},
+                             QStringLiteral("amp"), {1, 2, 3, 4});
+    first.id = 1;
+    viewer.show_object(QStringLiteral("big horizon"), first);
+    viewer.render_now();
+    // A project opened over the other brings another object of that name,
+    // with other vertices and another property.
+    MapObject second = object(QStringLiteral("Tsurface"), {0, 1000, 500}, {0, 1000, 250},
+                              QStringLiteral("depth"), {10, 20, 15});
+    second.id = 2;
+    viewer.show_object(QStringLiteral("big horizon"), second);
+    QCOMPARE(viewer.dpState, DisplayState{"big horizon"});
+    QCOMPARE(viewer.shown_id(QStringLiteral("big horizon")), quint64(2));
+    QCOMPARE(colour_at(viewer, pixel_of(viewer, 1000, 0)), QColor(Qt::white));
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 500, 250)), viridis(15, 10, 20)));
+    QVERIFY(viewer.colour_bar_ticks(QStringLiteral("amp")).empty());
+    QVERIFY(!viewer.colour_bar_ticks(QStringLiteral("depth")).empty());
+    QSignalSpy texts(&viewer, &MapViewer::sig_cursor_text);
+    QTest::mouseMove(&viewer, pixel_of(viewer, 500, 250));
+    QVERIFY2(last_text(texts).endsWith(QStringLiteral("big horizon, vertex 2: depth = 15")), qPrintable(last_text(texts)));
+    QTest::mouseMove(&viewer, pixel_of(viewer, 1000, 0));
+    QVERIFY2(!last_text(texts).contains(QStringLiteral("vertex")), qPrintable(last_text(texts)));
+}
+
+void TestMapViewer::renamed_object_keeps_its_place_and_colour()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    MapObject a = object(QStringLiteral("Point"), {0}, {0}), b = object(QStringLiteral("Point"), {1000}, {1000});
+    a.id = 1;
+    b.id = 2;
+    viewer.show_object(QStringLiteral("frame"), object(QStringLiteral("Tsurface"), {-500, 1500}, {-500, 1500}));
+    viewer.show_object(QStringLiteral("a"), a);
+    viewer.show_object(QStringLiteral("b"), b);
+    viewer.show_object(QStringLiteral("a2"), a);
+    QCOMPARE(viewer.dpState, (DisplayState{"frame", "a2", "b"}));
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 0, 0)), kSecond));
+    QSignalSpy texts(&viewer, &MapViewer::sig_cursor_text);
+    QTest::mouseMove(&viewer, pixel_of(viewer, 0, 0));
+    QVERIFY2(last_text(texts).endsWith(QStringLiteral("a2, vertex 0")), qPrintable(last_text(texts)));
+    // Renamed to a name another object is shown under: that one goes.
+    viewer.show_object(QStringLiteral("b"), a);
+    QCOMPARE(viewer.dpState, (DisplayState{"frame", "b"}));
+    QCOMPARE(viewer.shown_id(QStringLiteral("b")), quint64(1));
+    QCOMPARE(colour_at(viewer, pixel_of(viewer, 1000, 1000)), QColor(Qt::white));
+}
+
+void TestMapViewer::wells_are_named_beside_their_markers()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show_object(QStringLiteral("horizon"), object(QStringLiteral("Tsurface"), {0, 1000}, {0, 1000}));
+    viewer.show_object(QStringLiteral("well A"), object(QStringLiteral("Point"), {500, 600}, {500, 600}));
+    const QFontMetrics metrics = viewer.fontMetrics();
+    // Right of the well's first vertex, where its name goes; and right of
+    // the surface's vertex, where none goes.
+    auto beside = [&](double x, double y) {
+        const QPoint at = pixel_of(viewer, x, y);
+        return QRect(at.x() + 10, at.y() - metrics.height() / 4, metrics.horizontalAdvance(QStringLiteral("well A")) - 4,
+                     metrics.height() / 2);
+    };
+    viewer.render_now();
+    QVERIFY(viewer.act_show_names->isChecked());
+    QImage picture = viewer.grab().toImage();
+    QVERIFY(inked(picture, beside(500, 500)));
+    QVERIFY(!inked(picture, beside(0, 0)));
+    viewer.act_show_names->setChecked(false);
+    picture = viewer.grab().toImage();
+    QVERIFY(!inked(picture, beside(500, 500)));
+}
+
+void TestMapViewer::readout_digits_and_update_after_a_wheel_zoom()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    viewer.show_object(QStringLiteral("horizon"),
+                       object(QStringLiteral("Tsurface"), {0, 1000, 1000}, {0, 0, 500}, QStringLiteral("depth"),
+                              {1500.123456789, 1600, 1700}));
+    viewer.show_object(QStringLiteral("counts"),
+                       MapObject{QStringLiteral("Tsurface"), test::array({0}), test::array({1000}),
+                                 QStringLiteral("count"),
+                                 NdArray::from_values(std::vector<std::int64_t>{123456789012345})});
+    viewer.render_now();
+    QSignalSpy texts(&viewer, &MapViewer::sig_cursor_text);
+    // Six significant digits, and integers as they are.
+    QTest::mouseMove(&viewer, pixel_of(viewer, 0, 0));
+    QVERIFY2(last_text(texts).endsWith(QStringLiteral("horizon, vertex 0: depth = 1500.12")), qPrintable(last_text(texts)));
+    QTest::mouseMove(&viewer, pixel_of(viewer, 0, 1000));
+    QVERIFY2(last_text(texts).endsWith(QStringLiteral("counts, vertex 0: count = 123456789012345")),
+             qPrintable(last_text(texts)));
+    // Twelve pixels from a vertex the readout names none; zoomed out about
+    // the mouse, without moving it, the vertex comes within reach.
+    const QPoint mouse = pixel_of(viewer, 1000, 0) - QPoint(12, 0);
+    QTest::mouseMove(&viewer, mouse);
+    QVERIFY2(!last_text(texts).contains(QStringLiteral("vertex")), qPrintable(last_text(texts)));
+    wheel(viewer, mouse, -6);
+    QTRY_VERIFY2(last_text(texts).endsWith(QStringLiteral("horizon, vertex 1: depth = 1600")), qPrintable(last_text(texts)));
+}
+
+void TestMapViewer::export_at_twice_the_size()
+{
+    QTemporaryDir dir;
+    MapViewer &viewer = *m_viewer;
+    viewer.show_object(QStringLiteral("frame"), object(QStringLiteral("Tsurface"), {0, 1000}, {0, 1000},
+                                                       QStringLiteral("v"), {0, 1}));
+    // Two vertices in one screen pixel, at its left and right: apart in a
+    // picture drawn at twice the size, not in one enlarged.
+    const QTransform to_pixels = viewer.map_to_pixels();
+    const QPoint pixel = pixel_of(viewer, 500, 500);
+    const QPointF left = to_pixels.inverted().map(QPointF(pixel.x() + 0.2, pixel.y() + 0.7));
+    const QPointF right = to_pixels.inverted().map(QPointF(pixel.x() + 0.8, pixel.y() + 0.7));
+    viewer.show_object(QStringLiteral("pair"), object(QStringLiteral("Tsurface"), {left.x(), right.x()},
+                                                      {left.y(), right.y()}, QStringLiteral("v"), {0, 1}));
+    QCOMPARE(viewer.map_to_pixels(), to_pixels);
+
+    const QString twice = dir.filePath(QStringLiteral("twice.png"));
+    viewer.export_to(twice, false, 2);
+    const QImage picture(twice);
+    QCOMPARE(picture.size(), viewer.size() * 2);
+    QCOMPARE(picture.pixelColor(2 * pixel.x(), 2 * pixel.y() + 1), viridis(0, 0, 1));
+    QCOMPARE(picture.pixelColor(2 * pixel.x() + 1, 2 * pixel.y() + 1), viridis(1, 0, 1));
+    // Axes and their labels at twice the size too.
+    const QRect area = viewer.map_area();
+    QVERIFY(inked(picture, QRect(2 * area.left(), 2 * (area.bottom() + 8), 2 * area.width(), 24)));
+    QVERIFY(inked(picture, QRect(2 * area.left() - 40, 2 * area.top(), 30, 2 * area.height())));
+
+    const QString once = dir.filePath(QStringLiteral("once.png"));
+    viewer.export_to(once, false);
+    const QImage small(once);
+    QCOMPARE(small.size(), viewer.size());
+    QCOMPARE(small.pixelColor(pixel), viridis(1, 0, 1)); // the later vertex wins the pixel
+}
+
+void TestMapViewer::single_point_gets_a_minimum_view()
+{
+    MapViewer &viewer = *m_viewer;
+    // A single well far from the origin, or a vertical one: at least a
+    // kilometre around it, not a window of a metre.
+    for (const MapObject &well : {object(QStringLiteral("Point"), {431250.5}, {6512380.25}),
+                                  object(QStringLiteral("Point"), {431250.5, 431250.5, 431250.5},
+                                         {6512380.25, 6512380.25, 6512380.25})}) {
+        viewer.hide_all();
+        viewer.show_object(QStringLiteral("well"), well);
+        const QRectF seen = viewer.map_to_pixels().inverted().mapRect(QRectF(viewer.map_area()));
+        QVERIFY2(seen.width() >= 1000 && seen.height() >= 1000,
+                 qPrintable(QStringLiteral("%1 x %2").arg(seen.width()).arg(seen.height())));
+        QVERIFY(seen.width() < 5000 && seen.height() < 5000);
+        QVERIFY(seen.contains(QPointF(431250.5, 6512380.25)));
+    }
+    // An object of a kilometre is framed as it is.
+    viewer.hide_all();
+    viewer.show_object(QStringLiteral("surface"), grid(11));
+    const QRectF seen = viewer.map_to_pixels().inverted().mapRect(QRectF(viewer.map_area()));
+    QVERIFY(std::min(seen.width(), seen.height()) < 1100);
+}
+
+void TestMapViewer::a_render_after_a_change_leaves_no_stale_pixels()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    MapObject well = object(QStringLiteral("Point"), {1500}, {500});
+    well.colour = qRgb(200, 30, 160);
+    viewer.show_object(QStringLiteral("surface"), grid(500)); // drawn by several threads
+    viewer.show_object(QStringLiteral("well"), well);
+    // Pictures drawn into buffers used before.
+    for (const QColor &background : {QColor(250, 250, 250), QColor(Qt::white), QColor(240, 240, 240)}) {
+        viewer.set_background(background);
+        viewer.render_now();
+    }
+    viewer.set_background(Qt::white);
+    viewer.hide_object(QStringLiteral("surface"));
+    viewer.render_now();
+    QVERIFY(viewer.picture_is_current());
+
+    // The same as a viewer that never showed the surface.
+    MapViewer fresh;
+    fresh.resize(viewer.size());
+    fresh.show_object(QStringLiteral("well"), well);
+    fresh.render_now();
+    QCOMPARE(viewer.grab().toImage(), fresh.grab().toImage());
 }
 
 KELVRA_TEST_MAIN(TestMapViewer)

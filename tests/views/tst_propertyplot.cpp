@@ -4,6 +4,7 @@
 
 #include "testmain.h"
 #include "testsupport.h"
+#include "valuecases.h"
 
 #include "host/dataobject.h"
 #include "host/views/propertycurve.h"
@@ -13,6 +14,9 @@
 #include <QtTest>
 
 #include <qwt_scale_div.h>
+#include <qwt_scale_draw.h>
+
+#include <cmath>
 
 using namespace kelvra;
 
@@ -75,6 +79,30 @@ double x_span(const QwtPlot &plot)
     return plot.axisScaleDiv(QwtPlot::xBottom).range();
 }
 
+// The labels of an axis's major ticks, as drawn.
+QStringList tick_labels(const QwtPlot &plot, int axis)
+{
+    QStringList labels;
+    for (double value : plot.axisScaleDiv(axis).ticks(QwtScaleDiv::MajorTick))
+        labels << plot.axisScaleDraw(axis)->label(value).text();
+    return labels;
+}
+
+// The rows of one canvas column in which the curve's colour appears.
+std::pair<int, int> inked_rows_at(QwtPlot &plot, int column)
+{
+    plot.replot();
+    const QImage canvas = plot.canvas()->grab().toImage();
+    int top = canvas.height(), bottom = -1;
+    for (int y = 0; y < canvas.height(); ++y) {
+        if (canvas.pixelColor(column, y) == kCurve) {
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    return {top, bottom};
+}
+
 } // namespace
 
 class TestPropertyPlot : public QObject
@@ -85,6 +113,10 @@ private Q_SLOTS:
     void every_spike_stays_visible();
     void zoom_and_pan_keep_working();
     void long_property_is_measured_beside_the_gui_thread();
+    void values_of_every_type_and_range_data();
+    void values_of_every_type_and_range();
+    void first_and_last_values_reach_their_columns();
+    void axes_written_as_the_map_writes_them();
 };
 
 void TestPropertyPlot::reads_the_property_array()
@@ -150,6 +182,110 @@ void TestPropertyPlot::zoom_and_pan_keep_working()
     QVERIFY(bottom > top);
     plot.zoom_to_fit();
     QCOMPARE(x_span(plot), whole);
+}
+
+void TestPropertyPlot::values_of_every_type_and_range_data()
+{
+    QTest::addColumn<int>("which");
+    const std::vector<test::ValueCase> cases = test::value_cases();
+    for (std::size_t i = 0; i < cases.size(); ++i)
+        QTest::newRow(cases[i].name) << int(i);
+}
+
+void TestPropertyPlot::values_of_every_type_and_range()
+{
+    QFETCH(int, which);
+    const Holder holder(test::value_cases()[std::size_t(which)].values);
+    const NdArray &values = holder.prop().value(QStringLiteral("amplitude"));
+    PropertyPlot plot;
+    QVERIFY(shown(plot, holder));
+    const auto extremes = test::finite_extremes(values);
+    // Axes with finite ends and ticks, labelled with numbers.
+    for (int axis : {QwtPlot::xBottom, QwtPlot::yLeft}) {
+        const QwtScaleDiv &div = plot.axisScaleDiv(axis);
+        QVERIFY(std::isfinite(div.lowerBound()) && std::isfinite(div.upperBound()));
+        QVERIFY(div.lowerBound() < div.upperBound());
+        const QList<double> ticks = div.ticks(QwtScaleDiv::MajorTick);
+        QVERIFY(!ticks.isEmpty());
+        const QStringList labels = tick_labels(plot, axis);
+        for (int i = 0; i < ticks.size(); ++i) {
+            QVERIFY(ticks[i] >= div.lowerBound() && ticks[i] <= div.upperBound());
+            bool number = false;
+            const double read = labels[i].toDouble(&number);
+            QVERIFY2(number && !labels[i].contains(QLatin1Char(',')), qPrintable(labels[i]));
+            QVERIFY(std::abs(read - ticks[i]) <= std::abs(div.upperBound() - div.lowerBound()) * 1e-6);
+        }
+    }
+    // The vertical axis holds the finite values, where a double can span them.
+    const QwtScaleDiv &vertical = plot.axisScaleDiv(QwtPlot::yLeft);
+    if (extremes && std::isfinite(double(extremes->second - extremes->first))) {
+        QVERIFY(vertical.lowerBound() <= double(extremes->first));
+        QVERIFY(vertical.upperBound() >= double(extremes->second));
+    }
+    // The curve is drawn where a value is finite, and nowhere when none is.
+    const auto [top, bottom] = inked_rows(plot);
+    QCOMPARE(bottom >= 0, extremes.has_value());
+}
+
+void TestPropertyPlot::first_and_last_values_reach_their_columns()
+{
+    // A million zeros between a first value of -10 and a last of 10, many
+    // values to a pixel column: the columns of the first and last vertex
+    // reach the bottom and the top of the canvas.
+    NdArray values(DType::Float32, {1000000});
+    values.data<float>()[0] = -10;
+    values.data<float>()[999999] = 10;
+    const Holder holder(values);
+    PropertyPlot plot;
+    QVERIFY(shown(plot, holder));
+    const QwtScaleMap x_map = plot.canvasMap(QwtPlot::xBottom);
+    const int height = plot.canvas()->height();
+    const auto [last_top, last_bottom] = inked_rows_at(plot, int(std::floor(x_map.transform(999999))));
+    QVERIFY2(last_top < height / 10, qPrintable(QString::number(last_top)));
+    QVERIFY(last_bottom >= last_top);
+    const auto [first_top, first_bottom] = inked_rows_at(plot, int(std::floor(x_map.transform(0))));
+    QVERIFY2(first_bottom > height * 9 / 10, qPrintable(QString::number(first_bottom)));
+    QVERIFY(first_top <= first_bottom);
+}
+
+void TestPropertyPlot::axes_written_as_the_map_writes_them()
+{
+    // Depths of a few thousand metres over a million vertices: every label
+    // a plain number, no group separator, no exponent, at steps of 1, 2 or
+    // 5 times a power of ten.
+    NdArray values(DType::Float64, {1000000});
+    double *depths = values.data<double>();
+    for (std::int64_t i = 0; i < values.size(); ++i)
+        depths[i] = 1800 + 200 * double(i) / 999999;
+    const Holder holder(values);
+    PropertyPlot plot;
+    QVERIFY(shown(plot, holder));
+    for (int axis : {QwtPlot::xBottom, QwtPlot::yLeft}) {
+        const QList<double> ticks = plot.axisScaleDiv(axis).ticks(QwtScaleDiv::MajorTick);
+        QVERIFY(ticks.size() >= 3);
+        const double step = ticks[1] - ticks[0];
+        const double mantissa = step / std::pow(10.0, std::floor(std::log10(step)));
+        QVERIFY2(std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9 || std::abs(mantissa - 5) < 1e-9,
+                 qPrintable(QString::number(step)));
+        const QStringList labels = tick_labels(plot, axis);
+        for (int i = 0; i < ticks.size(); ++i)
+            QCOMPARE(labels[i], QString::number(qlonglong(std::llround(ticks[i]))));
+    }
+    QVERIFY(tick_labels(plot, QwtPlot::xBottom).contains(QStringLiteral("1000000")));
+    QVERIFY(tick_labels(plot, QwtPlot::yLeft).contains(QStringLiteral("2000")));
+
+    // Small values: as many decimals as the step needs, the same for all.
+    for (std::int64_t i = 0; i < values.size(); ++i)
+        depths[i] = 0.1203 + 0.0048 * double(i) / 999999;
+    const Holder small(values.copy());
+    plot.show_property(small);
+    plot.replot();
+    const QList<double> ticks = plot.axisScaleDiv(QwtPlot::yLeft).ticks(QwtScaleDiv::MajorTick);
+    const double step = ticks[1] - ticks[0];
+    const int decimals = int(-std::floor(std::log10(step) + 1e-9));
+    const QStringList labels = tick_labels(plot, QwtPlot::yLeft);
+    for (int i = 0; i < ticks.size(); ++i)
+        QCOMPARE(labels[i], QString::number(ticks[i], 'f', decimals));
 }
 
 KELVRA_TEST_MAIN(TestPropertyPlot)

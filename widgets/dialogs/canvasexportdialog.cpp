@@ -4,6 +4,7 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 
 namespace kelvra {
@@ -17,7 +18,16 @@ CanvasExportDialog::CanvasExportDialog(QWidget *parent)
     cbClipboard = new QCheckBox(QStringLiteral("Copy to clipboard"));
     cbClipboard->setChecked(true);
     layout->addWidget(cbClipboard);
+    cb_scale = create_combobox(_("Size"), {{QStringLiteral("1x"), 1}, {QStringLiteral("2x"), 2},
+                                           {QStringLiteral("4x"), 4}},
+                               _("The picture's width and height, as a multiple of the viewer's on screen"));
+    layout->addWidget(cb_scale);
     layout->addWidget(create_action());
+}
+
+int CanvasExportDialog::scale() const
+{
+    return cb_scale->combobox->currentData().toInt();
 }
 
 void CanvasExportDialog::apply()

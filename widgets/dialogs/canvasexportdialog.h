@@ -9,9 +9,10 @@ class QCheckBox;
 
 namespace kelvra {
 
-// Asks for the PNG file to write the viewer canvas to, and whether to copy
-// the picture to the clipboard too. Apply emits sig_start(file name, copy);
-// the host writes the picture.
+// Asks for the PNG file to write the viewer canvas to, whether to copy the
+// picture to the clipboard too, and its size: as large as on screen, or
+// twice or four times as wide and high. Apply emits sig_start(file name,
+// copy); scale() tells the size; the host writes the picture.
 class DIALOGS_EXPORT CanvasExportDialog : public EasyDialog
 {
     Q_OBJECT
@@ -22,9 +23,12 @@ public:
 
     // Emits the file name as typed, unchecked, and the clipboard choice.
     void apply() override;
+    // How many times as wide and high as on screen the picture is: 1, 2 or 4.
+    int scale() const;
 
     ChooserField *output = nullptr;
     QCheckBox *cbClipboard = nullptr;
+    ComboBoxField *cb_scale = nullptr; // "1x" (the default), "2x", "4x"
 
 Q_SIGNALS:
     void sig_start(const QString &filename, bool clipboard);
