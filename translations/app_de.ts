@@ -70,7 +70,7 @@
         <translation>%1 wurde nicht geöffnet; es wurde kein Bild aufgenommen.</translation>
     </message>
     <message id="Remove object...">
-        <location filename="../app/ui/hostwindow.cpp" line="+50"/>
+        <location filename="../app/ui/hostwindow.cpp" line="+51"/>
         <source></source>
         <translation>Objekt entfernen...</translation>
     </message>
@@ -145,7 +145,7 @@
         <translation>Modusumschalter</translation>
     </message>
     <message id="&amp;File">
-        <location line="+26"/>
+        <location line="+25"/>
         <source></source>
         <translation>&amp;Datei</translation>
     </message>
@@ -175,7 +175,7 @@
         <translation>Exportieren...</translation>
     </message>
     <message id="No object selected">
-        <location line="+260"/>
+        <location line="+259"/>
         <source></source>
         <translation>Kein Objekt ausgewählt</translation>
     </message>
@@ -185,7 +185,7 @@
         <translation>Projekt öffnen</translation>
     </message>
     <message id="Save project as...">
-        <location filename="../app/ui/hostwindow.cpp" line="-268"/>
+        <location filename="../app/ui/hostwindow.cpp" line="-267"/>
         <source></source>
         <translation>Projekt speichern unter...</translation>
     </message>
@@ -202,12 +202,12 @@
     </message>
     <message id="Save object...">
         <location line="+1"/>
-        <location line="+173"/>
+        <location line="+175"/>
         <source></source>
         <translation>Objekt speichern...</translation>
     </message>
     <message id="Preferences...">
-        <location line="-168"/>
+        <location line="-170"/>
         <source></source>
         <translation>Einstellungen...</translation>
     </message>
@@ -263,7 +263,7 @@
         <translation>Neuer Betrachter</translation>
     </message>
     <message id="Current property">
-        <location line="+124"/>
+        <location line="+128"/>
         <source></source>
         <translation>Aktuelle Eigenschaft</translation>
     </message>
@@ -491,7 +491,7 @@
         <translation>Das Skript %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message id="Stopped by %1: nothing was saved.">
-        <location filename="../app/core/filebatch.cpp" line="+362"/>
+        <location filename="../app/core/filebatch.cpp" line="+360"/>
         <location filename="../app/core/scriptfile.cpp" line="-15"/>
         <source></source>
         <translation>Durch %1 abgebrochen: nichts wurde gespeichert.</translation>
@@ -507,7 +507,7 @@
         <translation>Liste leeren</translation>
     </message>
     <message id="The wellhead X/Y is taken from the file, not from the import options.">
-        <location filename="../app/formats/lasformat.cpp" line="+149"/>
+        <location filename="../app/formats/lasformat.cpp" line="+150"/>
         <source></source>
         <translation>Die X/Y-Position des Bohrlochkopfs stammt aus der Datei, nicht aus den Importoptionen.</translation>
     </message>
@@ -603,7 +603,7 @@
         <translation>Textkopf:</translation>
     </message>
     <message id="The binary header says %1 samples per trace; the traces hold %2.">
-        <location filename="../app/formats/segylayout.cpp" line="+165"/>
+        <location filename="../app/formats/segylayout.cpp" line="+163"/>
         <source></source>
         <translation>Der Binärkopf nennt %1 Abtastwerte je Spur; die Spuren enthalten %2.</translation>
     </message>
@@ -814,7 +814,7 @@
         <translation>die Prüfsummen von %1 gehören nicht zu den Blöcken 1, 2, 3 …</translation>
     </message>
     <message id="%1 needs a number, not '%2'">
-        <location filename="../app/core/filebatch.cpp" line="-300"/>
+        <location filename="../app/core/filebatch.cpp" line="-298"/>
         <source></source>
         <translation>%1 braucht eine Zahl, nicht „%2“</translation>
     </message>
@@ -849,7 +849,7 @@
         <translation>„%1“ ist keine Option; das Projekt steht am Anfang</translation>
     </message>
     <message id="--export needs an object and a file: --export OBJECT FILE">
-        <location line="+11"/>
+        <location line="+9"/>
         <source></source>
         <translation>--export braucht ein Objekt und eine Datei: --export OBJEKT DATEI</translation>
     </message>
@@ -1521,7 +1521,7 @@
         <translation>Geben Sie dem Projekt einen Namen.</translation>
     </message>
     <message id="there is no folder '%1' to write the objects into">
-        <location filename="../app/formats/exchange.cpp" line="+88"/>
+        <location filename="../app/formats/exchange.cpp" line="+95"/>
         <source></source>
         <translation>es gibt keinen Ordner „%1“, in den die Objekte geschrieben werden könnten</translation>
     </message>
