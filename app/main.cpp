@@ -11,7 +11,7 @@
 //   kelvra PROJECT --save OUT     copies the project (files and server projects)
 //   kelvra [PROJECT] --import FILE [options] ... --export OBJECT FILE [options] ... [--save OUT]
 //                                 imports and exports files without a window
-//                                 (app/core/filebatch.h)
+//                                 (app/core/filebatch.h; --help lists the options)
 //
 // A PROJECT or OUT of the form postgresql://...?project=NAME is a project on
 // a PostgreSQL server.
@@ -55,6 +55,22 @@ bool has_option(int argc, char **argv, std::initializer_list<const char *> optio
     return false;
 }
 
+// Whether the command line asks for imports or exports: it holds --import,
+// --export or an option that follows them.
+bool is_file_batch(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument = QByteArray(argv[i]).split('=').front();
+        if (argument == "--import" || argument == "--export")
+            return true;
+        for (const kelvra::app::BatchOption &option : kelvra::app::batch_options()) {
+            if (argument == QByteArray("--") + option.name)
+                return true;
+        }
+    }
+    return false;
+}
+
 QString sample_project()
 {
     return QDir(QCoreApplication::applicationDirPath())
@@ -68,8 +84,9 @@ int main(int argc, char **argv)
     if (has_option(argc, argv, {"--screenshot", "--tour"}) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // A batch run, the help and the version need no display: they make no widgets.
-    const bool no_widgets = has_option(argc, argv, {"--script", "--save", "--version", "-v", "--help", "-h", "-?",
-                                                    "--help-all", "--import", "--export"});
+    const bool file_batch = is_file_batch(argc, argv);
+    const bool no_widgets =
+        file_batch || has_option(argc, argv, {"--script", "--save", "--version", "-v", "--help", "-h", "-?", "--help-all"});
     const std::unique_ptr<QCoreApplication> app = no_widgets
         ? std::make_unique<QCoreApplication>(argc, argv)
         : std::make_unique<QApplication>(argc, argv);
@@ -80,7 +97,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationVersion(QStringLiteral(KELVRA_VERSION));
     kelvra::load_translations();
 
-    if (has_option(argc, argv, {"--import", "--export"})) {
+    if (file_batch && !has_option(argc, argv, {"--help", "-h", "-?", "--help-all"})) {
         QTextStream out(stdout), err(stderr);
         return kelvra::app::run_file_batch(QCoreApplication::arguments().mid(1), out, err);
     }
@@ -105,14 +122,17 @@ int main(int argc, char **argv)
                                   QStringLiteral("out"));
     // Listed for --help; a command line with them goes to run_file_batch above.
     const QCommandLineOption import_file(QStringLiteral("import"),
-                                         kelvra::_("Import a file without a window, with the options that follow it "
-                                                   "(--as, --format, --null, --columns, --geometry), and exit."),
+                                         kelvra::_("Import a file without a window, with the options below that "
+                                                   "follow it, and exit."),
                                          QStringLiteral("file"));
     const QCommandLineOption export_object(QStringLiteral("export"),
                                            kelvra::_("After the imports: export an object into a file, with "
                                                      "--format and --null following it."),
                                            QStringLiteral("object file"));
     parser.addOptions({screenshot, tour, script, save, import_file, export_object});
+    for (const kelvra::app::BatchOption &option : kelvra::app::batch_options())
+        parser.addOption(QCommandLineOption(QString::fromLatin1(option.name), kelvra::_(option.description),
+                                            QString::fromLatin1(option.value)));
     parser.addPositionalArgument(QStringLiteral("project"), kelvra::_("The project file, or server project (postgresql://...), to open."));
     parser.addPositionalArgument(QStringLiteral("file"), kelvra::_("With --script: the script file."),
                                  QStringLiteral("[file]"));

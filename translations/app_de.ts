@@ -4,7 +4,7 @@
 <context>
     <name></name>
     <message id="Builds and inspects 3-D subsurface models.">
-        <location filename="../app/main.cpp" line="+89"/>
+        <location filename="../app/main.cpp" line="+106"/>
         <source></source>
         <translation>Erstellt und untersucht 3-D-Modelle des Untergrunds.</translation>
     </message>
@@ -23,18 +23,13 @@
         <source></source>
         <translation>Die nach dem Projekt angegebene Skriptdatei ohne Fenster auf dieses Objekt anwenden und beenden.</translation>
     </message>
-    <message id="Import a file without a window, with the options that follow it (--as, --format, --null, --columns, --geometry), and exit.">
-        <location line="+9"/>
-        <source></source>
-        <translation>Eine Datei ohne Fenster importieren, mit den Optionen, die ihr folgen (--as, --format, --null, --columns, --geometry), und beenden.</translation>
-    </message>
     <message id="After the imports: export an object into a file, with --format and --null following it.">
-        <location line="+4"/>
+        <location line="+13"/>
         <source></source>
         <translation>Nach den Importen: ein Objekt in eine Datei exportieren, mit --format und --null dahinter.</translation>
     </message>
     <message id="With --script: the script file.">
-        <location line="+5"/>
+        <location line="+8"/>
         <source></source>
         <translation>Mit --script: die Skriptdatei.</translation>
     </message>
@@ -50,12 +45,17 @@
         <translation>%1: --save braucht den Namen der zu schreibenden Datei.</translation>
     </message>
     <message id="Save the project to this file or server project (postgresql://...) and exit; with --script, after the script ran.">
-        <location line="-39"/>
+        <location line="-42"/>
         <source></source>
         <translation>Das Projekt in diese Datei oder dieses Serverprojekt (postgresql://...) speichern und beenden; mit --script nach dem Skriptlauf.</translation>
     </message>
+    <message id="Import a file without a window, with the options below that follow it, and exit.">
+        <location line="+5"/>
+        <source></source>
+        <translation>Eine Datei ohne Fenster importieren, mit den unten stehenden Optionen, die ihr folgen, und beenden.</translation>
+    </message>
     <message id="The project file, or server project (postgresql://...), to open.">
-        <location line="+13"/>
+        <location line="+11"/>
         <source></source>
         <translation>Die zu öffnende Projektdatei oder das Serverprojekt (postgresql://...).</translation>
     </message>
@@ -70,7 +70,7 @@
         <translation>%1 wurde nicht geöffnet; es wurde kein Bild aufgenommen.</translation>
     </message>
     <message id="Remove object...">
-        <location filename="../app/ui/hostwindow.cpp" line="+50"/>
+        <location filename="../app/ui/hostwindow.cpp" line="+51"/>
         <source></source>
         <translation>Objekt entfernen...</translation>
     </message>
@@ -145,7 +145,7 @@
         <translation>Modusumschalter</translation>
     </message>
     <message id="&amp;File">
-        <location line="+26"/>
+        <location line="+25"/>
         <source></source>
         <translation>&amp;Datei</translation>
     </message>
@@ -175,7 +175,7 @@
         <translation>Exportieren...</translation>
     </message>
     <message id="No object selected">
-        <location line="+260"/>
+        <location line="+259"/>
         <source></source>
         <translation>Kein Objekt ausgewählt</translation>
     </message>
@@ -185,7 +185,7 @@
         <translation>Projekt öffnen</translation>
     </message>
     <message id="Save project as...">
-        <location filename="../app/ui/hostwindow.cpp" line="-268"/>
+        <location filename="../app/ui/hostwindow.cpp" line="-267"/>
         <source></source>
         <translation>Projekt speichern unter...</translation>
     </message>
@@ -202,12 +202,12 @@
     </message>
     <message id="Save object...">
         <location line="+1"/>
-        <location line="+173"/>
+        <location line="+175"/>
         <source></source>
         <translation>Objekt speichern...</translation>
     </message>
     <message id="Preferences...">
-        <location line="-168"/>
+        <location line="-170"/>
         <source></source>
         <translation>Einstellungen...</translation>
     </message>
@@ -263,7 +263,7 @@
         <translation>Neuer Betrachter</translation>
     </message>
     <message id="Current property">
-        <location line="+124"/>
+        <location line="+128"/>
         <source></source>
         <translation>Aktuelle Eigenschaft</translation>
     </message>
@@ -330,6 +330,7 @@
         <translation>Ersetzen</translation>
     </message>
     <message id="Objects">
+        <location filename="../app/ui/importdialog.cpp" line="+383"/>
         <location filename="../app/ui/objecttreewidget.cpp" line="+24"/>
         <source></source>
         <translation>Objekte</translation>
@@ -429,8 +430,18 @@
         <source></source>
         <translation>Kelvra importiert gerade %1; bitte versuchen Sie es erneut, wenn das abgeschlossen ist.</translation>
     </message>
+    <message id="Exporting %1 objects to %2">
+        <location line="+28"/>
+        <source></source>
+        <translation>%1 Objekte werden nach %2 exportiert</translation>
+    </message>
+    <message id="Kelvra is exporting %1 objects to %2; try again when that is done.">
+        <location line="+1"/>
+        <source></source>
+        <translation>Kelvra exportiert gerade %1 Objekte nach %2; bitte versuchen Sie es erneut, wenn das abgeschlossen ist.</translation>
+    </message>
     <message id="Exporting %1">
-        <location line="+18"/>
+        <location line="+11"/>
         <source></source>
         <translation>%1 wird exportiert</translation>
     </message>
@@ -440,7 +451,7 @@
         <translation>Kelvra exportiert gerade %1 nach %2; bitte versuchen Sie es erneut, wenn das abgeschlossen ist.</translation>
     </message>
     <message id="No mail program took the bug report, and it was not saved.">
-        <location line="+31"/>
+        <location line="+33"/>
         <source></source>
         <translation>Kein E-Mail-Programm hat den Fehlerbericht übernommen, und er wurde nicht gespeichert.</translation>
     </message>
@@ -480,7 +491,7 @@
         <translation>Das Skript %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message id="Stopped by %1: nothing was saved.">
-        <location filename="../app/core/filebatch.cpp" line="+211"/>
+        <location filename="../app/core/filebatch.cpp" line="+360"/>
         <location filename="../app/core/scriptfile.cpp" line="-15"/>
         <source></source>
         <translation>Durch %1 abgebrochen: nichts wurde gespeichert.</translation>
@@ -496,7 +507,7 @@
         <translation>Liste leeren</translation>
     </message>
     <message id="The wellhead X/Y is taken from the file, not from the import options.">
-        <location filename="../app/formats/lasformat.cpp" line="+148"/>
+        <location filename="../app/formats/lasformat.cpp" line="+150"/>
         <source></source>
         <translation>Die X/Y-Position des Bohrlochkopfs stammt aus der Datei, nicht aus den Importoptionen.</translation>
     </message>
@@ -516,7 +527,7 @@
         <translation>Das Bezugsniveau (Höhe von MD 0) von „%1“ ist nicht bekannt: MD 0 liegt bei Z = 0.</translation>
     </message>
     <message id="The file holds the well's X, Y and Z: the well path file is not used.">
-        <location line="+58"/>
+        <location line="+59"/>
         <source></source>
         <translation>Die Datei enthält X, Y und Z der Bohrung: Die Bohrpfaddatei wird nicht verwendet.</translation>
     </message>
@@ -531,12 +542,12 @@
         <translation>Die Datei der Horizontmarken enthält keine Marken der Bohrung „%1“.</translation>
     </message>
     <message id="%1 tops become the Label object '%2'.">
-        <location line="+76"/>
+        <location line="+77"/>
         <source></source>
         <translation>%1 Horizontmarken werden zum Label-Objekt „%2“.</translation>
     </message>
     <message id="IBM float">
-        <location filename="../app/formats/segyformat.cpp" line="+31"/>
+        <location filename="../app/formats/segyformat.cpp" line="+30"/>
         <source></source>
         <translation>IBM-Gleitkommazahlen</translation>
     </message>
@@ -566,7 +577,7 @@
         <translation>Format %1</translation>
     </message>
     <message id="Inlines %1 to %2 (step %3), crosslines %4 to %5 (step %6), %7 traces.">
-        <location line="+289"/>
+        <location line="+290"/>
         <source></source>
         <translation>Inlines %1 bis %2 (Schritt %3), Crosslines %4 bis %5 (Schritt %6), %7 Spuren.</translation>
     </message>
@@ -587,11 +598,12 @@
     </message>
     <message id="Text header:">
         <location line="+26"/>
+        <location filename="../app/ui/importdialog.cpp" line="-275"/>
         <source></source>
         <translation>Textkopf:</translation>
     </message>
     <message id="The binary header says %1 samples per trace; the traces hold %2.">
-        <location filename="../app/formats/segylayout.cpp" line="+165"/>
+        <location filename="../app/formats/segylayout.cpp" line="+163"/>
         <source></source>
         <translation>Der Binärkopf nennt %1 Abtastwerte je Spur; die Spuren enthalten %2.</translation>
     </message>
@@ -646,6 +658,7 @@
         <location line="+8"/>
         <location filename="../app/core/filereplacement.cpp" line="+211"/>
         <location filename="../app/core/objectfile.cpp" line="+114"/>
+        <location filename="../app/formats/outputfile.cpp" line="+40"/>
         <source></source>
         <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
@@ -751,12 +764,12 @@
         <translation>die Datei enthält zwei Objekte namens „%1“</translation>
     </message>
     <message id="object '%1' is gone: its checksum is in the file, the object is not">
-        <location line="+14"/>
+        <location line="+106"/>
         <source></source>
         <translation>Objekt „%1“ fehlt: seine Prüfsumme steht in der Datei, das Objekt nicht</translation>
     </message>
     <message id="a property of object '%1' has no name">
-        <location line="+28"/>
+        <location line="+39"/>
         <source></source>
         <translation>eine Eigenschaft von Objekt „%1“ hat keinen Namen</translation>
     </message>
@@ -766,47 +779,67 @@
         <translation>Eigenschaft „%1“ von Objekt „%2“ ist zweimal aufgeführt</translation>
     </message>
     <message id="the colour of object '%1' is not written #rrggbb">
-        <location line="+10"/>
+        <location line="+8"/>
         <source></source>
         <translation>die Farbe von Objekt „%1“ ist nicht als #rrggbb geschrieben</translation>
     </message>
     <message id="the grid of object '%1' holds a value that is not a number">
-        <location line="+25"/>
+        <location line="+21"/>
         <source></source>
         <translation>das Gitter von Objekt „%1“ enthält einen Wert, der keine Zahl ist</translation>
     </message>
     <message id="the texts of object '%1' are not those of vertices 0, 1, 2 ...">
-        <location line="+15"/>
+        <location line="+6"/>
         <source></source>
         <translation>die Texte von Objekt „%1“ gehören nicht zu den Knoten 0, 1, 2 …</translation>
     </message>
     <message id="a unit of object '%1' lacks its property or its text">
-        <location line="+10"/>
+        <location line="+6"/>
         <source></source>
         <translation>einer Einheit von Objekt „%1“ fehlt ihre Eigenschaft oder ihr Text</translation>
     </message>
     <message id="the description of object '%1' (its properties, colour, grid, texts or units) does not match the checksum written with it">
-        <location line="+21"/>
+        <location line="+13"/>
         <source></source>
         <translation>die Beschreibung von Objekt „%1“ (Eigenschaften, Farbe, Gitter, Texte oder Einheiten) passt nicht zu der mit ihr geschriebenen Prüfsumme</translation>
     </message>
     <message id="%1 declares %2 bytes of values, more than the whole file holds (%3 bytes)">
-        <location line="+10"/>
+        <location line="+18"/>
         <source></source>
         <translation>%1 gibt %2 Bytes an Werten an, mehr als die ganze Datei enthält (%3 Bytes)</translation>
     </message>
     <message id="the checksums of %1 are not those of chunks 1, 2, 3 ...">
-        <location line="+30"/>
+        <location line="+23"/>
         <source></source>
         <translation>die Prüfsummen von %1 gehören nicht zu den Blöcken 1, 2, 3 …</translation>
     </message>
     <message id="%1 needs a number, not '%2'">
-        <location filename="../app/core/filebatch.cpp" line="-150"/>
+        <location filename="../app/core/filebatch.cpp" line="-298"/>
         <source></source>
         <translation>%1 braucht eine Zahl, nicht „%2“</translation>
     </message>
+    <message id="--wellhead needs the wellhead's X and Y and, if you like, the datum, in numbers separated by commas: --wellhead 456000,6780000,25.5; not '%1'">
+        <location line="+17"/>
+        <source></source>
+        <translation>--wellhead braucht X und Y des Bohrlochkopfs und, wenn gewünscht, das Bezugsniveau, als Zahlen durch Kommas getrennt: --wellhead 456000,6780000,25.5; nicht „%1“</translation>
+    </message>
+    <message id="%1 needs FIRST:LAST or FIRST:LAST:STEP in whole numbers, STEP 1 or more (FIRST or LAST may be left out for the file's own), not '%2'">
+        <location line="+29"/>
+        <source></source>
+        <translation>%1 braucht ERSTE:LETZTE oder ERSTE:LETZTE:SCHRITT in ganzen Zahlen, SCHRITT 1 oder mehr (ERSTE oder LETZTE darf für den Wert der Datei fehlen), nicht „%2“</translation>
+    </message>
+    <message id="--header-bytes needs the trace header bytes (1 to 240) of the inline and the crossline numbers: --header-bytes 189,193; not '%1'">
+        <location line="+18"/>
+        <source></source>
+        <translation>--header-bytes braucht die Bytes des Spurkopfs (1 bis 240) der Inline- und der Crossline-Nummer: --header-bytes 189,193; nicht „%1“</translation>
+    </message>
+    <message id="--inlines, --crosslines and --samples choose the part of the cube to read: give --cube with them (--import %1)">
+        <location line="+27"/>
+        <source></source>
+        <translation>--inlines, --crosslines und --samples wählen den zu lesenden Teil des Cubes: geben Sie --cube mit an (--import %1)</translation>
+    </message>
     <message id="%1 needs a value">
-        <location line="+20"/>
+        <location line="+21"/>
         <source></source>
         <translation>%1 braucht einen Wert</translation>
     </message>
@@ -836,12 +869,23 @@
         <translation>--null gehört hinter ein --import oder --export</translation>
     </message>
     <message id="%1 belongs after an --import">
-        <location line="+4"/>
+        <location line="+3"/>
+        <location line="+6"/>
         <source></source>
         <translation>%1 gehört hinter ein --import</translation>
     </message>
+    <message id="--cube takes no value">
+        <location line="-4"/>
+        <source></source>
+        <translation>--cube nimmt keinen Wert</translation>
+    </message>
+    <message id="%1 needs the name of a file">
+        <location line="+11"/>
+        <source></source>
+        <translation>%1 braucht den Namen einer Datei</translation>
+    </message>
     <message id="--as needs a name">
-        <location line="+5"/>
+        <location line="+12"/>
         <source></source>
         <translation>--as braucht einen Namen</translation>
     </message>
@@ -861,22 +905,92 @@
         <translation>unbekannte Option %1</translation>
     </message>
     <message id="--save goes with --import or --export here">
-        <location line="+4"/>
+        <location line="+6"/>
         <source></source>
         <translation>--save gehört hier zu --import oder --export</translation>
     </message>
-    <message id="Usage: kelvra [PROJECT] --import FILE [--as NAME] [--format NAME] [--null VALUE]... [--columns X,Y,Z] [--geometry Point|Line] ... --export OBJECT FILE [--format NAME] [--null VALUE] ... [--save OUT]">
-        <location line="+13"/>
+    <message id="With --import: the name of the object made (default: from the file).">
+        <location line="+9"/>
         <source></source>
-        <translation>Aufruf: kelvra [PROJEKT] --import DATEI [--as NAME] [--format NAME] [--null WERT]... [--columns X,Y,Z] [--geometry Point|Line] ... --export OBJEKT DATEI [--format NAME] [--null WERT] ... [--save AUSGABE]</translation>
+        <translation>Mit --import: der Name des erzeugten Objekts (Vorgabe: aus der Datei).</translation>
+    </message>
+    <message id="With --import or --export: the file's format (default: recognised from the content, or from the name of the file written).">
+        <location line="+1"/>
+        <source></source>
+        <translation>Mit --import oder --export: das Format der Datei (Vorgabe: am Inhalt erkannt oder aus dem Namen der geschriebenen Datei).</translation>
+    </message>
+    <message id="With --import (several times): a value that means no value, besides the file's own. With --export: the value written for no value.">
+        <location line="+2"/>
+        <source></source>
+        <translation>Mit --import (mehrfach): ein Wert, der „kein Wert“ bedeutet, neben dem der Datei. Mit --export: der für fehlende Werte geschriebene Wert.</translation>
+    </message>
+    <message id="With --import of XYZ or CSV columns: the columns of X, Y and Z, from 1.">
+        <location line="+2"/>
+        <source></source>
+        <translation>Mit --import von XYZ- oder CSV-Spalten: die Spalten von X, Y und Z, ab 1.</translation>
+    </message>
+    <message id="With --import of XYZ or CSV columns: what the file becomes.">
+        <location line="+1"/>
+        <source></source>
+        <translation>Mit --import von XYZ- oder CSV-Spalten: was aus der Datei wird.</translation>
+    </message>
+    <message id="With --import of a LAS well: the wellhead's X and Y and the datum (elevation of MD 0) where the file has none; without a wellhead the well stands at X = Y = 0.">
+        <location line="+1"/>
+        <source></source>
+        <translation>Mit --import einer LAS-Bohrung: X und Y des Bohrlochkopfs und das Bezugsniveau (Höhe von MD 0), wo die Datei keine hat; ohne Bohrlochkopf steht die Bohrung bei X = Y = 0.</translation>
+    </message>
+    <message id="With --import of a LAS well: a deviation survey (MD, INC, AZI) or a table of X, Y and TVDSS, TVD or Z that the well follows.">
+        <location line="+3"/>
+        <source></source>
+        <translation>Mit --import einer LAS-Bohrung: eine Richtungsmessung (MD, INC, AZI) oder eine Tabelle von X, Y und TVDSS, TVD oder Z, der die Bohrung folgt.</translation>
+    </message>
+    <message id="With --import of a LAS well: formation tops (well, top, MD) that become a Label object.">
+        <location line="+2"/>
+        <source></source>
+        <translation>Mit --import einer LAS-Bohrung: Horizontmarken (Bohrung, Marke, MD), die ein Label-Objekt werden.</translation>
+    </message>
+    <message id="With --import of SEG-Y: read the Cube of amplitudes as well as the Survey.">
+        <location line="+2"/>
+        <source></source>
+        <translation>Mit --import von SEG-Y: den Cube der Amplituden ebenso lesen wie den Survey.</translation>
+    </message>
+    <message id="With --import of SEG-Y and --cube: the inlines read, by their numbers; every step-th one.">
+        <location line="+1"/>
+        <source></source>
+        <translation>Mit --import von SEG-Y und --cube: die gelesenen Inlines, nach ihren Nummern; jede SCHRITT-te.</translation>
+    </message>
+    <message id="With --import of SEG-Y and --cube: the crosslines read, by their numbers; every step-th one.">
+        <location line="+2"/>
+        <source></source>
+        <translation>Mit --import von SEG-Y und --cube: die gelesenen Crosslines, nach ihren Nummern; jede SCHRITT-te.</translation>
+    </message>
+    <message id="With --import of SEG-Y and --cube: the samples read, by their time in ms; every step-th one.">
+        <location line="+2"/>
+        <source></source>
+        <translation>Mit --import von SEG-Y und --cube: die gelesenen Samples, nach ihrer Zeit in ms; jedes SCHRITT-te.</translation>
+    </message>
+    <message id="With --import of SEG-Y: the trace header bytes where the inline and crossline numbers start (default 189,193).">
+        <location line="+2"/>
+        <source></source>
+        <translation>Mit --import von SEG-Y: die Bytes des Spurkopfs, an denen die Inline- und die Crossline-Nummer beginnen (Vorgabe 189,193).</translation>
+    </message>
+    <message id="Usage: kelvra [PROJECT] --import FILE [--as NAME] [--format NAME] [--null VALUE]... [--columns X,Y,Z] [--geometry Point|Line] [--wellhead X,Y[,DATUM]] [--path FILE] [--tops FILE] [--cube] [--inlines FIRST:LAST[:STEP]] [--crosslines FIRST:LAST[:STEP]] [--samples FIRST:LAST[:STEP]] [--header-bytes INLINE,CROSSLINE] ... --export OBJECT FILE [--format NAME] [--null VALUE] ... [--save OUT]">
+        <location line="+14"/>
+        <source></source>
+        <translation>Aufruf: kelvra [PROJEKT] --import DATEI [--as NAME] [--format NAME] [--null WERT]... [--columns X,Y,Z] [--geometry Point|Line] [--wellhead X,Y[,BEZUG]] [--path DATEI] [--tops DATEI] [--cube] [--inlines ERSTE:LETZTE[:SCHRITT]] [--crosslines ERSTE:LETZTE[:SCHRITT]] [--samples ERSTE:LETZTE[:SCHRITT]] [--header-bytes INLINE,CROSSLINE] ... --export OBJEKT DATEI [--format NAME] [--null WERT] ... [--save AUSGABE]</translation>
+    </message>
+    <message id="warning: %1: %2">
+        <location line="+24"/>
+        <source></source>
+        <translation>Warnung: %1: %2</translation>
     </message>
     <message id="wrote %1">
-        <location line="+29"/>
+        <location line="+9"/>
         <source></source>
         <translation>%1 geschrieben</translation>
     </message>
     <message id="Known formats (%1)">
-        <location filename="../app/ui/importdialog.cpp" line="+30"/>
+        <location filename="../app/ui/importdialog.cpp" line="-68"/>
         <source></source>
         <translation>Bekannte Formate (%1)</translation>
     </message>
@@ -890,8 +1004,28 @@
         <source></source>
         <translation>Die %1-Spalte muss eine Zahl ab 1 sein, nicht „%2“.</translation>
     </message>
-    <message id="Format: %1">
+    <message id="%1: '%2' is not a number.">
+        <location line="+12"/>
+        <source></source>
+        <translation>%1: „%2“ ist keine Zahl.</translation>
+    </message>
+    <message id="%1: '%2' is not a whole number.">
+        <location line="+17"/>
+        <source></source>
+        <translation>%1: „%2“ ist keine ganze Zahl.</translation>
+    </message>
+    <message id="%1: the step must be 1 or more, not %2.">
         <location line="+7"/>
+        <source></source>
+        <translation>%1: Der Schritt muss 1 oder mehr sein, nicht %2.</translation>
+    </message>
+    <message id="%1 must be a byte of the trace header, 1 to 240, not '%2'.">
+        <location line="+11"/>
+        <source></source>
+        <translation>%1 muss ein Byte des Spurkopfs sein, 1 bis 240, nicht „%2“.</translation>
+    </message>
+    <message id="Format: %1">
+        <location line="+14"/>
         <source></source>
         <translation>Format: %1</translation>
     </message>
@@ -941,24 +1075,24 @@
         <translation>Speicher: %1</translation>
     </message>
     <message id="File">
-        <location line="+10"/>
-        <location line="+86"/>
+        <location line="+25"/>
+        <location line="+233"/>
         <source></source>
         <translation>Datei</translation>
     </message>
     <message id="Recognise from content">
-        <location line="-84"/>
+        <location line="-231"/>
         <source></source>
         <translation>Am Inhalt erkennen</translation>
     </message>
     <message id="Format">
         <location line="+3"/>
-        <location line="+86"/>
+        <location line="+235"/>
         <source></source>
         <translation>Format</translation>
     </message>
     <message id="Object name">
-        <location line="-84"/>
+        <location line="-233"/>
         <source></source>
         <translation>Objektname</translation>
     </message>
@@ -1028,28 +1162,180 @@
         <translation>Linie</translation>
     </message>
     <message id="Columns">
-        <location line="+1"/>
+        <location line="+2"/>
         <source></source>
         <translation>Spalten</translation>
     </message>
+    <message id="Wellhead X">
+        <location line="+2"/>
+        <source></source>
+        <translation>Bohrlochkopf X</translation>
+    </message>
+    <message id="Used where the file gives none; empty: 0">
+        <location line="+0"/>
+        <location line="+1"/>
+        <source></source>
+        <translation>Gilt, wo die Datei keinen Wert angibt; leer: 0</translation>
+    </message>
+    <message id="Wellhead Y">
+        <location line="+0"/>
+        <source></source>
+        <translation>Bohrlochkopf Y</translation>
+    </message>
+    <message id="Datum">
+        <location line="+1"/>
+        <source></source>
+        <translation>Bezugsniveau</translation>
+    </message>
+    <message id="Elevation of MD 0 (KB, DF), used where the file gives none; empty: 0">
+        <location line="+0"/>
+        <source></source>
+        <translation>Höhe von MD 0 (KB, DF); gilt, wo die Datei keine angibt; leer: 0</translation>
+    </message>
+    <message id="Tables (*.csv *.txt *.dat *.dev);;All files (*)">
+        <location line="+1"/>
+        <source></source>
+        <translation>Tabellen (*.csv *.txt *.dat *.dev);;Alle Dateien (*)</translation>
+    </message>
+    <message id="Well path file">
+        <location line="+1"/>
+        <source></source>
+        <translation>Bohrpfaddatei</translation>
+    </message>
+    <message id="A deviation survey (MD, INC, AZI) or a table of X, Y and TVDSS, TVD or Z">
+        <location line="+1"/>
+        <source></source>
+        <translation>Eine Richtungsmessung (MD, INC, AZI) oder eine Tabelle von X, Y und TVDSS, TVD oder Z</translation>
+    </message>
+    <message id="Tops file">
+        <location line="+2"/>
+        <source></source>
+        <translation>Datei der Horizontmarken</translation>
+    </message>
+    <message id="Well, top and MD on each line">
+        <location line="+0"/>
+        <source></source>
+        <translation>Bohrung, Marke und MD in jeder Zeile</translation>
+    </message>
+    <message id="Well">
+        <location line="+2"/>
+        <source></source>
+        <translation>Bohrung</translation>
+    </message>
+    <message id="Read the cube as well as the survey">
+        <location line="+2"/>
+        <source></source>
+        <translation>Den Cube ebenso lesen wie den Survey</translation>
+    </message>
+    <message id="Lines by their numbers, samples by their time in ms; a step takes every step-th one. Empty: the whole survey.">
+        <location line="+3"/>
+        <source></source>
+        <translation>Linien nach ihren Nummern, Samples nach ihrer Zeit in ms; ein Schritt nimmt jede Schritt-te. Leer: der ganze Survey.</translation>
+    </message>
+    <message id="Inline numbers at byte">
+        <location line="+4"/>
+        <source></source>
+        <translation>Inline-Nummern ab Byte</translation>
+    </message>
+    <message id="Where the trace headers hold the inline number, from 1">
+        <location line="+1"/>
+        <source></source>
+        <translation>Wo die Spurköpfe die Inline-Nummer halten, ab 1</translation>
+    </message>
+    <message id="Crossline numbers at byte">
+        <location line="+1"/>
+        <source></source>
+        <translation>Crossline-Nummern ab Byte</translation>
+    </message>
+    <message id="Where the trace headers hold the crossline number, from 1">
+        <location line="+1"/>
+        <source></source>
+        <translation>Wo die Spurköpfe die Crossline-Nummer halten, ab 1</translation>
+    </message>
+    <message id="The text header of the file">
+        <location line="+9"/>
+        <source></source>
+        <translation>Der Textkopf der Datei</translation>
+    </message>
+    <message id="Seismic">
+        <location line="+2"/>
+        <source></source>
+        <translation>Seismik</translation>
+    </message>
     <message id="The null value '%1' is not a number.">
-        <location line="+30"/>
-        <location line="+57"/>
+        <location line="+42"/>
+        <location line="+204"/>
         <source></source>
         <translation>Der Nullwert „%1“ ist keine Zahl.</translation>
     </message>
-    <message id="Object">
-        <location line="-22"/>
+    <message id="Give the wellhead's X and Y both, or neither.">
+        <location line="-191"/>
         <source></source>
-        <translation>Objekt</translation>
+        <translation>Geben Sie X und Y des Bohrlochkopfs beide an oder keines.</translation>
+    </message>
+    <message id="Inlines">
+        <location line="+7"/>
+        <source></source>
+        <translation>Inlines</translation>
+    </message>
+    <message id="Crosslines">
+        <location line="+1"/>
+        <source></source>
+        <translation>Crosslines</translation>
+    </message>
+    <message id="Samples">
+        <location line="+1"/>
+        <source></source>
+        <translation>Samples</translation>
+    </message>
+    <message id="The cube of %1 x %2 traces and %3 samples each takes %4 of memory.">
+        <location line="+54"/>
+        <source></source>
+        <translation>Der Cube aus %1 x %2 Spuren mit je %3 Samples belegt %4 Speicher.</translation>
+    </message>
+    <message id="All objects">
+        <location line="+59"/>
+        <source></source>
+        <translation>Alle Objekte</translation>
+    </message>
+    <message id="For one object">
+        <location line="+2"/>
+        <source></source>
+        <translation>Für ein Objekt</translation>
+    </message>
+    <message id="Folder">
+        <location line="+2"/>
+        <source></source>
+        <translation>Ordner</translation>
+    </message>
+    <message id="For several objects: each goes into a file named after it">
+        <location line="+0"/>
+        <source></source>
+        <translation>Für mehrere Objekte: jedes kommt in eine nach ihm benannte Datei</translation>
+    </message>
+    <message id="The first that can hold each object">
+        <location line="+54"/>
+        <source></source>
+        <translation>Das erste, das jedes Objekt aufnehmen kann</translation>
+    </message>
+    <message id="Choose the objects to export.">
+        <location line="+15"/>
+        <source></source>
+        <translation>Wählen Sie die zu exportierenden Objekte.</translation>
+    </message>
+    <message id="Choose the folder to write the objects into.">
+        <location line="+4"/>
+        <source></source>
+        <translation>Wählen Sie den Ordner, in den die Objekte geschrieben werden.</translation>
     </message>
     <message id="From the file name">
-        <location line="+4"/>
+        <location line="-71"/>
+        <location line="+52"/>
         <source></source>
         <translation>Aus dem Dateinamen</translation>
     </message>
     <message id="Null value">
-        <location line="+5"/>
+        <location line="-47"/>
         <source></source>
         <translation>Nullwert</translation>
     </message>
@@ -1059,24 +1345,24 @@
         <translation>Wird für fehlende Werte geschrieben; leer: der übliche des Formats</translation>
     </message>
     <message id="Import">
-        <location filename="../app/ui/importdialog.h" line="+21"/>
+        <location filename="../app/ui/importdialog.h" line="+25"/>
         <source></source>
         <translation>Importieren</translation>
     </message>
-    <message id="Choose a file of another program: ZMAP+ and IRAP grids become Gsurfaces, GOCAD TSurf files Tsurfaces, columns of numbers (XYZ, CSV) Points or Lines. The format is recognised from the file's content; what was recognised is shown before anything is imported. Leave the name empty to take it from the file. Null values: numbers, separated by spaces, that mean no value besides the file's own.">
+    <message id="Choose a file of another program: ZMAP+ and IRAP grids become Gsurfaces, GOCAD TSurf files Tsurfaces, columns of numbers (XYZ, CSV) Points or Lines, LAS files wells, SEG-Y files a Survey and, when asked, a Cube. The format is recognised from the file's content; what was recognised is shown before anything is imported. Leave the name empty to take it from the file. Null values: numbers, separated by spaces, that mean no value besides the file's own.&lt;br&gt;&lt;br&gt;Well: the wellhead X and Y and the datum (elevation of MD 0) are used where the LAS file has none, and are remembered for the well; a well path file (a deviation survey or a table of positions) and a tops file are read with the well.&lt;br&gt;&lt;br&gt;Seismic: the lines of the cube to read by their numbers, the samples by their time in ms, every step-th one; the bytes of the trace headers that hold the line numbers. The memory the cube takes is shown before it is read.">
         <location line="+1"/>
         <source></source>
-        <translation>Wählen Sie eine Datei eines anderen Programms: ZMAP+- und IRAP-Gitter werden zu Gsurfaces, GOCAD-TSurf-Dateien zu Tsurfaces, Zahlenspalten (XYZ, CSV) zu Punkten oder Linien. Das Format wird am Inhalt der Datei erkannt; was erkannt wurde, wird vor dem Import gezeigt. Lassen Sie den Namen leer, um ihn aus der Datei zu nehmen. Nullwerte: Zahlen, durch Leerzeichen getrennt, die zusätzlich zu denen der Datei „kein Wert“ bedeuten.</translation>
+        <translation>Wählen Sie eine Datei eines anderen Programms: ZMAP+- und IRAP-Gitter werden Gsurfaces, GOCAD-TSurf-Dateien Tsurfaces, Zahlenspalten (XYZ, CSV) Points oder Lines, LAS-Dateien Bohrungen, SEG-Y-Dateien ein Survey und auf Wunsch ein Cube. Das Format wird am Inhalt der Datei erkannt; was erkannt wurde, wird gezeigt, bevor etwas importiert wird. Lassen Sie den Namen leer, um ihn aus der Datei zu nehmen. Nullwerte: Zahlen, durch Leerzeichen getrennt, die neben denen der Datei „kein Wert“ bedeuten.&lt;br&gt;&lt;br&gt;Bohrung: X und Y des Bohrlochkopfs und das Bezugsniveau (Höhe von MD 0) gelten, wo die LAS-Datei keine hat, und werden für die Bohrung gemerkt; eine Bohrpfaddatei (eine Richtungsmessung oder eine Tabelle von Positionen) und eine Datei der Horizontmarken werden mit der Bohrung gelesen.&lt;br&gt;&lt;br&gt;Seismik: die zu lesenden Linien des Cubes nach ihren Nummern, die Samples nach ihrer Zeit in ms, jede Schritt-te; die Bytes der Spurköpfe, die die Liniennummern halten. Der Speicher, den der Cube belegt, wird vor dem Lesen gezeigt.</translation>
+    </message>
+    <message id="Writes objects into files of other programs. Gsurfaces go to ZMAP+ (unrotated grids) and IRAP grids, Tsurfaces to GOCAD TSurf, wells to LAS, cubes to SEG-Y, every object to XYZ or CSV columns with its properties. One object goes into the file named; several objects, or all, each into a file of its own in the folder named, the object's name with the format's extension. The format follows from the file's name (for a folder: the first that can hold each object) unless one is chosen. The null value is written for missing values.">
+        <location line="+76"/>
+        <source></source>
+        <translation>Schreibt Objekte in Dateien anderer Programme. Gsurfaces gehen nach ZMAP+ (ungedrehte Gitter) und in IRAP-Gitter, Tsurfaces nach GOCAD TSurf, Bohrungen nach LAS, Cubes nach SEG-Y, jedes Objekt in XYZ- oder CSV-Spalten mit seinen Eigenschaften. Ein Objekt kommt in die genannte Datei; mehrere Objekte oder alle kommen jedes in eine eigene Datei im genannten Ordner, mit dem Namen des Objekts und der Endung des Formats. Das Format folgt aus dem Namen der Datei (bei einem Ordner: das erste, das jedes Objekt aufnehmen kann), außer es wird eines gewählt. Der Nullwert wird für fehlende Werte geschrieben.</translation>
     </message>
     <message id="Export">
-        <location line="+37"/>
+        <location line="-1"/>
         <source></source>
         <translation>Exportieren</translation>
-    </message>
-    <message id="Writes an object into a file of another program. Gsurfaces go to ZMAP+ (unrotated grids) and IRAP grids, Tsurfaces to GOCAD TSurf, every object to XYZ or CSV columns with its properties. The format follows from the file's name unless one is chosen. The null value is written for missing values.">
-        <location line="+1"/>
-        <source></source>
-        <translation>Schreibt ein Objekt in eine Datei eines anderen Programms. Gsurfaces gehen nach ZMAP+ (ungedrehte Gitter) und in IRAP-Gitter, Tsurfaces nach GOCAD TSurf, jedes Objekt in XYZ- oder CSV-Spalten mit seinen Eigenschaften. Das Format folgt aus dem Dateinamen, wenn keines gewählt ist. Der Nullwert wird für fehlende Werte geschrieben.</translation>
     </message>
     <message id="%1 on %2">
         <location filename="../app/core/projectlocation.cpp" line="+44"/>
@@ -1233,6 +1519,26 @@
         <location line="+0"/>
         <source></source>
         <translation>Geben Sie dem Projekt einen Namen.</translation>
+    </message>
+    <message id="there is no folder '%1' to write the objects into">
+        <location filename="../app/formats/exchange.cpp" line="+95"/>
+        <source></source>
+        <translation>es gibt keinen Ordner „%1“, in den die Objekte geschrieben werden könnten</translation>
+    </message>
+    <message id="%1 files cannot hold the %2 '%3'; these formats can: %4">
+        <location line="+9"/>
+        <source></source>
+        <translation>%1-Dateien können das %2-Objekt „%3“ nicht aufnehmen; diese Formate können es: %4</translation>
+    </message>
+    <message id="no format can hold the %1 '%2'">
+        <location line="+11"/>
+        <source></source>
+        <translation>kein Format kann das %1-Objekt „%2“ aufnehmen</translation>
+    </message>
+    <message id="no file was named to export to">
+        <location filename="../app/formats/outputfile.cpp" line="-16"/>
+        <source></source>
+        <translation>es wurde keine Datei genannt, in die exportiert werden soll</translation>
     </message>
 </context>
 </TS>

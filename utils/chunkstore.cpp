@@ -153,12 +153,19 @@ public:
 
     void open(sqlite3_int64 rowid)
     {
-        if (m_handle)
-            sqlite::check(m_db, sqlite3_blob_reopen(m_handle, rowid));
-        else
+        if (m_handle) {
+            const int rc = sqlite3_blob_reopen(m_handle, rowid);
+            if (rc != SQLITE_OK) {
+                // The handle is aborted: the next open starts a new one.
+                sqlite3_blob_close(m_handle);
+                m_handle = nullptr;
+            }
+            sqlite::check(m_db, rc);
+        } else
             sqlite::check(m_db, sqlite3_blob_open(m_db, "main", m_table.constData(), "arr", rowid,
                                                   m_writable, &m_handle));
     }
+    const QByteArray &table() const { return m_table; }
     std::int64_t size() const { return sqlite3_blob_bytes(m_handle); }
     void read(void *out, std::int64_t size, std::int64_t offset)
     {
@@ -178,12 +185,18 @@ private:
 
 // The rowids of the property's chunks in chunk number order, checking that
 // the numbers run 1, 2, 3 ...
-std::vector<sqlite3_int64> chunk_rowids(sqlite3 *db, const QString &table,
-                                        const QString &object, const QString &prop)
+Statement prepare_rowids(sqlite3 *db, const QString &table)
 {
-    const Statement select = prepare(db, QStringLiteral("SELECT rowid, chunkID FROM %1 "
-                                                        "WHERE object_name = ? AND prop_name = ? ORDER BY chunkID")
-                                             .arg(quoted(table)));
+    return prepare(db, QStringLiteral("SELECT rowid, chunkID FROM %1 WHERE object_name = ? AND prop_name = ? "
+                                      "ORDER BY chunkID")
+                           .arg(quoted(table)));
+}
+
+// The statement of prepare_rowids run for the property, and reset.
+std::vector<sqlite3_int64> chunk_rowids(sqlite3 *db, const Statement &select, const QString &object,
+                                        const QString &prop)
+{
+    sqlite3_reset(select.get());
     bind_names(db, select.get(), object, prop);
     std::vector<sqlite3_int64> rowids;
     int rc;
@@ -202,6 +215,7 @@ std::vector<sqlite3_int64> chunk_rowids(sqlite3 *db, const QString &table,
         rowids.push_back(sqlite3_column_int64(select.get(), 0));
     }
     sqlite::check(db, rc);
+    sqlite3_reset(select.get());
     return rowids;
 }
 
@@ -246,10 +260,9 @@ read_headers(Blob &blob, const std::vector<sqlite3_int64> &rowids, const QString
 // piece fills the fresh result memory far faster than page-sized reads
 // straight into it would. Given checksums, each chunk's bytes are summed
 // as they pass, and the chunk compared once it is read.
-NdArray read_chunks(sqlite3 *db, const QString &table, const std::vector<sqlite3_int64> &rowids,
-                    const QString &what, const ChunkProgress &progress, const ChunkChecksums *checksums)
+NdArray read_chunks(Blob &blob, const std::vector<sqlite3_int64> &rowids, const QString &what,
+                    const ChunkProgress &progress, const ChunkChecksums *checksums)
 {
-    Blob blob(db, table, false);
     const auto [headers, shape] = read_headers(blob, rowids, what);
     NdArray result(headers.front().dtype, shape);
     std::vector<std::byte> staging(std::size_t(std::min(kStagingBytes, result.nbytes())));
@@ -387,21 +400,54 @@ std::int64_t store_chunks(sqlite::Connection &connection, const QString &table,
     return store_chunks(connection, table, object, prop, array, kStoredChunkLimit, progress, checksums);
 }
 
-NdArray load_chunks(sqlite::Connection &connection, const QString &table,
-                    const QString &object, const QString &prop, const ChunkProgress &progress,
-                    const ChunkChecksums *checksums)
+struct ChunkReader::State
 {
-    // One read transaction, so that the chunks cannot change between reads.
-    Savepoint savepoint(connection, "kelvra_load_chunks");
-    const std::vector<sqlite3_int64> rowids = chunk_rowids(connection.handle(), table, object, prop);
+    State(sqlite3 *db, const QString &table) : db(db), select(prepare_rowids(db, table)), blob(db, table, false) {}
+    sqlite3 *db;
+    Statement select;
+    Blob blob;
+};
+
+ChunkReader::ChunkReader(sqlite::Connection &connection, const QString &table)
+    : m_state(std::make_unique<State>(connection.handle(), table))
+{
+}
+
+ChunkReader::~ChunkReader() = default;
+
+NdArray ChunkReader::load(const QString &object, const QString &prop, const ChunkProgress &progress,
+                          const ChunkChecksums *checksums)
+{
+    const std::vector<sqlite3_int64> rowids = chunk_rowids(m_state->db, m_state->select, object, prop);
     if (checksums && checksums->size() != rowids.size())
         throw ChunkDamaged(QStringLiteral("%1 has %2 chunks where %3 were written")
                                .arg(describe(object, prop))
                                .arg(rowids.size())
                                .arg(checksums->size()));
     if (rowids.empty())
-        throw LookupError(QStringLiteral("no chunks of %1 in table %2").arg(describe(object, prop), table));
-    NdArray result = read_chunks(connection.handle(), table, rowids, describe(object, prop), progress, checksums);
+        throw LookupError(QStringLiteral("no chunks of %1 in table %2")
+                              .arg(describe(object, prop), QString::fromUtf8(m_state->blob.table())));
+    return read_chunks(m_state->blob, rowids, describe(object, prop), progress, checksums);
+}
+
+std::int64_t ChunkReader::stored_bytes(const QString &object, const QString &prop)
+{
+    const std::vector<sqlite3_int64> rowids = chunk_rowids(m_state->db, m_state->select, object, prop);
+    std::int64_t bytes = 0;
+    if (!rowids.empty()) {
+        for (const npy::Header &header : read_headers(m_state->blob, rowids, describe(object, prop)).first)
+            bytes += header.data_nbytes;
+    }
+    return bytes;
+}
+
+NdArray load_chunks(sqlite::Connection &connection, const QString &table,
+                    const QString &object, const QString &prop, const ChunkProgress &progress,
+                    const ChunkChecksums *checksums)
+{
+    // One read transaction, so that the chunks cannot change between reads.
+    Savepoint savepoint(connection, "kelvra_load_chunks");
+    NdArray result = ChunkReader(connection, table).load(object, prop, progress, checksums);
     savepoint.release();
     return result;
 }
@@ -410,13 +456,7 @@ std::int64_t stored_bytes(sqlite::Connection &connection, const QString &table,
                           const QString &object, const QString &prop)
 {
     Savepoint savepoint(connection, "kelvra_stored_bytes");
-    const std::vector<sqlite3_int64> rowids = chunk_rowids(connection.handle(), table, object, prop);
-    std::int64_t bytes = 0;
-    if (!rowids.empty()) {
-        Blob blob(connection.handle(), table, false);
-        for (const npy::Header &header : read_headers(blob, rowids, describe(object, prop)).first)
-            bytes += header.data_nbytes;
-    }
+    const std::int64_t bytes = ChunkReader(connection, table).stored_bytes(object, prop);
     savepoint.release();
     return bytes;
 }

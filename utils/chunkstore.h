@@ -31,6 +31,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace kelvra {
@@ -100,5 +101,29 @@ CHUNKCUT_EXPORT NdArray load_chunks(sqlite::Connection &connection, const QStrin
 // is stored. For progress reports before a load.
 CHUNKCUT_EXPORT std::int64_t stored_bytes(sqlite::Connection &connection, const QString &table,
                                           const QString &object, const QString &prop);
+
+// Reads the arrays of one chunk table, one property after another, with
+// its statement prepared once: for a file of thousands of small arrays,
+// where preparing a statement for each would take longer than reading the
+// data. It reads within the caller's transaction (open one, so that the
+// chunks cannot change between reads) and lives no longer than the
+// connection.
+class CHUNKCUT_EXPORT ChunkReader
+{
+public:
+    ChunkReader(sqlite::Connection &connection, const QString &table);
+    ~ChunkReader();
+    ChunkReader(const ChunkReader &) = delete;
+    ChunkReader &operator=(const ChunkReader &) = delete;
+
+    // As load_chunks() and stored_bytes() of the table.
+    NdArray load(const QString &object, const QString &prop, const ChunkProgress &progress = {},
+                 const ChunkChecksums *checksums = nullptr);
+    std::int64_t stored_bytes(const QString &object, const QString &prop);
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
 
 } // namespace kelvra

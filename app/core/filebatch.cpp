@@ -10,6 +10,7 @@
 
 #include <QTextStream>
 
+#include <cmath>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -60,6 +61,98 @@ double number_of(const QString &option, const QString &text)
     if (!ok)
         throw UsageError(_("%1 needs a number, not '%2'").arg(option, text));
     return value;
+}
+
+// "X,Y" or "X,Y,DATUM", finite numbers.
+void take_wellhead(const QString &text, ImportOptions &options)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    std::vector<double> numbers;
+    for (const QString &part : parts) {
+        bool ok = false;
+        const double value = part.trimmed().toDouble(&ok);
+        if (!ok || !std::isfinite(value))
+            break;
+        numbers.push_back(value);
+    }
+    if ((parts.size() != 2 && parts.size() != 3) || numbers.size() != std::size_t(parts.size()))
+        throw UsageError(_("--wellhead needs the wellhead's X and Y and, if you like, the datum, in numbers "
+                           "separated by commas: --wellhead 456000,6780000,25.5; not '%1'")
+                             .arg(text));
+    options.wellhead_x = numbers[0];
+    options.wellhead_y = numbers[1];
+    if (numbers.size() == 3)
+        options.datum = numbers[2];
+}
+
+// "FIRST:LAST" or "FIRST:LAST:STEP" in whole numbers; FIRST or LAST may be
+// left empty for the file's own, STEP is 1 or more.
+formats::NumberRange range_of(const QString &option, const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(':'));
+    formats::NumberRange range;
+    bool ok = parts.size() == 2 || parts.size() == 3;
+    const auto whole = [&ok](const QString &part) {
+        bool converted = false;
+        const qlonglong value = part.trimmed().toLongLong(&converted);
+        ok = ok && converted;
+        return std::int64_t(value);
+    };
+    if (ok && !parts[0].trimmed().isEmpty())
+        range.first = whole(parts[0]);
+    if (ok && !parts[1].trimmed().isEmpty())
+        range.last = whole(parts[1]);
+    if (ok && parts.size() == 3)
+        range.step = whole(parts[2]);
+    if (!ok || range.step < 1)
+        throw UsageError(_("%1 needs FIRST:LAST or FIRST:LAST:STEP in whole numbers, STEP 1 or more (FIRST or "
+                           "LAST may be left out for the file's own), not '%2'")
+                             .arg(option, text));
+    return range;
+}
+
+// "INLINE,CROSSLINE": the bytes of the trace header, from 1, where the line
+// numbers start.
+void take_header_bytes(const QString &text, ImportOptions &options)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    bool ok = parts.size() == 2;
+    int bytes[2] = {};
+    for (int i = 0; ok && i < 2; ++i) {
+        bytes[i] = parts[i].trimmed().toInt(&ok);
+        ok = ok && bytes[i] >= 1 && bytes[i] <= 240;
+    }
+    if (!ok)
+        throw UsageError(_("--header-bytes needs the trace header bytes (1 to 240) of the inline and the "
+                           "crossline numbers: --header-bytes 189,193; not '%1'")
+                             .arg(text));
+    options.inline_byte = bytes[0];
+    options.crossline_byte = bytes[1];
+}
+
+// The per-import options that take a value, besides --format and --null.
+const QStringList &import_options()
+{
+    static const QStringList options{
+        QStringLiteral("--as"),      QStringLiteral("--columns"), QStringLiteral("--geometry"),
+        QStringLiteral("--wellhead"), QStringLiteral("--path"),    QStringLiteral("--tops"),
+        QStringLiteral("--inlines"), QStringLiteral("--crosslines"), QStringLiteral("--samples"),
+        QStringLiteral("--header-bytes"),
+    };
+    return options;
+}
+
+// Ranges of lines or samples choose the part of the cube read.
+void check_import(const Import &import)
+{
+    const ImportOptions &options = import.options;
+    const bool ranged = options.inlines.first || options.inlines.last || options.inlines.step != 1
+        || options.crosslines.first || options.crosslines.last || options.crosslines.step != 1
+        || options.samples.first || options.samples.last || options.samples.step != 1;
+    if (ranged && !options.cube)
+        throw UsageError(_("--inlines, --crosslines and --samples choose the part of the cube to read: give "
+                           "--cube with them (--import %1)")
+                             .arg(import.file));
 }
 
 Batch parse(const QStringList &arguments)
@@ -118,13 +211,32 @@ Batch parse(const QStringList &arguments)
                 batch.exports.back().options.null_value = null;
             else
                 throw UsageError(_("--null belongs after an --import or --export"));
-        } else if (option == QLatin1String("--as") || option == QLatin1String("--columns")
-                   || option == QLatin1String("--geometry")) {
+        } else if (option == QLatin1String("--cube")) {
+            if (last != Last::Import)
+                throw UsageError(_("%1 belongs after an --import").arg(option));
+            if (inline_value)
+                throw UsageError(_("--cube takes no value"));
+            batch.imports.back().options.cube = true;
+        } else if (import_options().contains(option)) {
             if (last != Last::Import)
                 throw UsageError(_("%1 belongs after an --import").arg(option));
             ImportOptions &options = batch.imports.back().options;
             const QString text = value();
-            if (option == QLatin1String("--as")) {
+            if (option == QLatin1String("--wellhead")) {
+                take_wellhead(text, options);
+            } else if (option == QLatin1String("--path") || option == QLatin1String("--tops")) {
+                if (text.isEmpty())
+                    throw UsageError(_("%1 needs the name of a file").arg(option));
+                (option == QLatin1String("--path") ? options.path_file : options.tops_file) = text;
+            } else if (option == QLatin1String("--inlines")) {
+                options.inlines = range_of(option, text);
+            } else if (option == QLatin1String("--crosslines")) {
+                options.crosslines = range_of(option, text);
+            } else if (option == QLatin1String("--samples")) {
+                options.samples = range_of(option, text);
+            } else if (option == QLatin1String("--header-bytes")) {
+                take_header_bytes(text, options);
+            } else if (option == QLatin1String("--as")) {
                 if (text.trimmed().isEmpty())
                     throw UsageError(_("--as needs a name"));
                 options.name = text;
@@ -153,12 +265,45 @@ Batch parse(const QStringList &arguments)
             throw UsageError(_("unknown option %1").arg(option));
         }
     }
+    for (const Import &import : batch.imports)
+        check_import(import);
     if (saw_save && batch.imports.empty() && batch.exports.empty())
         throw UsageError(_("--save goes with --import or --export here"));
     return batch;
 }
 
 } // namespace
+
+const std::vector<BatchOption> &batch_options()
+{
+    static const std::vector<BatchOption> options{
+        {"as", "name", QT_TRID_NOOP("With --import: the name of the object made (default: from the file).")},
+        {"format", "name", QT_TRID_NOOP("With --import or --export: the file's format (default: recognised "
+                                        "from the content, or from the name of the file written).")},
+        {"null", "value", QT_TRID_NOOP("With --import (several times): a value that means no value, besides "
+                                       "the file's own. With --export: the value written for no value.")},
+        {"columns", "x,y,z", QT_TRID_NOOP("With --import of XYZ or CSV columns: the columns of X, Y and Z, from 1.")},
+        {"geometry", "Point|Line", QT_TRID_NOOP("With --import of XYZ or CSV columns: what the file becomes.")},
+        {"wellhead", "x,y[,datum]", QT_TRID_NOOP("With --import of a LAS well: the wellhead's X and Y and the "
+                                                 "datum (elevation of MD 0) where the file has none; without a "
+                                                 "wellhead the well stands at X = Y = 0.")},
+        {"path", "file", QT_TRID_NOOP("With --import of a LAS well: a deviation survey (MD, INC, AZI) or a table "
+                                      "of X, Y and TVDSS, TVD or Z that the well follows.")},
+        {"tops", "file", QT_TRID_NOOP("With --import of a LAS well: formation tops (well, top, MD) that become a "
+                                      "Label object.")},
+        {"cube", "", QT_TRID_NOOP("With --import of SEG-Y: read the Cube of amplitudes as well as the Survey.")},
+        {"inlines", "first:last[:step]", QT_TRID_NOOP("With --import of SEG-Y and --cube: the inlines read, by "
+                                                      "their numbers; every step-th one.")},
+        {"crosslines", "first:last[:step]", QT_TRID_NOOP("With --import of SEG-Y and --cube: the crosslines read, "
+                                                         "by their numbers; every step-th one.")},
+        {"samples", "first:last[:step]", QT_TRID_NOOP("With --import of SEG-Y and --cube: the samples read, by "
+                                                      "their time in ms; every step-th one.")},
+        {"header-bytes", "inline,crossline", QT_TRID_NOOP("With --import of SEG-Y: the trace header bytes where "
+                                                          "the inline and crossline numbers start (default "
+                                                          "189,193).")},
+    };
+    return options;
+}
 
 int run_file_batch(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
@@ -168,8 +313,10 @@ int run_file_batch(const QStringList &arguments, QTextStream &out, QTextStream &
     } catch (const UsageError &error) {
         err << "kelvra: " << QString::fromUtf8(error.what()) << '\n'
             << _("Usage: kelvra [PROJECT] --import FILE [--as NAME] [--format NAME] [--null VALUE]... "
-                 "[--columns X,Y,Z] [--geometry Point|Line] ... --export OBJECT FILE [--format NAME] "
-                 "[--null VALUE] ... [--save OUT]")
+                 "[--columns X,Y,Z] [--geometry Point|Line] [--wellhead X,Y[,DATUM]] [--path FILE] "
+                 "[--tops FILE] [--cube] [--inlines FIRST:LAST[:STEP]] [--crosslines FIRST:LAST[:STEP]] "
+                 "[--samples FIRST:LAST[:STEP]] [--header-bytes INLINE,CROSSLINE] ... --export OBJECT FILE "
+                 "[--format NAME] [--null VALUE] ... [--save OUT]")
             << Qt::endl;
         return 2;
     }
@@ -188,6 +335,8 @@ int run_file_batch(const QStringList &arguments, QTextStream &out, QTextStream &
         for (const Import &import : batch.imports) {
             const QStringList names = formats::add_imported(
                 store, formats::import_file(import.file, import.format, import.options, &progress));
+            for (const QString &note : progress.take_notes())
+                err << "kelvra: " << _("warning: %1: %2").arg(import.file, note) << Qt::endl;
             for (const QString &name : names) {
                 const GeoObject *object = store.get(name);
                 out << name << '\t' << object->geometry_type() << '\t' << object->vertex_count() << '\n';

@@ -4,6 +4,10 @@
 //
 //   kelvra [PROJECT] --import FILE [--as NAME] [--format NAME] [--null VALUE]...
 //                                  [--columns X,Y,Z] [--geometry Point|Line]
+//                                  [--wellhead X,Y[,DATUM]] [--path FILE] [--tops FILE]
+//                                  [--cube] [--inlines FIRST:LAST[:STEP]]
+//                                  [--crosslines FIRST:LAST[:STEP]] [--samples FIRST:LAST[:STEP]]
+//                                  [--header-bytes INLINE,CROSSLINE]
 //                    ... --export OBJECT FILE [--format NAME] [--null VALUE]
 //                    ... [--save OUT]
 //
@@ -14,9 +18,24 @@
 
 #include <QStringList>
 
+#include <vector>
+
 class QTextStream;
 
 namespace kelvra::app {
+
+// An option of --import or --export, for --help: its name without the
+// dashes, the name of its value (empty for a flag) and what it does
+// (untranslated; QT_TRID_NOOP marks it).
+struct BatchOption
+{
+    const char *name;
+    const char *value;
+    const char *description;
+};
+// The options that follow --import or --export. A command line that holds
+// one of them (or --import or --export) goes to run_file_batch.
+const std::vector<BatchOption> &batch_options();
 
 // Runs the command line (arguments without the program's name). Writes one
 // line per imported object (name, geometry type, vertex count, separated

@@ -323,15 +323,7 @@ std::vector<StoredObject> Reader::read_descriptions()
             stored.object.record.current_property = *current;
         rows.push_back(std::move(stored));
     }
-    if (m_tables.contains(kChecksums)) {
-        cursor.execute(QStringLiteral("SELECT object_name FROM kelvra_checksums WHERE table_name = ?"), {kObjects});
-        while (const std::optional<sqlite::Row> row = next(cursor)) {
-            const QString *name = text_in(row->at(0));
-            if (name && !names.contains(*name))
-                throw FileDamaged(_("object '%1' is gone: its checksum is in the file, the object is not")
-                                      .arg(*name));
-        }
-    }
+    read_tables(names);
     std::vector<StoredObject> objects;
     for (Row &row : rows) {
         StoredObject &object = row.object;
@@ -346,15 +338,126 @@ std::vector<StoredObject> Reader::read_descriptions()
     return objects;
 }
 
+void Reader::read_tables(const QSet<QString> &names)
+{
+    sqlite::Cursor cursor = m_db.cursor();
+    // Each query yields the rows of one object after another; the name of
+    // the last row's object is kept to look up the next row's quickly.
+    const auto object_of = [&names](const sqlite::Value &value) -> const QString * {
+        const QString *name = text_in(value);
+        return name && names.contains(*name) ? name : nullptr;
+    };
+    cursor.execute(QStringLiteral("SELECT object_name, prop_name FROM kelvra_properties ORDER BY object_name, position"));
+    while (const std::optional<sqlite::Row> row = next(cursor)) {
+        if (const QString *name = object_of(row->at(0))) {
+            const QString *key = text_in(row->at(1));
+            m_properties[*name].push_back(key ? std::optional<QString>(*key) : std::nullopt);
+        }
+    }
+    if (m_tables.contains(kColours)) {
+        cursor.execute(QStringLiteral("SELECT object_name, colour FROM kelvra_colours"));
+        while (const std::optional<sqlite::Row> row = next(cursor)) {
+            if (const QString *name = object_of(row->at(0)); name && !m_colours.contains(*name)) {
+                const QString *text = text_in(row->at(1));
+                m_colours.insert(*name, text ? std::optional<QString>(*text) : std::nullopt);
+            }
+        }
+    }
+    if (m_tables.contains(kGrids)) {
+        cursor.execute(QStringLiteral("SELECT object_name, columns, rows, layers, x_origin, y_origin, x_increment, "
+                                      "y_increment, rotation, z_origin, z_increment FROM kelvra_grids"));
+        while (std::optional<sqlite::Row> row = next(cursor)) {
+            if (const QString *name = object_of(row->at(0)); name && !m_grids.contains(*name)) {
+                const QString key = *name;
+                row->erase(row->begin());
+                m_grids.insert(key, std::move(*row));
+            }
+        }
+    }
+    if (m_tables.contains(kTopology)) {
+        cursor.execute(QStringLiteral("SELECT DISTINCT object_name FROM kelvra_topology WHERE prop_name = ?"),
+                       {kTriangles});
+        while (const std::optional<sqlite::Row> row = next(cursor)) {
+            if (const QString *name = object_of(row->at(0)))
+                m_triangles.insert(*name);
+        }
+    }
+    if (m_tables.contains(kTexts)) {
+        cursor.execute(QStringLiteral("SELECT object_name, vertex, text FROM kelvra_texts ORDER BY object_name, vertex"));
+        Texts *texts = nullptr;
+        QString current;
+        while (const std::optional<sqlite::Row> row = next(cursor)) {
+            const QString *name = object_of(row->at(0));
+            if (!name)
+                continue;
+            if (!texts || *name != current) {
+                current = *name;
+                texts = &m_texts[current];
+            }
+            const QString *text = text_in(row->at(2));
+            texts->in_order = texts->in_order && text && integer_in(row->at(1)) == std::int64_t(texts->texts.size());
+            if (texts->in_order)
+                texts->texts << *text;
+        }
+    }
+    if (m_tables.contains(kUnits)) {
+        cursor.execute(QStringLiteral("SELECT object_name, prop_name, unit FROM kelvra_units"));
+        while (const std::optional<sqlite::Row> row = next(cursor)) {
+            if (const QString *name = object_of(row->at(0))) {
+                Units &units = m_units[*name];
+                const QString *prop = text_in(row->at(1));
+                const QString *unit = text_in(row->at(2));
+                units.complete = units.complete && prop && unit;
+                if (units.complete)
+                    units.units.insert(*prop, *unit);
+            }
+        }
+    }
+    if (m_tables.contains(kChecksums)) {
+        cursor.execute(QStringLiteral("SELECT object_name, prop_name, chunkID, checksum FROM kelvra_checksums "
+                                      "WHERE table_name = ?"),
+                       {kObjects});
+        while (const std::optional<sqlite::Row> row = next(cursor)) {
+            const QString *name = text_in(row->at(0));
+            if (name && !names.contains(*name))
+                throw FileDamaged(_("object '%1' is gone: its checksum is in the file, the object is not")
+                                      .arg(*name));
+            const QString *prop = text_in(row->at(1));
+            if (name && prop && prop->isEmpty() && number_in(row->at(2)) == 0.0 && !m_descriptions.contains(*name))
+                m_descriptions.insert(*name, row->at(3));
+        }
+        for (const QString &table : {kChunks, kTopology}) {
+            QHash<ArrayKey, Sums> &sums = m_sums[table];
+            cursor.execute(QStringLiteral("SELECT object_name, prop_name, chunkID, checksum FROM kelvra_checksums "
+                                          "WHERE table_name = ? ORDER BY object_name, prop_name, chunkID"),
+                           {table});
+            Sums *array = nullptr;
+            ArrayKey current;
+            while (const std::optional<sqlite::Row> row = next(cursor)) {
+                const QString *name = object_of(row->at(0));
+                const QString *prop = text_in(row->at(1));
+                if (!name || !prop)
+                    continue;
+                if (!array || *name != current.first || *prop != current.second) {
+                    current = {*name, *prop};
+                    array = &sums[current];
+                }
+                const std::optional<std::int64_t> chunk = integer_in(row->at(2));
+                const std::optional<std::int64_t> checksum = integer_in(row->at(3));
+                array->in_order = array->in_order && chunk == std::int64_t(array->sums.size()) + 1 && checksum
+                    && *checksum >= 0 && *checksum <= std::numeric_limits<std::uint32_t>::max();
+                if (array->in_order)
+                    array->sums.push_back(std::uint32_t(*checksum));
+            }
+        }
+    }
+}
+
 std::optional<QString> Reader::read_description(StoredObject &object)
 {
     ObjectRecord &record = object.record;
     const QString &name = record.name;
-    sqlite::Cursor cursor = m_db.cursor();
-    cursor.execute(QStringLiteral("SELECT prop_name FROM kelvra_properties WHERE object_name = ? ORDER BY position"),
-                   {name});
-    while (const std::optional<sqlite::Row> row = next(cursor)) {
-        const QString *key = text_in(row->at(0));
+    for (const std::optional<QString> &key : m_properties.value(name)) {
         if (!key)
             throw ValueError(_("a property of object '%1' has no name").arg(name));
         if (record.prop.contains(*key))
@@ -362,65 +465,45 @@ std::optional<QString> Reader::read_description(StoredObject &object)
         record.prop.insert(*key, NdArray());
     }
     std::optional<QString> colour;
-    if (m_tables.contains(kColours)) {
-        cursor.execute(QStringLiteral("SELECT colour FROM kelvra_colours WHERE object_name = ?"), {name});
-        if (const std::optional<sqlite::Row> row = next(cursor)) {
-            const QString *text = text_in(row->at(0));
-            record.colour = text ? parse_colour(*text) : std::nullopt;
-            if (!record.colour)
-                throw ValueError(_("the colour of object '%1' is not written #rrggbb").arg(name));
-            colour = *text;
-        }
+    if (const auto found = m_colours.constFind(name); found != m_colours.cend()) {
+        const std::optional<QString> &text = *found;
+        record.colour = text ? parse_colour(*text) : std::nullopt;
+        if (!record.colour)
+            throw ValueError(_("the colour of object '%1' is not written #rrggbb").arg(name));
+        colour = *text;
     }
-    if (m_tables.contains(kGrids)) {
-        cursor.execute(QStringLiteral("SELECT columns, rows, layers, x_origin, y_origin, x_increment, y_increment, "
-                                      "rotation, z_origin, z_increment FROM kelvra_grids WHERE object_name = ?"),
-                       {name});
-        if (const std::optional<sqlite::Row> row = next(cursor)) {
-            GridGeometry grid;
-            std::int64_t *counts[] = {&grid.columns, &grid.rows, &grid.layers};
-            double *numbers[] = {&grid.x_origin,  &grid.y_origin, &grid.x_increment, &grid.y_increment,
-                                 &grid.rotation,  &grid.z_origin, &grid.z_increment};
-            bool valid = true;
-            for (std::size_t i = 0; i < std::size(counts); ++i) {
-                const std::optional<std::int64_t> count = integer_in(row->at(i));
-                valid = valid && count;
-                *counts[i] = count.value_or(0);
-            }
-            for (std::size_t i = 0; i < std::size(numbers); ++i) {
-                const std::optional<double> number = number_in(row->at(std::size(counts) + i));
-                valid = valid && number;
-                *numbers[i] = number.value_or(0);
-            }
-            if (!valid)
-                throw ValueError(_("the grid of object '%1' holds a value that is not a number").arg(name));
-            record.grid = grid;
+    if (const auto found = m_grids.constFind(name); found != m_grids.cend()) {
+        const sqlite::Row &row = *found;
+        GridGeometry grid;
+        std::int64_t *counts[] = {&grid.columns, &grid.rows, &grid.layers};
+        double *numbers[] = {&grid.x_origin,  &grid.y_origin, &grid.x_increment, &grid.y_increment,
+                             &grid.rotation,  &grid.z_origin, &grid.z_increment};
+        bool valid = true;
+        for (std::size_t i = 0; i < std::size(counts); ++i) {
+            const std::optional<std::int64_t> count = integer_in(row.at(i));
+            valid = valid && count;
+            *counts[i] = count.value_or(0);
         }
-    }
-    if (m_tables.contains(kTopology)) {
-        cursor.execute(QStringLiteral("SELECT 1 FROM kelvra_topology WHERE object_name = ? AND prop_name = ? LIMIT 1"),
-                       {name, kTriangles});
-        object.has_triangles = next(cursor).has_value();
-    }
-    if (m_tables.contains(kTexts)) {
-        cursor.execute(QStringLiteral("SELECT vertex, text FROM kelvra_texts WHERE object_name = ? ORDER BY vertex"),
-                       {name});
-        while (const std::optional<sqlite::Row> row = next(cursor)) {
-            const QString *text = text_in(row->at(1));
-            if (integer_in(row->at(0)) != std::int64_t(record.texts.size()) || !text)
-                throw ValueError(_("the texts of object '%1' are not those of vertices 0, 1, 2 ...").arg(name));
-            record.texts << *text;
+        for (std::size_t i = 0; i < std::size(numbers); ++i) {
+            const std::optional<double> number = number_in(row.at(std::size(counts) + i));
+            valid = valid && number;
+            *numbers[i] = number.value_or(0);
         }
+        if (!valid)
+            throw ValueError(_("the grid of object '%1' holds a value that is not a number").arg(name));
+        record.grid = grid;
     }
-    if (m_tables.contains(kUnits)) {
-        cursor.execute(QStringLiteral("SELECT prop_name, unit FROM kelvra_units WHERE object_name = ?"), {name});
-        while (const std::optional<sqlite::Row> row = next(cursor)) {
-            const QString *prop = text_in(row->at(0));
-            const QString *unit = text_in(row->at(1));
-            if (!prop || !unit)
-                throw ValueError(_("a unit of object '%1' lacks its property or its text").arg(name));
-            record.units.insert(*prop, *unit);
-        }
+    object.has_triangles = m_triangles.contains(name);
+    if (const auto found = m_texts.find(name); found != m_texts.end()) {
+        if (!found->in_order)
+            throw ValueError(_("the texts of object '%1' are not those of vertices 0, 1, 2 ...").arg(name));
+        record.texts = std::move(found->texts);
+        m_texts.erase(found);
+    }
+    if (const auto found = m_units.constFind(name); found != m_units.cend()) {
+        if (!found->complete)
+            throw ValueError(_("a unit of object '%1' lacks its property or its text").arg(name));
+        record.units = found->units;
     }
     return colour;
 }
@@ -428,26 +511,27 @@ std::optional<QString> Reader::read_description(StoredObject &object)
 void Reader::check_description(std::int64_t position, const StoredObject &object,
                                const std::optional<QString> &colour)
 {
-    if (!m_tables.contains(kChecksums))
-        return;
-    sqlite::Cursor cursor = m_db.cursor();
-    cursor.execute(QStringLiteral("SELECT checksum FROM kelvra_checksums "
-                                  "WHERE table_name = ? AND object_name = ? AND prop_name = '' AND chunkID = 0"),
-                   {kObjects, object.record.name});
-    const std::optional<sqlite::Row> row = next(cursor);
-    if (!row)
+    const auto found = m_descriptions.constFind(object.record.name);
+    if (found == m_descriptions.cend())
         return; // a program that changed the object took its checksum away
-    if (integer_in(row->at(0))
-        != std::int64_t(description_checksum(position, object.record, colour, object.has_triangles)))
+    if (integer_in(*found) != std::int64_t(description_checksum(position, object.record, colour, object.has_triangles)))
         throw FileDamaged(_("the description of object '%1' (its properties, colour, grid, texts or units) "
                             "does not match the checksum written with it")
                               .arg(object.record.name));
 }
 
+ChunkReader &Reader::chunks(const QString &table)
+{
+    std::shared_ptr<ChunkReader> &reader = m_chunks[table];
+    if (!reader)
+        reader = std::make_shared<ChunkReader>(m_db, table);
+    return *reader;
+}
+
 std::int64_t Reader::declare(const QString &table, const QString &object, const QString &prop)
 {
     m_where = describe_array(table, object, prop);
-    const std::int64_t bytes = stored_bytes(m_db, table, object, prop);
+    const std::int64_t bytes = chunks(table).stored_bytes(object, prop);
     if (bytes > m_budget - m_charged)
         throw FileDamaged(_("%1 declares %2 bytes of values, more than the whole file holds (%3 bytes)")
                               .arg(m_where)
@@ -462,29 +546,18 @@ NdArray Reader::read_array(const QString &table, const QString &object, const QS
 {
     m_where = describe_array(table, object, prop);
     const std::optional<ChunkChecksums> expected = checksums(table, object, prop);
-    return load_chunks(m_db, table, object, prop, progress, expected ? &*expected : nullptr);
+    return chunks(table).load(object, prop, progress, expected ? &*expected : nullptr);
 }
 
 std::optional<ChunkChecksums> Reader::checksums(const QString &table, const QString &object, const QString &prop)
 {
-    if (!m_tables.contains(kChecksums))
-        return std::nullopt;
-    sqlite::Cursor cursor = m_db.cursor();
-    cursor.execute(QStringLiteral("SELECT chunkID, checksum FROM kelvra_checksums "
-                                  "WHERE table_name = ? AND object_name = ? AND prop_name = ? ORDER BY chunkID"),
-                   {table, object, prop});
-    ChunkChecksums checksums;
-    while (const std::optional<sqlite::Row> row = next(cursor)) {
-        const std::optional<std::int64_t> chunk = integer_in(row->at(0));
-        const std::optional<std::int64_t> checksum = integer_in(row->at(1));
-        if (chunk != std::int64_t(checksums.size()) + 1 || !checksum || *checksum < 0
-            || *checksum > std::numeric_limits<std::uint32_t>::max())
-            throw FileDamaged(_("the checksums of %1 are not those of chunks 1, 2, 3 ...").arg(m_where));
-        checksums.push_back(std::uint32_t(*checksum));
-    }
-    if (checksums.empty())
+    const QHash<ArrayKey, Sums> &sums = m_sums[table];
+    const auto found = sums.constFind({object, prop});
+    if (found == sums.cend())
         return std::nullopt; // a program that changed the chunks took their checksums away
-    return checksums;
+    if (!found->in_order)
+        throw FileDamaged(_("the checksums of %1 are not those of chunks 1, 2, 3 ...").arg(m_where));
+    return found->sums;
 }
 
 } // namespace kelvra::app::tables

@@ -21,10 +21,13 @@
 #include "host/sqlite.h"
 #include "utils/chunkstore.h"
 
+#include <QHash>
+#include <QPair>
 #include <QSet>
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -93,17 +96,50 @@ public:
     const QString &where() const { return m_where; }
 
 private:
+    // What a small table says about one object, read for every object at once.
+    struct Texts
+    {
+        QStringList texts;
+        bool in_order = true; // the rows are those of vertices 0, 1, 2 ... with a text each
+    };
+    struct Units
+    {
+        QHash<QString, QString> units;
+        bool complete = true; // every row has its property and its text
+    };
+    struct Sums
+    {
+        ChunkChecksums sums;
+        bool in_order = true; // the rows are those of chunks 1, 2, 3 ... with a checksum each
+    };
+    using ArrayKey = QPair<QString, QString>; // object and property
+
     std::optional<sqlite::Row> next(sqlite::Cursor &cursor);
     void charge(std::int64_t bytes);
+    // Reads each small table once, whole, into the maps below: a query per
+    // table rather than per object keeps opening a file of many small
+    // objects fast. Rows of objects the file does not list are left out.
+    void read_tables(const QSet<QString> &names);
     std::optional<QString> read_description(StoredObject &object);
     void check_description(std::int64_t position, const StoredObject &object, const std::optional<QString> &colour);
     std::optional<ChunkChecksums> checksums(const QString &table, const QString &object, const QString &prop);
+    ChunkReader &chunks(const QString &table);
 
     sqlite::Connection &m_db;
     std::int64_t m_budget;
     std::int64_t m_charged = 0;
     QSet<QString> m_tables;
     QString m_where;
+
+    QHash<QString, std::vector<std::optional<QString>>> m_properties; // names in order; none: not a text
+    QHash<QString, std::optional<QString>> m_colours;                 // none: not a text
+    QHash<QString, sqlite::Row> m_grids;
+    QSet<QString> m_triangles;
+    QHash<QString, Texts> m_texts;
+    QHash<QString, Units> m_units;
+    QHash<QString, sqlite::Value> m_descriptions; // the checksum of each object's description
+    QHash<QString, QHash<ArrayKey, Sums>> m_sums;   // by chunk table
+    QHash<QString, std::shared_ptr<ChunkReader>> m_chunks; // by chunk table
 };
 
 } // namespace kelvra::app::tables

@@ -1,13 +1,17 @@
 #pragma once
 
 // How far a long operation has come, shared between the worker thread that
-// does it and the GUI thread that shows it, and the way to stop it.
+// does it and the GUI thread that shows it, the way to stop it, and what
+// the work has to tell the user.
+
+#include <QStringList>
 
 #include <atomic>
 #include <cstdint>
 #include <exception>
 #include <functional>
 #include <mutex>
+#include <utility>
 
 namespace kelvra::app {
 
@@ -61,6 +65,21 @@ public:
     }
     bool cancelled() const { return m_cancelled; }
 
+    // Something the user should know about the result (a well placed at
+    // X = Y = 0 for want of its wellhead), said by the work as it goes;
+    // the owner tells the user once the work is done.
+    void note(const QString &text)
+    {
+        const std::lock_guard<std::mutex> lock(m_hook_mutex);
+        m_notes << text;
+    }
+    // The notes said since the last call, and forgets them.
+    QStringList take_notes()
+    {
+        const std::lock_guard<std::mutex> lock(m_hook_mutex);
+        return std::exchange(m_notes, {});
+    }
+
     std::int64_t done() const { return m_done; }
 
     // Called at every step (advance and check), on the worker thread, with
@@ -70,6 +89,7 @@ public:
     std::int64_t total() const { return m_total; }
 
 private:
+    QStringList m_notes;
     std::atomic<std::int64_t> m_done{0};
     std::atomic<std::int64_t> m_total{0};
     std::atomic<bool> m_cancelled{false};

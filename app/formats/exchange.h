@@ -40,6 +40,27 @@ const Format &export_format(const QString &path, const ObjectRecord &object, con
 void export_object(const QString &path, const ObjectRecord &object, const QString &format_name,
                    const ExportOptions &options, Progress *progress);
 
+// One file of an export into a folder.
+struct FolderExport
+{
+    QString file;          // in the folder
+    const Format *format;  // the one it is written in
+};
+
+// Where export_to_folder writes each object, checked before anything is
+// written: FOLDER/NAME.EXT, NAME the object's name (a '/' or NUL in it as
+// '_', a name of dots only after a '_', names that would meet made unique
+// with "_2", "_3" ...), EXT the first extension of the format: the one of
+// that name, else the first format that can hold the object. ValueError
+// when the folder is none, or the format cannot hold an object.
+std::vector<FolderExport> plan_folder_export(const QString &folder, const std::vector<ObjectRecord> &objects,
+                                             const QString &format_name);
+
+// Writes each object into its file of the plan (in the same order), each
+// file replaced only once complete.
+void export_to_folder(const std::vector<FolderExport> &plan, const std::vector<ObjectRecord> &objects,
+                      const ExportOptions &options, Progress *progress);
+
 // The formats that can hold the object, as "name (title)".
 QStringList formats_for(const ObjectRecord &object);
 

@@ -1,7 +1,8 @@
 #include "app/formats/format.h"
 
+#include "app/core/fileaccess.h"
+
 #include <QFile>
-#include <QFileInfo>
 
 namespace kelvra::app::formats {
 namespace {
@@ -54,13 +55,18 @@ const Format &format_named(const QString &name)
                           .arg(name, known.join(QStringLiteral(", "))));
 }
 
+void check_readable(const QString &path)
+{
+    try {
+        readable_file_size(path);
+    } catch (const LookupError &) {
+        throw FormatError(path, QStringLiteral("there is no such file"));
+    }
+}
+
 const Format &recognise_file(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        throw FormatError(path, QStringLiteral("there is no such file"));
-    if (info.isDir())
-        throw FormatError(path, QStringLiteral("this is a folder, not a file"));
+    check_readable(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw FormatError(path, QStringLiteral("the file cannot be read: %1").arg(file.errorString()));

@@ -94,6 +94,7 @@ struct Description
     QStringList properties;              // that will be made, beside X, Y and Z
     std::int64_t memory_bytes = 0;       // the arrays the import will hold
     QStringList notes;                   // anything else worth telling (a text header, a warning)
+    QString well;                        // the well the file names (LAS), empty for other files
 };
 
 struct ExportOptions
@@ -119,6 +120,9 @@ public:
     // content fits, 3 the content is unmistakable.
     virtual int recognise(const QByteArray &head, const QString &path) const = 0;
     virtual Description describe(const QString &path, const ImportOptions &options) const = 0;
+    // The objects of the file. What the user should know about them (the
+    // notes of describe that hold for the objects read) goes to the
+    // progress's notes.
     virtual std::vector<ObjectRecord> read(const QString &path, const ImportOptions &options,
                                            Progress *progress) const = 0;
 
@@ -138,5 +142,11 @@ const Format &format_named(const QString &name);
 // The format the file is most surely in; throws FormatError when no format
 // takes it (naming the file), or when it cannot be read.
 const Format &recognise_file(const QString &path);
+
+// Checks, before a reader opens the file, that it is a file the user may
+// read: FormatError when there is none, ValueError naming what stands there
+// otherwise (a folder, a device, or a named pipe, whose opening would wait
+// for a writer for ever).
+void check_readable(const QString &path);
 
 } // namespace kelvra::app::formats

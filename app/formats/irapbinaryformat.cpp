@@ -10,10 +10,10 @@
 #include "app/formats/format.h"
 #include "app/formats/irapgrid.h"
 #include "app/formats/mappedfile.h"
+#include "app/formats/outputfile.h"
 #include "app/formats/records.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cmath>
 #include <cstring>
@@ -246,19 +246,14 @@ public:
             Format::write(path, object, options, progress);
         const IrapHeader h = irap_header(*object.grid);
         const float null = float(options.null_value.value_or(kIrapBinaryUndefined));
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            throw ValueError(QStringLiteral("%1: the file cannot be written: %2").arg(path, file.errorString()));
-        auto fail = [&] {
-            throw ValueError(QStringLiteral("%1: the file cannot be written: %2").arg(path, file.errorString()));
-        };
+        OutputFile out(path, progress);
         std::vector<char> buffer;
         auto record = [&](const std::vector<char> &data) {
             char marker[4];
             put_big_endian(marker, std::uint32_t(data.size()));
-            if (file.write(marker, 4) != 4 || file.write(data.data(), qint64(data.size())) != qint64(data.size())
-                || file.write(marker, 4) != 4)
-                fail();
+            out.write(std::string_view(marker, 4));
+            out.write(std::string_view(data.data(), data.size()));
+            out.write(std::string_view(marker, 4));
         };
         buffer.assign(32, 0);
         put_big_endian(buffer.data(), std::uint32_t(-996));
@@ -277,7 +272,7 @@ public:
         record(buffer);
         // One record per row, as the tools that write these files do.
         if (progress)
-            progress->set_total(h.nx * h.ny * 4);
+            progress->set_total(h.ny * (h.nx * 4 + 8));
         const double *z = object.prop.value(QStringLiteral("Z")).data<double>();
         buffer.resize(std::size_t(h.nx) * 4);
         for (std::int64_t j = 0; j < h.ny; ++j) {
@@ -286,11 +281,8 @@ public:
                 put_big_endian(buffer.data() + 4 * i, std::isnan(value) ? null : float(value));
             }
             record(buffer);
-            if (progress)
-                progress->advance(h.nx * 4);
         }
-        if (!file.commit())
-            fail();
+        out.commit();
     }
 };
 

@@ -1,6 +1,7 @@
 #include "app/formats/lasformat.h"
 
 #include "app/formats/lasfile.h"
+#include "app/formats/outputfile.h"
 #include "app/formats/textlines.h"
 #include "app/formats/wellpath.h"
 #include "app/formats/welltops.h"
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <cmath>
 #include <functional>
@@ -28,10 +28,12 @@ struct WellImport
     ObjectRecord well;
     std::optional<ObjectRecord> tops;
     QStringList notes;
+    QString file_well; // the well's name as the file gives it
 };
 
 QFile &open_for_reading(QFile &file)
 {
+    check_readable(file.fileName());
     if (!file.open(QIODevice::ReadOnly))
         throw FormatError(file.fileName(), QStringLiteral("the file cannot be read: %1").arg(file.errorString()));
     return file;
@@ -217,7 +219,8 @@ WellImport import_well(const QString &path, const ImportOptions &options, Progre
         progress->set_total(file.size());
     const LasFile las = read_las(file, path, options.null_values, progress);
     WellImport result;
-    const QString name = options.name.isEmpty() ? well_name(las, path) : options.name;
+    result.file_well = well_name(las, path);
+    const QString name = options.name.isEmpty() ? result.file_well : options.name;
     const QString depth_unit = las.curves.front().unit.trimmed();
     const int cx = curve_index(las, "X"), cy = curve_index(las, "Y"), cz = curve_index(las, "Z");
     const bool positions_in_file = cx > 0 && cy > 0 && cz > 0;
@@ -390,6 +393,7 @@ Description LasFormat::describe(const QString &path, const ImportOptions &option
     }
     description.nulls = nulls;
     description.notes = well.notes;
+    description.well = well.file_well;
     if (well.tops)
         description.notes << _("%1 tops become the Label object '%2'.")
                                  .arg(well.tops->texts.size())
@@ -400,6 +404,10 @@ Description LasFormat::describe(const QString &path, const ImportOptions &option
 std::vector<ObjectRecord> LasFormat::read(const QString &path, const ImportOptions &options, Progress *progress) const
 {
     WellImport well = import_well(path, options, progress);
+    if (progress) {
+        for (const QString &note : well.notes)
+            progress->note(note);
+    }
     std::vector<ObjectRecord> records{std::move(well.well)};
     if (well.tops)
         records.push_back(std::move(*well.tops));
@@ -439,17 +447,13 @@ void LasFormat::write(const QString &path, const ObjectRecord &object, const Exp
         if (property != kMd && !is_coordinate(property))
             add(property);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw ValueError(QStringLiteral("%1: the file cannot be written: %2").arg(path, file.errorString()));
+    OutputFile file(path, progress);
     try {
-        write_las(file, las, options.null_value.value_or(-999.25), progress);
+        write_las(file.device(), las, options.null_value.value_or(-999.25), progress);
     } catch (const ValueError &error) {
-        file.cancelWriting();
         throw ValueError(path + QStringLiteral(": ") + error_text(error));
     }
-    if (!file.commit())
-        throw ValueError(QStringLiteral("%1: the file cannot be written: %2").arg(path, file.errorString()));
+    file.commit();
 }
 
 } // namespace kelvra::app::formats

@@ -2,8 +2,6 @@
 
 #include "app/formats/format.h"
 
-#include <QFileInfo>
-
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -13,11 +11,7 @@ MappedFile::MappedFile(const QString &path)
     : m_path(path)
     , m_file(path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        throw FormatError(path, QStringLiteral("there is no such file"));
-    if (info.isDir())
-        throw FormatError(path, QStringLiteral("this is a folder, not a file"));
+    check_readable(path);
     if (!m_file.open(QIODevice::ReadOnly))
         throw FormatError(path, QStringLiteral("the file cannot be read: %1").arg(m_file.errorString()));
     m_size = m_file.size();

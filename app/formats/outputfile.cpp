@@ -1,23 +1,58 @@
 #include "app/formats/outputfile.h"
 
-#include "host/errors.h"
+#include "app/core/fileaccess.h"
 
+#include "host/errors.h"
+#include "host/nativepath.h"
+#include "host/translation.h"
+
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace kelvra::app::formats {
+namespace {
+
+// The file that writing to path replaces (see file_to_replace).
+QString file_for(const QString &path)
+{
+    if (path.isEmpty())
+        throw ValueError(_("no file was named to export to"));
+    return file_to_replace(path);
+}
+
+} // namespace
 
 OutputFile::OutputFile(const QString &path, Progress *progress)
     : m_path(path)
-    , m_file(path)
     , m_progress(progress)
+    , m_replacement(file_for(path))
 {
-    if (path.isEmpty())
-        throw ValueError(QStringLiteral("no file was named to export to"));
-    if (!m_file.open(QIODevice::WriteOnly))
-        throw ValueError(QStringLiteral("%1: the file cannot be written: %2").arg(path, m_file.errorString()));
     m_buffer.reserve(kFlushAt + 4096);
+}
+
+void OutputFile::fail(const QString &reason) const
+{
+    throw ValueError(_("cannot write '%1': %2").arg(readable_path(m_path), reason));
+}
+
+QIODevice &OutputFile::device()
+{
+    if (!m_file.isOpen()) {
+        // By its bytes: QFile would lose those of a name that does not decode.
+        const int fd = ::open(native_path(temporary()).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        if (fd < 0 || !m_file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+            const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+            if (fd >= 0)
+                ::close(fd);
+            fail(reason);
+        }
+    }
+    return m_file;
 }
 
 void OutputFile::write(std::string_view text)
@@ -67,8 +102,10 @@ void OutputFile::flush()
 {
     if (m_buffer.empty())
         return;
-    if (m_file.write(m_buffer.data(), qint64(m_buffer.size())) != qint64(m_buffer.size()))
-        throw ValueError(QStringLiteral("%1: the file cannot be written: %2").arg(m_path, m_file.errorString()));
+    QIODevice &file = device();
+    if (file.write(m_buffer.data(), qint64(m_buffer.size())) != qint64(m_buffer.size()))
+        fail(file.errorString());
+    m_replacement.written(std::int64_t(m_buffer.size()));
     if (m_progress)
         m_progress->advance(std::int64_t(m_buffer.size()));
     m_buffer.clear();
@@ -77,8 +114,16 @@ void OutputFile::flush()
 void OutputFile::commit()
 {
     flush();
-    if (!m_file.commit())
-        throw ValueError(QStringLiteral("%1: the file cannot be written: %2").arg(m_path, m_file.errorString()));
+    if (m_file.isOpen()) {
+        // QFile keeps what was written in a buffer of its own: flush it,
+        // and hear what the close reports.
+        if (!m_file.flush())
+            fail(m_file.errorString());
+        m_file.close();
+        if (m_file.error() != QFileDevice::NoError)
+            fail(m_file.errorString());
+    }
+    m_replacement.commit(m_progress);
 }
 
 } // namespace kelvra::app::formats

@@ -1,15 +1,14 @@
 #include "app/formats/segyformat.h"
 
+#include "app/formats/outputfile.h"
 #include "app/formats/segyhandle.h"
 #include "app/formats/segylayout.h"
 
 #include "host/translation.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <segyio/segy.h>
@@ -186,7 +185,8 @@ QString cube_property(const ObjectRecord &object)
     return {};
 }
 
-void write_cube(const QString &path, const ObjectRecord &object, Progress *progress)
+// Writes the cube into the file temporary; messages name path.
+void write_cube(const QString &temporary, const QString &path, const ObjectRecord &object, Progress *progress)
 {
     const GridGeometry &grid = *object.grid;
     const std::int64_t layers = grid.layers;
@@ -222,7 +222,7 @@ void write_cube(const QString &path, const ObjectRecord &object, Progress *progr
     if (factor == 0 || !std::isfinite(largest))
         refuse(QStringLiteral("coordinates as large as %1 do not fit the trace headers").arg(largest));
 
-    SegyHandle handle(path, "w+b");
+    SegyHandle handle(temporary, "w+b", path);
     QByteArray text(SEGY_TEXT_HEADER_SIZE + 1, ' ');
     const QStringList lines{QStringLiteral("C 1 CUBE %1").arg(object.name),
                             QStringLiteral("C 2 WRITTEN BY KELVRA"),
@@ -369,6 +369,10 @@ Description SegyFormat::describe(const QString &path, const ImportOptions &optio
 std::vector<ObjectRecord> SegyFormat::read(const QString &path, const ImportOptions &options, Progress *progress) const
 {
     const SegyLayout layout = read_segy_layout(path, options.inline_byte, options.crossline_byte);
+    if (progress) {
+        for (const QString &note : layout.notes)
+            progress->note(note);
+    }
     const QString name = object_name(path, options);
     std::vector<ObjectRecord> records{survey_record(layout, name)};
     if (options.cube) {
@@ -388,18 +392,9 @@ void SegyFormat::write(const QString &path, const ObjectRecord &object, const Ex
 {
     if (!can_write(object))
         Format::write(path, object, options, progress);
-    // Written beside the target and put in its place once complete.
-    const QString partial = path + QStringLiteral(".part");
-    try {
-        write_cube(partial, object, progress);
-    } catch (...) {
-        QFile::remove(partial);
-        throw;
-    }
-    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(path).constData()) != 0) {
-        QFile::remove(partial);
-        throw ValueError(QStringLiteral("%1: the file cannot be written in its place").arg(path));
-    }
+    OutputFile file(path, progress);
+    write_cube(file.temporary(), path, object, progress);
+    file.commit();
 }
 
 } // namespace kelvra::app::formats

@@ -1,6 +1,6 @@
 #include "app/formats/segyhandle.h"
 
-#include <QFile>
+#include "host/nativepath.h"
 
 #include <segyio/segy.h>
 
@@ -32,12 +32,12 @@ double scaled(std::int32_t value, std::int32_t scalar)
 
 } // namespace
 
-SegyHandle::SegyHandle(const QString &path, const char *mode)
-    : m_path(path)
-    , m_file(segy_open(QFile::encodeName(path).constData(), mode))
+SegyHandle::SegyHandle(const QString &path, const char *mode, const QString &shown)
+    : m_path(shown.isEmpty() ? path : shown)
+    , m_file(segy_open(native_path(path).constData(), mode))
 {
     if (!m_file)
-        throw FormatError(path, QStringLiteral("the file cannot be opened"));
+        throw FormatError(m_path, QStringLiteral("the file cannot be opened"));
 }
 
 SegyHandle::~SegyHandle()

@@ -17,8 +17,8 @@ class SegyHandle
 {
 public:
     // mode as for fopen ("rb", "w+b"); throws FormatError when the file
-    // cannot be opened.
-    explicit SegyHandle(const QString &path, const char *mode = "rb");
+    // cannot be opened. Errors name the file shown, when given, else path.
+    explicit SegyHandle(const QString &path, const char *mode = "rb", const QString &shown = {});
     ~SegyHandle();
     SegyHandle(const SegyHandle &) = delete;
     SegyHandle &operator=(const SegyHandle &) = delete;
@@ -27,10 +27,8 @@ public:
     // Throws FormatError naming the byte and segyio's error when code is
     // not SEGY_OK.
     void check(int code, std::int64_t byte) const;
-    const QString &path() const { return m_path; }
-
 private:
-    QString m_path;
+    QString m_path; // as shown in errors
     segy_file_handle *m_file = nullptr;
 };
 

@@ -101,10 +101,8 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
     layout.file = path;
     layout.inline_byte = inline_byte;
     layout.crossline_byte = crossline_byte;
-    const QFileInfo info(path);
-    if (!info.isFile())
-        throw FormatError(path, QStringLiteral("there is no such file"));
-    const std::int64_t size = info.size();
+    check_readable(path);
+    const std::int64_t size = QFileInfo(path).size();
     constexpr std::int64_t kHeaders = SEGY_TEXT_HEADER_SIZE + SEGY_BINARY_HEADER_SIZE;
     if (size < kHeaders)
         throw FormatError(path, FormatError::Place::Byte, size,

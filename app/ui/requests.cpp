@@ -298,20 +298,44 @@ EasyDialog *Requests::create(Kind kind)
     }
     case Kind::Export: {
         auto *dialog = new ExportDialog(m_tree);
+        const GeoObject *picked = m_tree->selected_object();
+        dialog->set_objects(store->object_names(), picked ? picked->name() : QString());
+        connect(store, &ObjectStore::objects_changed, dialog,
+                [dialog, store] { dialog->set_objects(store->object_names()); });
         connect(dialog, &ExportDialog::sig_start, this,
-                [=](const QString &object, const QString &file, const QString &format,
+                [=](const QStringList &objects, const QString &path, bool into_folder, const QString &format,
                     const formats::ExportOptions &options) {
                     carry_out(dialog, [=] {
-                        const ObjectRecord record = store->get(object)->record();
-                        formats::export_format(file, record, format); // refuses at once what cannot be written
-                        StoreTask task{
-                            _("Exporting %1").arg(QFileInfo(file).fileName()),
-                            _("Kelvra is exporting %1 to %2; try again when that is done.").arg(object, file),
-                            [file, record, format, options](Progress &progress) {
-                                formats::export_object(file, record, format, options, &progress);
-                            },
-                            [] {},
-                        };
+                        auto records = std::make_shared<std::vector<ObjectRecord>>();
+                        for (const QString &object : objects)
+                            records->push_back(store->get(object)->record());
+                        StoreTask task;
+                        if (into_folder) {
+                            // Refuses at once what cannot be written.
+                            const auto plan = std::make_shared<std::vector<formats::FolderExport>>(
+                                formats::plan_folder_export(path, *records, format));
+                            task = {
+                                _("Exporting %1 objects to %2").arg(records->size()).arg(QFileInfo(path).fileName()),
+                                _("Kelvra is exporting %1 objects to %2; try again when that is done.")
+                                    .arg(records->size())
+                                    .arg(path),
+                                [plan, records, options](Progress &progress) {
+                                    formats::export_to_folder(*plan, *records, options, &progress);
+                                },
+                                [] {},
+                            };
+                        } else {
+                            formats::export_format(path, records->front(), format); // refuses at once
+                            task = {
+                                _("Exporting %1").arg(QFileInfo(path).fileName()),
+                                _("Kelvra is exporting %1 to %2; try again when that is done.")
+                                    .arg(objects.front(), path),
+                                [path, records, format, options](Progress &progress) {
+                                    formats::export_object(path, records->front(), format, options, &progress);
+                                },
+                                [] {},
+                            };
+                        }
                         task.writes = true;
                         carry_out_later(dialog, std::move(task));
                     });

@@ -6,6 +6,7 @@
 #include "app/core/objectfile.h"
 #include "app/core/objectstore.h"
 #include "app/formats/builtin.h"
+#include "app/formats/exchange.h"
 #include "app/formats/format.h"
 #include "app/formats/textscan.h"
 
@@ -16,6 +17,15 @@
 #include <QtTest>
 
 #include <cmath>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace kelvra;
 using namespace kelvra::app;
@@ -580,6 +590,159 @@ private Q_SLOTS:
         const ObjectRecord whole = read_one(path, QStringLiteral("irap-ascii"));
         QCOMPARE(at(whole, "Z", 999999), 1234.5678);
         QCOMPARE(nan_count(whole.prop.value(QStringLiteral("Z"))), 0);
+    }
+
+    void exports_write_through_links_and_refuse_what_is_not_a_writable_file()
+    {
+        const QDir dir(m_dir.filePath(QStringLiteral("safe")));
+        QVERIFY(dir.mkpath(QStringLiteral(".")));
+        const ObjectRecord surface = rotated_surface();
+        // Through a link: the file it names is replaced, keeping its
+        // permissions, and the link stays a link.
+        const QString target = dir.filePath(QStringLiteral("target.xyz"));
+        const QString link = dir.filePath(QStringLiteral("link.xyz"));
+        write_file(target, "old\n");
+        QVERIFY(::chmod(QFile::encodeName(target).constData(), 0640) == 0);
+        QVERIFY(QFile::link(target, link));
+        xyz_format().write(link, surface, {}, nullptr);
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(QFileInfo(link).symLinkTarget(), target);
+        QCOMPARE(read_one(target, QStringLiteral("xyz")).prop.value(QStringLiteral("Z")).size(), 12);
+        struct stat info {};
+        QVERIFY(::stat(QFile::encodeName(target).constData(), &info) == 0);
+        QCOMPARE(int(info.st_mode & 07777), 0640);
+        // A well goes out through its own writer the same way.
+        ObjectRecord well{QStringLiteral("well"), QStringLiteral("Point"), {}, std::nullopt};
+        for (const char *key : {"X", "Y", "Z", "MD"})
+            well.prop.insert(QLatin1String(key), NdArray::from_values(std::vector<double>{1, 2, 3}));
+        const QString las = dir.filePath(QStringLiteral("well.las"));
+        const QString las_link = dir.filePath(QStringLiteral("well-link.las"));
+        QVERIFY(QFile::link(las, las_link));
+        format_named(QStringLiteral("las")).write(las_link, well, {}, nullptr);
+        QVERIFY(QFileInfo(las_link).isSymLink());
+        QCOMPARE(read_one(las, QStringLiteral("las")).prop.value(QStringLiteral("MD")).size(), 3);
+
+        // Refused before anything is written, and what is there stays.
+        const QString read_only = dir.filePath(QStringLiteral("read-only.xyz"));
+        write_file(read_only, "keep\n");
+        QVERIFY(::chmod(QFile::encodeName(read_only).constData(), 0444) == 0);
+        const QString pipe = dir.filePath(QStringLiteral("pipe.xyz"));
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        const struct
+        {
+            QString path;
+            const char *says;
+        } refused[] = {{read_only, "is read-only"},
+                       {pipe, "is a named pipe"},
+                       {QStringLiteral("/dev/null"), "is a device"},
+                       {dir.path(), "is a folder"}};
+        for (const auto &c : refused) {
+            try {
+                xyz_format().write(c.path, surface, {}, nullptr);
+                QFAIL(qPrintable(c.path));
+            } catch (const ValueError &error) {
+                QVERIFY2(QString::fromUtf8(error.what()).contains(QLatin1String(c.says)), error.what());
+            }
+        }
+        QFile kept(read_only);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("keep\n"));
+        QVERIFY(dir.entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".kelvra-")).isEmpty());
+    }
+
+    void exports_leave_no_temporary_file_and_clear_dead_ones()
+    {
+        const QDir dir(m_dir.filePath(QStringLiteral("clean")));
+        QVERIFY(dir.mkpath(QStringLiteral(".")));
+        // What an export killed on the way left: a temporary nobody holds.
+        const QString leftover = dir.filePath(QStringLiteral(".old.xyz.kelvra-abc123"));
+        write_file(leftover, "half");
+        const QString out = dir.filePath(QStringLiteral("out.xyz"));
+        write_file(out, "before\n");
+        // A cancelled export leaves the old file as it was.
+        Progress progress;
+        progress.cancel();
+        QVERIFY_EXCEPTION_THROWN(xyz_format().write(out, rotated_surface(), {}, &progress), Cancelled);
+        QFile kept(out);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("before\n"));
+        QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("out.xyz")});
+    }
+
+    void pipes_and_devices_are_refused_before_they_are_opened()
+    {
+        const QString pipe = m_dir.filePath(QStringLiteral("pipe.las"));
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        // Opening the pipe to read would wait for a writer: this one comes
+        // whenever a reader waits, and leaves at once, so that a reader
+        // that opened the pipe sees an empty file rather than waiting on.
+        std::atomic<bool> done{false};
+        std::thread writer([&] {
+            while (!done) {
+                const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0)
+                    ::close(fd);
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        });
+        const auto refused = [](const std::function<void()> &read) {
+            try {
+                read();
+            } catch (const ValueError &error) {
+                return QString::fromUtf8(error.what());
+            }
+            return QString();
+        };
+        ImportOptions path_file;
+        path_file.path_file = pipe;
+        const QString data = qEnvironmentVariable("KELVRA_REAL_DATA", QStringLiteral("/work/shared/data/real"));
+        const QString las = data + QStringLiteral("/lasio/sample_2.0.las");
+        const QString f3 = data + QStringLiteral("/segyio/f3.sgy");
+        const QStringList said{
+            refused([&] { recognise_file(pipe); }),
+            refused([&] { format_named(QStringLiteral("xyz")).read(pipe, {}, nullptr); }),
+            refused([&] { format_named(QStringLiteral("las")).read(pipe, {}, nullptr); }),
+            refused([&] { format_named(QStringLiteral("segy")).describe(pipe, {}); }),
+            refused([&] { format_named(QStringLiteral("las")).read(las, path_file, nullptr); }),
+            refused([&] { format_named(QStringLiteral("segy")).read(f3, {}, nullptr); }) + QStringLiteral("sound"),
+            refused([&] { format_named(QStringLiteral("xyz")).read(QStringLiteral("/dev/zero"), {}, nullptr); }),
+        };
+        done = true;
+        writer.join();
+        for (int i = 0; i < 5; ++i)
+            QVERIFY2(said[i].contains(QStringLiteral("is a named pipe, not a file")), qPrintable(said[i]));
+        QCOMPARE(said[5], QStringLiteral("sound"));
+        QVERIFY2(said[6].contains(QStringLiteral("is a device, not a file")), qPrintable(said[6]));
+    }
+
+    void folder_exports_name_files_after_their_objects()
+    {
+        std::vector<ObjectRecord> objects;
+        for (const char *name : {"a/b", "a_b", ".."}) {
+            ObjectRecord points{QString::fromUtf8(name), QStringLiteral("Point"), {}, std::nullopt};
+            for (const char *key : {"X", "Y", "Z"})
+                points.prop.insert(QLatin1String(key), NdArray::from_values(std::vector<double>{1, 2}));
+            objects.push_back(points);
+        }
+        objects.push_back(rotated_surface()); // ZMAP+ holds no rotation: IRAP is the first that can
+        const QDir dir(m_dir.path());
+        const std::vector<FolderExport> plan = plan_folder_export(dir.path(), objects, {});
+        QStringList files;
+        for (const FolderExport &file : plan)
+            files << QFileInfo(file.file).fileName() + QLatin1Char(' ') + file.format->name();
+        QCOMPARE(files, (QStringList{QStringLiteral("a_b.csv csv"), QStringLiteral("a_b_2.csv csv"),
+                                     QStringLiteral("_...csv csv"), QStringLiteral("top.irap irap-ascii")}));
+        QCOMPARE(QFileInfo(plan.front().file).absolutePath(), dir.absolutePath());
+        // A format that cannot hold one of them, or no folder: nothing planned.
+        try {
+            plan_folder_export(dir.path(), objects, QStringLiteral("zmap"));
+            QFAIL("planned");
+        } catch (const ValueError &error) {
+            QVERIFY2(QString::fromUtf8(error.what()).contains(QStringLiteral("'a/b'")), error.what());
+        }
+        const QString file = dir.filePath(QStringLiteral("plain-file"));
+        write_file(file, "x");
+        QVERIFY_EXCEPTION_THROWN(plan_folder_export(file, objects, {}), ValueError);
     }
 
     void imported_topology_survives_the_store()

@@ -29,6 +29,7 @@
 #include "testmain.h"
 #include "testsupport.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
 #include <QLineEdit>
@@ -233,6 +234,11 @@ private Q_SLOTS:
     void batch_imports_exports_and_saves();
     void batch_refusals_save_nothing();
     void import_and_export_through_the_dialogs();
+    void batch_imports_wells_and_seismic_with_their_options();
+    void batch_refuses_malformed_well_and_seismic_options();
+    void import_dialog_well_tab_reaches_the_format_and_remembers_the_wellhead();
+    void import_dialog_seismic_tab_shows_the_header_and_the_cube_memory();
+    void export_of_several_objects_goes_into_a_folder();
     void batch_run_needs_a_file_to_save_to();
     void signals_cancel_a_batch_save_cleanly();
     void modes_and_viewer_tabs_keep_the_docks_consistent();
@@ -736,6 +742,34 @@ QString real_file(const QString &name)
         + QStringLiteral("/xtgeo-testdata/") + name;
 }
 
+// A file of the real data of other tools: "lasio/sample_2.0.las".
+QString real_data(const QString &name)
+{
+    return qEnvironmentVariable("KELVRA_REAL_DATA", QStringLiteral("/work/shared/data/real")) + QLatin1Char('/')
+        + name;
+}
+
+// Where the deviation survey P-129 puts MD 1670, 1669.875 and 1669.75 of a
+// well, east, north and down from its wellhead and datum: minimum
+// curvature from a vertical start at MD 0, worked out apart from Kelvra.
+constexpr double kP129[3][3] = {{19.455973196, 89.813957670, 1666.949421480},
+                                {19.453724645, 89.808846947, 1666.824546244},
+                                {19.451477692, 89.803739065, 1666.699670863}};
+
+const ObjectRecord &named(const std::vector<ObjectRecord> &objects, const QString &name)
+{
+    for (const ObjectRecord &object : objects) {
+        if (object.name == name)
+            return object;
+    }
+    throw LookupError(name);
+}
+
+double value_at(const ObjectRecord &object, const char *property, std::int64_t vertex)
+{
+    return object.prop.value(QLatin1String(property)).astype(DType::Float64).data<double>()[vertex];
+}
+
 // Runs kelvra with the arguments; its exit status, standard output and error.
 std::tuple<int, QString, QString> run_kelvra(const QStringList &arguments)
 {
@@ -872,7 +906,8 @@ void TestHostApp::import_and_export_through_the_dialogs()
     // Out again as an IRAP ASCII grid, named by the format chosen.
     const QString file = m_dir.filePath(QStringLiteral("top.txt"));
     auto *exporting = open<ExportDialog>(window, Requests::Kind::Export);
-    exporting->grabob->lineedit->edit->setText(QStringLiteral("zmap_example"));
+    exporting->objects->clearSelection();
+    exporting->objects->findItems(QStringLiteral("zmap_example"), Qt::MatchExactly).front()->setSelected(true);
     exporting->output->lineedit->edit->setText(file);
     exporting->format->combobox->setCurrentIndex(exporting->format->combobox->findData(QStringLiteral("irap-ascii")));
     exporting->btn_ok->click();
@@ -882,6 +917,286 @@ void TestHostApp::import_and_export_through_the_dialogs()
     const NdArray z = back.front().prop.value(QStringLiteral("Z"));
     QCOMPARE(std::count_if(z.data<double>(), z.data<double>() + 20, [](double v) { return std::isnan(v); }), 4L);
     QCOMPARE(m_errors->messages.size(), 1);
+}
+
+void TestHostApp::batch_imports_wells_and_seismic_with_their_options()
+{
+    const QString las = real_data(QStringLiteral("lasio/sample_2.0.las"));
+    const QString survey = real_data(QStringLiteral("welly/P-129_deviation_survey.csv"));
+    const QString f3 = real_data(QStringLiteral("segyio/f3.sgy"));
+    const QString tops = m_dir.filePath(QStringLiteral("tops.csv"));
+    write_file(tops, "WELL,TOP,MD\nAAAAA_2,Top A,1669.875\nOTHER,Top X,100\n");
+    const QString saved = m_dir.filePath(QStringLiteral("wells-seismic.db"));
+    // Every option is listed by --help.
+    auto [status, out, err] = run_kelvra({QStringLiteral("--help")});
+    QCOMPARE(status, 0);
+    for (const char *option : {"--wellhead", "--path", "--tops", "--cube", "--inlines", "--crosslines", "--samples",
+                               "--header-bytes"})
+        QVERIFY2(out.contains(QLatin1String(option)), option);
+
+    std::tie(status, out, err) = run_kelvra(
+        {QStringLiteral("--import"), las, QStringLiteral("--as"), QStringLiteral("vertical"),
+         QStringLiteral("--wellhead"), QStringLiteral("1000,2000,30"),
+         QStringLiteral("--import"), las, QStringLiteral("--as"), QStringLiteral("deviated"),
+         QStringLiteral("--wellhead=1000,2000,30"), QStringLiteral("--path"), survey, QStringLiteral("--tops"), tops,
+         QStringLiteral("--import"), las, QStringLiteral("--as"), QStringLiteral("lost"),
+         QStringLiteral("--import"), f3, QStringLiteral("--cube"), QStringLiteral("--inlines"),
+         QStringLiteral("111:121:2"), QStringLiteral("--crosslines"), QStringLiteral("875:880"),
+         QStringLiteral("--samples"), QStringLiteral("8:40:2"), QStringLiteral("--header-bytes"),
+         QStringLiteral("189,193"), QStringLiteral("--save"), saved});
+    QVERIFY2(status == 0, qPrintable(err));
+    QCOMPARE(out, QStringLiteral("vertical\tPoint\t3\ndeviated\tPoint\t3\ndeviated tops\tLabel\t1\nlost\tPoint\t3\n"
+                                 "f3\tSurvey\t5\nf3 cube\tCube\t180\n"));
+    // Without a wellhead the well stands at the origin, and the user is told.
+    QVERIFY2(err.contains(QStringLiteral("kelvra: warning: %1: The wellhead of 'lost' is not known: the well is "
+                                         "placed at X = Y = 0 (Translate moves it).")
+                              .arg(las)),
+             qPrintable(err));
+    QCOMPARE(err.count(QStringLiteral("placed at X = Y = 0")), 1);
+
+    const std::vector<ObjectRecord> objects = load_objects(saved);
+    // Straight down from the wellhead, MD 0 at the datum: Z = 30 - MD.
+    const ObjectRecord &vertical = named(objects, QStringLiteral("vertical"));
+    for (std::int64_t i = 0; i < 3; ++i) {
+        QCOMPARE(value_at(vertical, "X", i), 1000.0);
+        QCOMPARE(value_at(vertical, "Y", i), 2000.0);
+        QCOMPARE(value_at(vertical, "Z", i), 30 - (1670 - 0.125 * double(i)));
+    }
+    // Along the survey.
+    const ObjectRecord &deviated = named(objects, QStringLiteral("deviated"));
+    for (std::int64_t i = 0; i < 3; ++i) {
+        QVERIFY(std::abs(value_at(deviated, "X", i) - (1000 + kP129[i][0])) < 1e-6);
+        QVERIFY(std::abs(value_at(deviated, "Y", i) - (2000 + kP129[i][1])) < 1e-6);
+        QVERIFY(std::abs(value_at(deviated, "Z", i) - (30 - kP129[i][2])) < 1e-6);
+    }
+    // The one top of this well, on its path.
+    const ObjectRecord &top = named(objects, QStringLiteral("deviated tops"));
+    QCOMPARE(top.texts, QStringList{QStringLiteral("Top A")});
+    QVERIFY(std::abs(value_at(top, "X", 0) - (1000 + kP129[1][0])) < 1e-6);
+    QCOMPARE(value_at(named(objects, QStringLiteral("lost")), "X", 0), 0.0);
+
+    // Every second inline from 111 to 121, crosslines 875 to 880, and every
+    // second sample from 8 to 40 ms: the same amplitudes as in the whole cube.
+    const ObjectRecord &part = named(objects, QStringLiteral("f3 cube"));
+    QVERIFY(part.grid);
+    QCOMPARE(part.grid->columns, std::int64_t(6));
+    QCOMPARE(part.grid->rows, std::int64_t(6));
+    QCOMPARE(part.grid->layers, std::int64_t(5));
+    formats::ImportOptions whole_cube;
+    whole_cube.cube = true;
+    const ObjectRecord whole = formats::import_file(f3, {}, whole_cube, nullptr).back();
+    QCOMPARE(whole.grid->layers, std::int64_t(75)); // from 4 ms, every 4 ms
+    for (std::int64_t j = 0; j < 6; ++j) {
+        for (std::int64_t i = 0; i < 6; ++i) {
+            for (std::int64_t k = 0; k < 5; ++k) {
+                const std::int64_t at = part.grid->vertex(i, j, k);
+                QCOMPARE(value_at(part, "Z", at), -(8.0 + 8.0 * double(k)));
+                QCOMPARE(value_at(part, "amplitude", at), value_at(whole, "amplitude", whole.grid->vertex(i, 2 * j, 1 + 2 * k)));
+            }
+        }
+    }
+}
+
+void TestHostApp::batch_refuses_malformed_well_and_seismic_options()
+{
+    const QString las = real_data(QStringLiteral("lasio/sample_2.0.las"));
+    const QString f3 = real_data(QStringLiteral("segyio/f3.sgy"));
+    const QString saved = m_dir.filePath(QStringLiteral("malformed.db"));
+    const struct
+    {
+        QStringList arguments;
+        const char *says;
+    } cases[] = {
+        {{QStringLiteral("--import"), las, QStringLiteral("--wellhead"), QStringLiteral("1000")}, "--wellhead needs"},
+        {{QStringLiteral("--import"), las, QStringLiteral("--wellhead"), QStringLiteral("1000,north")}, "--wellhead needs"},
+        {{QStringLiteral("--import"), las, QStringLiteral("--path"), QStringLiteral("")}, "--path needs"},
+        {{QStringLiteral("--tops"), las, QStringLiteral("--import"), las}, "--tops belongs after an --import"},
+        {{QStringLiteral("--import"), f3, QStringLiteral("--cube"), QStringLiteral("--inlines"), QStringLiteral("111-121")},
+         "--inlines needs"},
+        {{QStringLiteral("--import"), f3, QStringLiteral("--cube"), QStringLiteral("--samples"), QStringLiteral("8:40:0")},
+         "--samples needs"},
+        {{QStringLiteral("--import"), f3, QStringLiteral("--cube"), QStringLiteral("--crosslines"), QStringLiteral("875:880:2:1")},
+         "--crosslines needs"},
+        {{QStringLiteral("--import"), f3, QStringLiteral("--header-bytes"), QStringLiteral("189")}, "--header-bytes needs"},
+        {{QStringLiteral("--import"), f3, QStringLiteral("--header-bytes"), QStringLiteral("189,0")}, "--header-bytes needs"},
+        {{QStringLiteral("--import"), f3, QStringLiteral("--cube=yes")}, "--cube takes no value"},
+        {{QStringLiteral("--import"), f3, QStringLiteral("--inlines"), QStringLiteral("111:121")}, "give --cube with them"},
+    };
+    for (const auto &c : cases) {
+        const auto [status, out, err] = run_kelvra(c.arguments + QStringList{QStringLiteral("--save"), saved});
+        QVERIFY2(status == 2, qPrintable(c.arguments.join(' ')));
+        QVERIFY2(err.contains(QLatin1String(c.says)), qPrintable(err));
+        QVERIFY(!QFileInfo::exists(saved));
+    }
+}
+
+void TestHostApp::import_dialog_well_tab_reaches_the_format_and_remembers_the_wellhead()
+{
+    HostWindow &window = *m_window;
+    const QString las = real_data(QStringLiteral("lasio/sample_2.0.las"));
+    auto *import = open<ImportDialog>(window, Requests::Kind::Import);
+    import->input->lineedit->edit->setText(las);
+    import->load_lines();
+    // Only the Well page concerns a LAS file.
+    QVERIFY(import->tabs->isTabEnabled(import->tabs->indexOf(import->well_tab)));
+    QVERIFY(!import->tabs->isTabEnabled(import->tabs->indexOf(import->columns_tab)));
+    QVERIFY(!import->tabs->isTabEnabled(import->tabs->indexOf(import->seismic_tab)));
+    QCOMPARE(import->tabs->currentWidget(), import->well_tab);
+    QVERIFY(import->description->text().contains(QStringLiteral("placed at X = Y = 0")));
+
+    import->wellhead_x->edit->setText(QStringLiteral("1000"));
+    import->wellhead_y->edit->setText(QStringLiteral("2000"));
+    import->datum->edit->setText(QStringLiteral("30"));
+    import->path_file->lineedit->edit->setText(real_data(QStringLiteral("welly/P-129_deviation_survey.csv")));
+    Q_EMIT import->path_file->lineedit->edit->editingFinished();
+    QVERIFY2(!import->description->text().contains(QStringLiteral("placed at X = Y = 0")),
+             qPrintable(import->description->text()));
+    import->name->edit->setText(QStringLiteral("deviated"));
+    import->btn_ok->click();
+    QVERIFY(finish(window));
+    settle();
+    QVERIFY(m_errors->messages.isEmpty());
+    const ObjectRecord well = window.store->get(QStringLiteral("deviated"))->record();
+    for (std::int64_t i = 0; i < 3; ++i) {
+        QVERIFY(std::abs(value_at(well, "X", i) - (1000 + kP129[i][0])) < 1e-6);
+        QVERIFY(std::abs(value_at(well, "Z", i) - (30 - kP129[i][2])) < 1e-6);
+    }
+
+    // The next import of that well starts with its wellhead.
+    import = open<ImportDialog>(window, Requests::Kind::Import);
+    import->input->lineedit->edit->setText(las);
+    import->load_lines();
+    QCOMPARE(import->wellhead_x->edit->text(), QStringLiteral("1000"));
+    QCOMPARE(import->wellhead_y->edit->text(), QStringLiteral("2000"));
+    QCOMPARE(import->datum->edit->text(), QStringLiteral("30"));
+    QCOMPARE(*import->options().wellhead_y, 2000.0);
+    QVERIFY(!import->description->text().contains(QStringLiteral("placed at X = Y = 0")));
+    // A file of another well does not take it.
+    import->input->lineedit->edit->setText(real_data(QStringLiteral("lasio/null_policy_-999.25.las")));
+    import->load_lines();
+    QVERIFY(import->wellhead_x->edit->text().isEmpty());
+    QVERIFY(!import->options().wellhead_x);
+    // A wellhead given in part is refused before anything is imported.
+    import->wellhead_x->edit->setText(QStringLiteral("5"));
+    QVERIFY_EXCEPTION_THROWN(import->apply(), ValueError);
+}
+
+void TestHostApp::import_dialog_seismic_tab_shows_the_header_and_the_cube_memory()
+{
+    HostWindow &window = *m_window;
+    const int before = window.store->objects().size();
+    auto *import = open<ImportDialog>(window, Requests::Kind::Import);
+    QPointer<ImportDialog> alive = import;
+    import->input->lineedit->edit->setText(real_data(QStringLiteral("segyio/f3.sgy")));
+    Q_EMIT import->input->lineedit->edit->editingFinished();
+    QCOMPARE(import->tabs->currentWidget(), import->seismic_tab);
+    QVERIFY(!import->tabs->isTabEnabled(import->tabs->indexOf(import->well_tab)));
+    QVERIFY(import->text_header->isReadOnly());
+    QVERIFY2(import->text_header->toPlainText().startsWith(QStringLiteral("C 1 Cropped F3 2-byte integer data set")),
+             qPrintable(import->text_header->toPlainText()));
+    QVERIFY(import->cube_memory->text().isEmpty());
+    QVERIFY(!import->ranges->isEnabled());
+
+    // The whole cube: 18 crosslines x 23 inlines x 75 samples, each sample
+    // a float32 amplitude and float64 X, Y and Z, beside the five corners.
+    import->cube->setChecked(true);
+    QVERIFY(import->ranges->isEnabled());
+    const auto memory = [](std::int64_t samples) {
+        return QLocale::system().formattedDataSize(samples * (4 + 3 * 8) + 5 * 3 * 8);
+    };
+    QVERIFY2(import->cube_memory->text().contains(memory(18 * 23 * 75)), qPrintable(import->cube_memory->text()));
+    // A part, by line numbers and sample times: described anew.
+    import->ranges->le_il_frst->setText(QStringLiteral("111"));
+    import->ranges->le_il_last->setText(QStringLiteral("115"));
+    import->ranges->le_xl_frst->setText(QStringLiteral("875"));
+    import->ranges->le_xl_last->setText(QStringLiteral("877"));
+    import->ranges->le_dp_frst->setText(QStringLiteral("4"));
+    import->ranges->le_dp_last->setText(QStringLiteral("40"));
+    Q_EMIT import->ranges->le_dp_last->editingFinished();
+    QVERIFY2(import->cube_memory->text().contains(QStringLiteral("3 x 5 traces and 10 samples")),
+             qPrintable(import->cube_memory->text()));
+    QVERIFY(import->cube_memory->text().contains(memory(3 * 5 * 10)));
+
+    // A line the survey lacks: refused, nothing imported, and the dialog
+    // comes back with what was typed.
+    import->ranges->le_il_last->setText(QStringLiteral("500"));
+    import->btn_ok->click();
+    QVERIFY(finish(window));
+    settle();
+    QCOMPARE(m_errors->messages.size(), 1);
+    QVERIFY2(m_errors->messages.front().contains(QStringLiteral("there is no inline 500")),
+             qPrintable(m_errors->messages.front()));
+    QCOMPARE(window.store->objects().size(), before);
+    QTRY_VERIFY(alive && import->isVisible());
+    QCOMPARE(import->ranges->le_il_last->text(), QStringLiteral("500"));
+
+    import->ranges->le_il_last->setText(QStringLiteral("115"));
+    import->ranges->le_xl_ncrt->setText(QStringLiteral("2"));
+    const formats::ImportOptions options = import->options();
+    QCOMPARE(*options.inlines.first, std::int64_t(111));
+    QCOMPARE(options.crosslines.step, std::int64_t(2));
+    QCOMPARE(options.inline_byte, 189);
+    import->btn_ok->click();
+    QVERIFY(finish(window));
+    settle();
+    QCOMPARE(m_errors->messages.size(), 1);
+    const GeoObject *cube = window.store->get(QStringLiteral("f3 cube"));
+    QCOMPARE(cube->grid()->columns, std::int64_t(2)); // crosslines 875 and 877
+    QCOMPARE(cube->grid()->rows, std::int64_t(5));
+    QCOMPARE(cube->grid()->layers, std::int64_t(10));
+    QCOMPARE(window.store->get(QStringLiteral("f3"))->geometry_type(), QStringLiteral("Survey"));
+}
+
+void TestHostApp::export_of_several_objects_goes_into_a_folder()
+{
+    HostWindow &window = *m_window;
+    const QDir folder(m_dir.filePath(QStringLiteral("exports")));
+    QVERIFY(folder.mkpath(QStringLiteral(".")));
+    auto *exporting = open<ExportDialog>(window, Requests::Kind::Export);
+    QPointer<ExportDialog> alive = exporting;
+    QCOMPARE(exporting->objects->count(), window.store->objects().size());
+    const auto choose = [exporting](const QStringList &names) {
+        exporting->objects->clearSelection();
+        for (const QString &name : names)
+            exporting->objects->findItems(name, Qt::MatchExactly).front()->setSelected(true);
+    };
+    // One object goes into a file, several into a folder.
+    choose({QStringLiteral("well A")});
+    QVERIFY(exporting->output->isEnabled() && !exporting->folder->isEnabled());
+    choose({QStringLiteral("well A"), QStringLiteral("fault F1")});
+    QVERIFY(!exporting->output->isEnabled() && exporting->folder->isEnabled());
+    exporting->folder->lineedit->edit->setText(folder.path());
+    exporting->btn_apply->click();
+    QVERIFY(finish(window));
+    settle();
+    QVERIFY(m_errors->messages.isEmpty());
+    // Each named after its object, in the first format that holds it.
+    QCOMPARE(folder.entryList(QDir::Files), (QStringList{QStringLiteral("fault F1.csv"), QStringLiteral("well A.csv")}));
+    const std::vector<ObjectRecord> fault = formats::import_file(folder.filePath(QStringLiteral("fault F1.csv")), {}, {}, nullptr);
+    QCOMPARE(fault.front().prop.value(QStringLiteral("Z")).size(),
+             window.store->get(QStringLiteral("fault F1"))->vertex_count());
+
+    // All objects, in the format chosen.
+    exporting->all_objects->setChecked(true);
+    QVERIFY(exporting->folder->isEnabled());
+    exporting->format->combobox->setCurrentIndex(exporting->format->combobox->findData(QStringLiteral("xyz")));
+    exporting->btn_apply->click();
+    QVERIFY(finish(window));
+    settle();
+    QStringList expected;
+    for (const GeoObject *object : window.store->objects())
+        expected << object->name() + QStringLiteral(".xyz");
+    for (const QString &file : expected)
+        QVERIFY2(folder.exists(file), qPrintable(file));
+    QCOMPARE(folder.entryList({QStringLiteral("*.xyz")}, QDir::Files).size(), expected.size());
+
+    // A folder that is not there: refused, and the dialog stays.
+    exporting->folder->lineedit->edit->setText(m_dir.filePath(QStringLiteral("missing")));
+    exporting->btn_ok->click();
+    settle();
+    QCOMPARE(m_errors->messages.size(), 1);
+    QVERIFY2(m_errors->messages.front().contains(QStringLiteral("there is no folder")), qPrintable(m_errors->messages.front()));
+    QTRY_VERIFY(alive && exporting->isVisible());
 }
 
 void TestHostApp::batch_run_needs_a_file_to_save_to()

@@ -110,6 +110,7 @@ private slots:
     void crc32cMethodsMatchTables();
     void checksumsAreThoseOfTheStoredBlobs();
     void checksumsRefuseDamagedChunks();
+    void oneReaderReadsPropertyAfterProperty();
     void numpyReadsOurChunks();
     void weReadNumpysChunks();
 
@@ -623,6 +624,40 @@ void TestChunkTable::checksumsRefuseDamagedChunks()
         QCOMPARE(error_text(error), QStringLiteral("object 'o', property 'p' has 4 chunks where 5 were written"));
     }
     db.rollback();
+}
+
+// A ChunkReader reads the arrays of one table one after another with its
+// one statement: each its own chunks, in any order, and a refused read
+// leaves the next one sound.
+void TestChunkTable::oneReaderReadsPropertyAfterProperty()
+{
+    sqlite::Connection db(path("reader.db"), sqlite::Conversion::None);
+    const QString table = QStringLiteral("props");
+    create_chunk_table(db, table);
+    const NdArray many = pattern(DType::Float64, {500});
+    const NdArray one = pattern(DType::Int32, {7, 3});
+    ChunkChecksums sums;
+    QCOMPARE(store_chunks(db, table, QStringLiteral("a"), QStringLiteral("x"), many, 1000, {}, &sums), 5);
+    store_chunks(db, table, QStringLiteral("a"), QStringLiteral("y"), one);
+    store_chunks(db, table, QStringLiteral("b"), QStringLiteral("x"), one);
+    // Chunk 2 gone: a read stops in the middle of the chunk numbers.
+    QVERIFY(store_chunks(db, table, QStringLiteral("c"), QStringLiteral("gap"), many, 1500) > 2);
+    db.cursor().execute(QStringLiteral("DELETE FROM props WHERE object_name = 'c' AND chunkID = 2"));
+    db.commit();
+    db.exec(QStringLiteral("BEGIN"));
+    ChunkReader reader(db, table);
+    QVERIFY_EXCEPTION_THROWN(reader.load(QStringLiteral("c"), QStringLiteral("gap")), ValueError);
+    QCOMPARE(reader.stored_bytes(QStringLiteral("a"), QStringLiteral("x")), many.nbytes());
+    QCOMPARE(reader.stored_bytes(QStringLiteral("b"), QStringLiteral("x")), one.nbytes());
+    QCOMPARE(reader.stored_bytes(QStringLiteral("b"), QStringLiteral("none")), 0);
+    QCOMPARE(reader.load(QStringLiteral("b"), QStringLiteral("x")), one);
+    QCOMPARE(reader.load(QStringLiteral("a"), QStringLiteral("x"), {}, &sums), many);
+    QVERIFY_EXCEPTION_THROWN(reader.load(QStringLiteral("a"), QStringLiteral("none")), LookupError);
+    QCOMPARE(reader.load(QStringLiteral("a"), QStringLiteral("y")), one);
+    ChunkChecksums wrong = sums;
+    wrong[2] ^= 1;
+    QVERIFY_EXCEPTION_THROWN(reader.load(QStringLiteral("a"), QStringLiteral("x"), {}, &wrong), ChunkDamaged);
+    QCOMPARE(reader.load(QStringLiteral("a"), QStringLiteral("x"), {}, &sums), many);
 }
 
 void TestChunkTable::numpyReadsOurChunks()
