@@ -372,7 +372,7 @@ void HostWindow::show_in(MapViewer *viewer, const GeoObject *object)
 {
     MapObject shown{object->geometry_type(), object->prop().value(QStringLiteral("X")),
                     object->prop().value(QStringLiteral("Y")), QString(), NdArray(), object->serial(),
-                    object->colour()};
+                    object->colour(), object->grid(), object->triangles(), object->texts()};
     if (const std::optional<QString> property = object->current_property()) {
         shown.property = *property;
         shown.values = object->prop().value(*property);

@@ -3,11 +3,13 @@
 // What a map viewer is given of one object, and how each geometry type
 // looks on the map.
 
+#include "host/gridgeometry.h"
 #include "host/ndarray.h"
 #include "host/views/hostviews_export.h"
 
 #include <QRgb>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -45,6 +47,15 @@ struct MapObject
     // The object's own colour, the same in every viewer; none: the viewer
     // picks one from its palette.
     std::optional<QRgb> colour = std::nullopt;
+    // Which vertex is which node of a Gsurface's grid or a Cube's samples;
+    // none for other objects.
+    std::optional<GridGeometry> grid = std::nullopt;
+    // The triangles of a Tsurface (int32 or int64, shape (n, 3)); empty
+    // for other objects.
+    NdArray triangles = NdArray();
+    // One text per vertex (a Label's texts, a Survey's corner lines);
+    // empty when the object has none.
+    QStringList texts = {};
 };
 
 } // namespace kelvra
