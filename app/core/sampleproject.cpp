@@ -51,7 +51,8 @@ std::vector<std::unique_ptr<GeoObject>> sample_objects()
     objects.push_back(well(QStringLiteral("well A"), 1200, 800, 1800));
     objects.push_back(well(QStringLiteral("well B"), 3100, 2400, 1900));
 
-    // A horizon: a gently folded surface on a 21 x 21 grid.
+    // A horizon: a gently folded surface on a 21 x 21 grid, kept as a grid
+    // so that it is drawn as a continuous map.
     Columns grid;
     Values amplitude;
     for (int row = 0; row <= 20; ++row) {
@@ -63,8 +64,15 @@ std::vector<std::unique_ptr<GeoObject>> sample_objects()
             amplitude.push_back(qSin(x / 300.0) * qCos(y / 400.0));
         }
     }
-    objects.push_back(object(QStringLiteral("top reservoir"), QStringLiteral("Tsurface"), grid,
-                             {{QStringLiteral("amplitude"), amplitude}}, QStringLiteral("amplitude")));
+    auto horizon = object(QStringLiteral("top reservoir"), QStringLiteral("Gsurface"), grid,
+                          {{QStringLiteral("amplitude"), amplitude}}, QStringLiteral("amplitude"));
+    GridGeometry nodes;
+    nodes.columns = 21;
+    nodes.rows = 21;
+    nodes.x_increment = 200;
+    nodes.y_increment = 150;
+    horizon->grid() = nodes;
+    objects.push_back(std::move(horizon));
 
     // A fault trace and a survey outline.
     Columns fault;
