@@ -63,7 +63,17 @@ QRectF corner_box(const QPointF &corner, const QPointF &middle, const QSizeF &si
     return {centre.x() - size.width() / 2, centre.y() - size.height() / 2, size.width(), size.height()};
 }
 
-void draw_corners(QPainter &painter, const TextedObject &survey, const QTransform &to_pixels,
+// box moved the least to lie within area.
+QRectF moved_into(QRectF box, const QRectF &area)
+{
+    box.moveLeft(std::max(area.left(), std::min(box.left(), area.right() - box.width())));
+    box.moveTop(std::max(area.top(), std::min(box.top(), area.bottom() - box.height())));
+    return box;
+}
+
+// The corner texts of the corners within area; a text that would leave the
+// area (the outline fills the view) is moved into it.
+void draw_corners(QPainter &painter, const TextedObject &survey, const QTransform &to_pixels, const QRectF &area,
                   LabelPlacement &placement, const TextColours &colours)
 {
     const QFontMetricsF metrics(painter.fontMetrics());
@@ -84,9 +94,9 @@ void draw_corners(QPainter &painter, const TextedObject &survey, const QTransfor
     const QPointF middle((left + right) / 2, (top + bottom) / 2);
     for (const auto &[i, pixel] : corners) {
         const QString text = i < survey.texts.size() ? survey.texts.at(int(i)) : QString();
-        if (text.isEmpty())
+        if (text.isEmpty() || !area.contains(pixel))
             continue;
-        const QRectF box = corner_box(pixel, middle, box_size(metrics, text));
+        const QRectF box = moved_into(corner_box(pixel, middle, box_size(metrics, text)), area);
         placement.reserve(box);
         draw_box(painter, box, text, colours);
     }
@@ -101,7 +111,7 @@ void draw_map_texts(QPainter &painter, const QRect &area, const QTransform &to_p
     LabelPlacement placement(room, kGap);
     for (const TextedObject &object : objects) {
         if (object.look == MapLook::Outline && !object.texts.isEmpty())
-            draw_corners(painter, object, to_pixels, placement, colours);
+            draw_corners(painter, object, to_pixels, room, placement, colours);
     }
     // Texts stay off the markers of wells, point sets and labels.
     for (const TextedObject &object : objects) {

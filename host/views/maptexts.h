@@ -39,7 +39,8 @@ struct TextColours
 };
 
 // Writes into area, at the widget pixels to_pixels maps to: first the
-// corner texts of each survey (an Outline with texts), then, when names is
+// corner texts of each survey (an Outline with texts; moved into the area
+// where the outline leaves them no room outside it), then, when names is
 // true, the names, then each Label's texts beside their markers; a text
 // goes where it covers no text before it nor a marker, else it is left
 // out (a name is written beside its marker all the same).
