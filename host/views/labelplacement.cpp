@@ -6,7 +6,7 @@
 namespace kelvra {
 namespace {
 
-constexpr double kCell = 48;     // the side of a grid cell, in the placement's pixels
+constexpr double kCell = 2;      // the side of a cell of the occupancy grid, in the placement's pixels
 constexpr double kFarther = 2.5; // text heights from a point to a text with a lead line
 
 // The top left corners of the eight places around point at distance
@@ -27,46 +27,42 @@ std::vector<QPointF> corners_around(const QPointF &point, const QSizeF &size, do
 LabelPlacement::LabelPlacement(const QRectF &area, double gap)
     : m_area(area)
     , m_gap(gap)
-    , m_cell(kCell)
+    , m_columns(std::max(0, int(std::ceil(area.width() / kCell))))
+    , m_rows(std::max(0, int(std::ceil(area.height() / kCell))))
+    , m_taken(std::size_t(m_columns) * std::size_t(m_rows), 0)
 {
 }
 
-template <typename Fn> void LabelPlacement::for_cells(const QRectF &box, Fn &&fn) const
+std::optional<LabelPlacement::Cells> LabelPlacement::cells_of(const QRectF &box) const
 {
-    // Only boxes within the area are kept: the cells stay few.
-    const QRectF inside = box.intersected(m_area);
-    if (inside.isEmpty())
-        return;
-    const auto first_column = std::int64_t(std::floor((inside.left() - m_area.left()) / m_cell));
-    const auto last_column = std::int64_t(std::floor((inside.right() - m_area.left()) / m_cell));
-    const auto first_row = std::int64_t(std::floor((inside.top() - m_area.top()) / m_cell));
-    const auto last_row = std::int64_t(std::floor((inside.bottom() - m_area.top()) / m_cell));
-    for (std::int64_t row = first_row; row <= last_row; ++row) {
-        for (std::int64_t column = first_column; column <= last_column; ++column)
-            fn((row << 32) + column);
-    }
+    // Cells that box only touches at an edge are not its own, so that two
+    // boxes side by side take no cell in common.
+    const double left = (box.left() - m_area.left()) / kCell, right = (box.right() - m_area.left()) / kCell;
+    const double top = (box.top() - m_area.top()) / kCell, bottom = (box.bottom() - m_area.top()) / kCell;
+    if (!(right > 0 && bottom > 0 && left < m_columns && top < m_rows && left < right && top < bottom))
+        return std::nullopt;
+    return Cells{int(std::max(0.0, std::floor(left))), int(std::min(double(m_columns), std::ceil(right))) - 1,
+                 int(std::max(0.0, std::floor(top))), int(std::min(double(m_rows), std::ceil(bottom))) - 1};
 }
 
 void LabelPlacement::reserve(const QRectF &box)
 {
-    const std::size_t index = m_boxes.size();
-    m_boxes.push_back(box);
-    for_cells(box, [&](Cell cell) { m_cells[cell].push_back(index); });
+    const std::optional<Cells> cells = cells_of(box);
+    for (int row = cells ? cells->top : 0; cells && row <= cells->bottom; ++row)
+        std::fill_n(m_taken.begin() + std::ptrdiff_t(row) * m_columns + cells->left, cells->right - cells->left + 1, 1);
 }
 
 bool LabelPlacement::is_free(const QRectF &box) const
 {
-    if (!m_area.contains(box))
+    const std::optional<Cells> cells = cells_of(box);
+    if (!m_area.contains(box) || !cells)
         return false;
-    bool free = true;
-    for_cells(box, [&](Cell cell) {
-        const auto found = m_cells.find(cell);
-        if (!free || found == m_cells.end())
-            return;
-        free = std::none_of(found->second.begin(), found->second.end(),
-                            [&](std::size_t index) { return m_boxes[index].intersects(box); });
-    });
-    return free;
+    for (int row = cells->top; row <= cells->bottom; ++row) {
+        const auto begin = m_taken.begin() + std::ptrdiff_t(row) * m_columns;
+        if (std::find(begin + cells->left, begin + cells->right + 1, 1) != begin + cells->right + 1)
+            return false;
+    }
+    return true;
 }
 
 std::optional<LabelPlacement::Place> LabelPlacement::place(const QPointF &point, const QSizeF &size)

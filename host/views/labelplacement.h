@@ -13,9 +13,7 @@
 #include <QRectF>
 #include <QSizeF>
 
-#include <cstdint>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 namespace kelvra {
@@ -42,15 +40,20 @@ public:
     std::optional<Place> place(const QPointF &point, const QSizeF &size);
 
 private:
-    // Boxes are found through the cells of a coarse grid they cover.
-    using Cell = std::int64_t;
-    template <typename Fn> void for_cells(const QRectF &box, Fn &&fn) const;
+    // The cells of the occupancy grid that box overlaps, clipped to the
+    // area: first and last column and row; none when box lies outside.
+    struct Cells
+    {
+        int left, right, top, bottom;
+    };
+    std::optional<Cells> cells_of(const QRectF &box) const;
 
     QRectF m_area;
     double m_gap;
-    double m_cell;
-    std::vector<QRectF> m_boxes;
-    std::unordered_map<Cell, std::vector<std::size_t>> m_cells;
+    // A grid of small cells over the area, set where a text or a reserved
+    // box lies: a test costs the same however many texts there are.
+    int m_columns = 0, m_rows = 0;
+    std::vector<char> m_taken;
 };
 
 } // namespace kelvra
