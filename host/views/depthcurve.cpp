@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -135,16 +136,36 @@ void DepthCurve::drawSeries(QPainter *painter, const QwtScaleMap &x_map, const Q
     const std::int64_t last = to < 0 ? count - 1 : std::min<std::int64_t>(to, count - 1);
     const double *depths = series->depths().data<double>();
     const double sign = series->negated() ? -1 : 1;
-    const QRectF clip = canvas_rect.adjusted(-pen().widthF() - 2, -pen().widthF() - 2, pen().widthF() + 2,
-                                             pen().widthF() + 2);
-    auto near = [](double value, double low, double high) {
-        return std::clamp(value, low - kReach, high + kReach);
-    };
+    const double margin = pen().widthF() + 2;
+    const QRectF clip = canvas_rect.adjusted(-margin, -margin, margin, margin);
+    auto near = [](double value, double low, double high) { return std::clamp(value, low - kReach, high + kReach); };
+    const bool few = double(last - first + 1) * kSymbolSpacing <= canvas_rect.height();
 
-    // The pieces of the line, in pixels.
+    // The pieces of the line, in pixels. Consecutive samples in one pixel
+    // row are a run, drawn as the line from its first sample to the
+    // leftmost and the rightmost of the run and on to its last: every
+    // sample stays within the line, however many share the row.
     std::vector<QPolygonF> pieces;
-    QPolygonF piece;
-    auto finish = [&] {
+    QPolygonF piece, samples;
+    struct Run
+    {
+        double row;
+        QPointF first, left, right, last;
+    };
+    std::optional<Run> run;
+    auto add = [&piece](const QPointF &point) {
+        if (piece.isEmpty() || piece.last() != point)
+            piece << point;
+    };
+    auto end_run = [&] {
+        if (!run)
+            return;
+        for (const QPointF &point : {run->first, run->left, run->right, run->last})
+            add(point);
+        run.reset();
+    };
+    auto end_piece = [&] {
+        end_run();
         if (!piece.isEmpty())
             pieces.push_back(piece);
         piece.clear();
@@ -153,26 +174,32 @@ void DepthCurve::drawSeries(QPainter *painter, const QwtScaleMap &x_map, const Q
         for (std::int64_t i = first; i <= last; ++i) {
             const double value = double(v[i]), depth = sign * depths[i];
             if (!(std::isfinite(value) && std::isfinite(depth))) {
-                finish();
+                end_piece();
                 continue;
             }
             const QPointF point(near(x_map.transform(value), canvas_rect.left(), canvas_rect.right()),
                                 near(y_map.transform(depth), canvas_rect.top(), canvas_rect.bottom()));
-            if (!piece.isEmpty() && std::floor(piece.last().x()) == std::floor(point.x())
-                && std::floor(piece.last().y()) == std::floor(point.y()))
+            if (few)
+                samples << point;
+            const double row = std::floor(point.y());
+            if (run && run->row == row) {
+                if (point.x() < run->left.x())
+                    run->left = point;
+                if (point.x() > run->right.x())
+                    run->right = point;
+                run->last = point;
                 continue;
-            piece << point;
+            }
+            end_run();
+            run = Run{row, point, point, point, point};
         }
     });
-    finish();
+    end_piece();
 
     painter->save();
     painter->setBrush(Qt::NoBrush);
-    std::size_t shown = 0;
-    for (const QPolygonF &line : pieces)
-        shown += std::size_t(line.size());
     QPen line_pen = pen();
-    if (double(shown) > 2 * canvas_rect.height()) {
+    if (double(last - first + 1) > 2 * canvas_rect.height()) {
         // Thin, plain lines: a wide, smoothed pen would make the painter
         // trace an outline around thousands of overlapping strokes.
         line_pen.setWidth(0);
@@ -185,12 +212,8 @@ void DepthCurve::drawSeries(QPainter *painter, const QwtScaleMap &x_map, const Q
         else
             painter->drawPolyline(QwtClipper::clipPolygonF(clip, line));
     }
-    if (symbol() && double(shown) * kSymbolSpacing <= canvas_rect.height()) {
-        QPolygonF points;
-        for (const QPolygonF &line : pieces)
-            points << line;
-        symbol()->drawSymbols(painter, points);
-    }
+    if (symbol() && few)
+        symbol()->drawSymbols(painter, samples);
     painter->restore();
 }
 

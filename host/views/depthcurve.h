@@ -88,10 +88,11 @@ public:
 
 protected:
     // A line through the samples whose value and depth are finite, broken
-    // at the others; consecutive samples that fall into one pixel are
-    // taken as one, so that millions of samples cost no more than the
-    // pixels the line crosses. Symbols where few enough samples are shown
-    // to tell them apart.
+    // at the others; consecutive samples that fall into one pixel row are
+    // drawn as one stroke across the row from the leftmost to the
+    // rightmost, so that millions of samples cost no more than the rows
+    // the line crosses, and every spike stays visible. Symbols where few
+    // enough samples are shown to tell them apart.
     void drawSeries(QPainter *painter, const QwtScaleMap &x_map, const QwtScaleMap &y_map,
                     const QRectF &canvas_rect, int from, int to) const override;
 };

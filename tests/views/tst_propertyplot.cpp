@@ -171,6 +171,7 @@ private Q_SLOTS:
     void non_finite_samples_break_the_log();
     void other_objects_keep_the_vertex_plot();
     void long_log_is_measured_beside_the_gui_thread();
+    void every_spike_of_a_long_log_stays_visible();
 };
 
 void TestPropertyPlot::reads_the_property_array()
@@ -457,6 +458,41 @@ void TestPropertyPlot::long_log_is_measured_beside_the_gui_thread()
     // 500 m at the top, 2597.152 m at the bottom.
     QVERIFY(plot.axisScaleDiv(QwtPlot::yLeft).upperBound() <= 500);
     QVERIFY(plot.axisScaleDiv(QwtPlot::yLeft).lowerBound() >= 500 + 0.001 * double((1 << 21) - 1));
+}
+
+void TestPropertyPlot::every_spike_of_a_long_log_stays_visible()
+{
+    // A million samples of 0, a millimetre apart, with one of 10 at MD
+    // 1234.567 m: thousands of samples to a pixel row, the spike among them.
+    class SpikyWell : public Well
+    {
+    public:
+        SpikyWell()
+            : Well({})
+        {
+            const std::int64_t count = 1000000;
+            NdArray md(DType::Float64, {count});
+            for (std::int64_t i = 0; i < count; ++i)
+                md.data<double>()[i] = 1000 + 0.001 * double(i);
+            m_long.insert(QStringLiteral("MD"), md);
+            m_long.insert(QStringLiteral("GR"), spiky(count));
+        }
+        const PropertyMap &prop() const override { return m_long; }
+
+    private:
+        PropertyMap m_long;
+    };
+    const SpikyWell well;
+    PropertyPlot plot;
+    plot.resize(400, 500);
+    plot.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&plot));
+    plot.show_property(well);
+    QVERIFY(plot.is_current());
+    QVERIFY(drawn_near(plot, 10, 1000 + 0.001 * 123457));
+    QVERIFY(drawn_near(plot, -10, 1000 + 0.001 * 876543));
+    QVERIFY(drawn_near(plot, 0, 1500));
+    QVERIFY(!drawn_near(plot, 5, 1500));
 }
 
 KELVRA_TEST_MAIN(TestPropertyPlot)
