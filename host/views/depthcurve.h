@@ -59,7 +59,8 @@ public:
     // values: real numbers; depths: real numbers as many, turned round
     // (negated) when negate is true; ranges: of the finite ones, as stored
     // (before turning round). ValueError for arrays that do not fit.
-    DepthSeries(const NdArray &values, const NdArray &depths, bool negate, ValueRange values_range, ValueRange depths_range);
+    DepthSeries(const NdArray &values, const NdArray &depths, bool negate, ValueRange values_range,
+                ValueRange depths_range);
 
     size_t size() const override;
     QPointF sample(size_t i) const override;
@@ -84,7 +85,8 @@ public:
 
     // Plots a log, sharing the storage of its arrays (depths other than
     // float64 are read into a float64 copy); empty arrays empty the curve.
-    void set_log(const NdArray &values, const NdArray &depths, bool negate, ValueRange values_range, ValueRange depths_range);
+    void set_log(const NdArray &values, const NdArray &depths, bool negate, ValueRange values_range,
+                 ValueRange depths_range);
 
 protected:
     // A line through the samples whose value and depth are finite, broken

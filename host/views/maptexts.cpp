@@ -115,10 +115,12 @@ void draw_map_texts(QPainter &painter, const QRect &area, const QTransform &to_p
     }
     // Texts stay off the markers of wells, point sets and labels.
     for (const TextedObject &object : objects) {
-        if (object.look == MapLook::Marker && !object.texts.isEmpty())
-            for_each_pixel(object, to_pixels, room, [&](std::int64_t, const QPointF &p) { placement.reserve(marker_box(p)); });
-        else if (object.name_at && names)
+        if (object.look == MapLook::Marker && !object.texts.isEmpty()) {
+            for_each_pixel(object, to_pixels, room,
+                           [&](std::int64_t, const QPointF &at) { placement.reserve(marker_box(at)); });
+        } else if (object.name_at && names) {
             placement.reserve(marker_box(to_pixels.map(*object.name_at)));
+        }
     }
     const QFontMetricsF metrics(painter.fontMetrics());
     auto write = [&](const QPointF &point, const QString &text, const LabelPlacement::Place &place) {
@@ -138,9 +140,9 @@ void draw_map_texts(QPainter &painter, const QRect &area, const QTransform &to_p
             if (!room.contains(point))
                 continue;
             const QSizeF size = box_size(metrics, object.name);
-            const std::optional<LabelPlacement::Place> place = placement.place(point, size);
-            write(point, object.name,
-                  place ? *place : LabelPlacement::Place{QRectF(QPointF(point.x() + kGap, point.y() - size.height() / 2), size), false});
+            // A name is written all the same, right of its marker, where there is no free place.
+            const QRectF right(QPointF(point.x() + kGap, point.y() - size.height() / 2), size);
+            write(point, object.name, placement.place(point, size).value_or(LabelPlacement::Place{right, false}));
         }
     }
     for (const TextedObject &object : objects) {

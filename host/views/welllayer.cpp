@@ -38,8 +38,8 @@ WellPath well_path(const NdArray &x, const NdArray &y, const NdArray &md)
     });
     WellPath path;
     bool in_order = true;
-    for (std::int64_t i = 0; i < count && in_order; ++i)
-        in_order = std::isfinite(depth[std::size_t(i)]) && (i == 0 || depth[std::size_t(i - 1)] <= depth[std::size_t(i)]);
+    for (std::size_t i = 0; i < depth.size() && in_order; ++i)
+        in_order = std::isfinite(depth[i]) && (i == 0 || depth[i - 1] <= depth[i]);
     path.reordered = !in_order;
     if (!in_order) {
         for (std::int64_t i = 0; i < count; ++i) {

@@ -886,8 +886,8 @@ void TestMapViewer::well_is_named_at_its_wellhead()
     const QFontMetrics metrics = viewer.fontMetrics();
     auto beside = [&](double x, double y) {
         const QPoint at = pixel_of(viewer, x, y);
-        return QRect(at.x() + 10, at.y() - metrics.height() / 4, metrics.horizontalAdvance(QStringLiteral("well A")) - 4,
-                     metrics.height() / 2);
+        return QRect(at.x() + 10, at.y() - metrics.height() / 4,
+                     metrics.horizontalAdvance(QStringLiteral("well A")) - 4, metrics.height() / 2);
     };
     viewer.render_now();
     QImage picture = viewer.grab().toImage();
