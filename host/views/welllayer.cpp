@@ -17,14 +17,10 @@ const QString kMd = QStringLiteral("MD");
 
 } // namespace
 
-bool is_well(const QString &geometry_type, const PropertyMap &prop)
-{
-    return geometry_type == QLatin1String("Point") && prop.contains(kMd) && is_real(prop.value(kMd).dtype());
-}
-
 bool is_well(const DataObject &object)
 {
-    return is_well(object.geometry_type(), object.prop());
+    return object.geometry_type() == QLatin1String("Point") && object.prop().contains(kMd)
+        && is_real(object.prop().value(kMd).dtype());
 }
 
 WellPath well_path(const NdArray &x, const NdArray &y, const NdArray &md)

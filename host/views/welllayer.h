@@ -9,7 +9,6 @@
 #include "host/ndarray.h"
 #include "host/views/hostviews_export.h"
 
-#include <QString>
 
 #include <cstdint>
 #include <functional>
@@ -22,12 +21,10 @@ class QPolygonF;
 namespace kelvra {
 
 class DataObject;
-class PropertyMap;
 struct MapView;
 
-// Whether an object of that type and those properties is a well: a Point
-// with an "MD" property of real numbers.
-HOSTVIEWS_EXPORT bool is_well(const QString &geometry_type, const PropertyMap &prop);
+// Whether the object is a well: a Point with an "MD" property of real
+// numbers.
 HOSTVIEWS_EXPORT bool is_well(const DataObject &object);
 
 // The order in which the map draws a well's path.
