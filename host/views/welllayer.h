@@ -9,10 +9,8 @@
 #include "host/ndarray.h"
 #include "host/views/hostviews_export.h"
 
-
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
 
