@@ -170,7 +170,7 @@
         <translation>Nordwert</translation>
     </message>
     <message id="Depth (-Z)">
-        <location filename="../host/views/depthcurve.cpp" line="+65"/>
+        <location filename="../host/views/depthcurve.cpp" line="+66"/>
         <source></source>
         <translation>Tiefe (-Z)</translation>
     </message>
