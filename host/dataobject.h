@@ -24,6 +24,14 @@ public:
     virtual const PropertyMap &prop() const = 0;
     // The property shown now; absent when the object has none.
     virtual std::optional<QString> current_property() const = 0;
+    // Its geometry type ("Point", "Tsurface", ...); empty when not known.
+    virtual QString geometry_type() const { return {}; }
+    // The unit of one of its properties ("m", "gAPI"); empty when not known.
+    virtual QString unit(const QString &property) const
+    {
+        Q_UNUSED(property)
+        return {};
+    }
 };
 
 } // namespace kelvra

@@ -24,12 +24,12 @@
         <translation>Andockfenster des Diagramms</translation>
     </message>
     <message id="Hide all objects">
-        <location filename="../host/views/mapviewer.cpp" line="+136"/>
+        <location filename="../host/views/mapviewer.cpp" line="+138"/>
         <source></source>
         <translation>Alle Objekte ausblenden</translation>
     </message>
     <message id="The coordinates of %1 are not float64 arrays">
-        <location line="+37"/>
+        <location line="+57"/>
         <source></source>
         <translation>Die Koordinaten von %1 sind keine float64-Felder</translation>
     </message>
@@ -38,13 +38,18 @@
         <source></source>
         <translation>%1 hat %2 X- und %3 Y-Koordinaten</translation>
     </message>
+    <message id="The measured depths of %1 are not one real number per vertex">
+        <location line="+2"/>
+        <source></source>
+        <translation>Die gemessenen Tiefen von %1 sind nicht eine reelle Zahl je Knoten</translation>
+    </message>
     <message id="The values of %1 of %2 are not one real number per vertex">
         <location line="+5"/>
         <source></source>
         <translation>Die Werte von %1 von %2 sind nicht eine reelle Zahl je Knoten</translation>
     </message>
     <message id="Viewer background colour">
-        <location line="+118"/>
+        <location line="+128"/>
         <source></source>
         <translation>Hintergrundfarbe des Betrachters</translation>
     </message>
@@ -65,22 +70,22 @@
     </message>
     <message id="Cannot draw the map: %1">
         <location line="-27"/>
-        <location line="+338"/>
+        <location line="+339"/>
         <source></source>
         <translation>Die Karte kann nicht gezeichnet werden: %1</translation>
     </message>
     <message id="Show names">
-        <location line="-566"/>
+        <location line="-599"/>
         <source></source>
         <translation>Namen zeigen</translation>
     </message>
     <message id="No objects shown">
-        <location line="+608"/>
+        <location line="+641"/>
         <source></source>
         <translation>Keine Objekte angezeigt</translation>
     </message>
     <message id="E %1   N %2">
-        <location line="+175"/>
+        <location line="+173"/>
         <source></source>
         <translation>O %1   N %2</translation>
     </message>
@@ -95,23 +100,37 @@
         <translation>%1, Knoten %2</translation>
     </message>
     <message id="Show grid">
-        <location filename="../host/views/plotwidget.cpp" line="+21"/>
+        <location filename="../host/views/plotwidget.cpp" line="+22"/>
         <source></source>
         <translation>Gitter anzeigen</translation>
     </message>
+    <message id="Depth: MD">
+        <location line="+11"/>
+        <source></source>
+        <translation>Tiefe: MD</translation>
+    </message>
+    <message id="Depth: Z">
+        <location line="+1"/>
+        <source></source>
+        <translation>Tiefe: Z</translation>
+    </message>
     <message id="Zoom to fit">
-        <location filename="../host/views/mapviewer.cpp" line="-796"/>
-        <location filename="../host/views/plotwidget.cpp" line="+7"/>
+        <location filename="../host/views/mapviewer.cpp" line="-827"/>
+        <location filename="../host/views/plotwidget.cpp" line="-5"/>
         <source></source>
         <translation>Auf alles zoomen</translation>
     </message>
     <message id="Vertex">
-        <location filename="../host/views/propertyplot.cpp" line="+33"/>
+        <location filename="../host/views/propertyplot.cpp" line="+149"/>
         <source></source>
         <translation>Knoten</translation>
     </message>
     <message id="%1: no property to plot">
-        <location line="+27"/>
+        <source></source>
+        <translation type="vanished">%1 hat keine Eigenschaft zum Darstellen</translation>
+    </message>
+    <message id="%1 has no property to plot">
+        <location line="-83"/>
         <source></source>
         <translation>%1 hat keine Eigenschaft zum Darstellen</translation>
     </message>
@@ -121,7 +140,7 @@
         <translation>%1 enthält Werte vom Typ %2, die nicht dargestellt werden können</translation>
     </message>
     <message id="Value">
-        <location line="+49"/>
+        <location line="+118"/>
         <source></source>
         <translation>Wert</translation>
     </message>
@@ -141,7 +160,7 @@
         <translation>Optionen</translation>
     </message>
     <message id="Easting">
-        <location filename="../host/views/mapdecor.cpp" line="+153"/>
+        <location filename="../host/views/mapdecor.cpp" line="+152"/>
         <source></source>
         <translation>Ostwert</translation>
     </message>
@@ -149,6 +168,11 @@
         <location line="+2"/>
         <source></source>
         <translation>Nordwert</translation>
+    </message>
+    <message id="Depth (-Z)">
+        <location filename="../host/views/depthcurve.cpp" line="+66"/>
+        <source></source>
+        <translation>Tiefe (-Z)</translation>
     </message>
 </context>
 </TS>

@@ -70,7 +70,8 @@ public:
     const QStringList &texts() const { return m_record.texts; }
     const QHash<QString, QString> &units() const { return m_record.units; }
 
-    QString geometry_type() const { return m_record.geometry_type; }
+    QString geometry_type() const override { return m_record.geometry_type; }
+    QString unit(const QString &property) const override { return m_record.units.value(property); }
     std::int64_t vertex_count() const;
     // Which object this is for as long as the program runs, whatever its
     // name: every object made gets a number of its own (a copy, or an

@@ -19,6 +19,7 @@
 #include "host/views/mapviewer.h"
 #include "host/views/propertyplot.h"
 #include "host/views/tabviewer.h"
+#include "host/views/welllayer.h"
 #include "widgets/dialogs.h"
 #include "widgets/pivotbar.h"
 
@@ -377,6 +378,8 @@ void HostWindow::show_in(MapViewer *viewer, const GeoObject *object)
         shown.property = *property;
         shown.values = object->prop().value(*property);
     }
+    if (is_well(*object))
+        shown.md = object->prop().value(QStringLiteral("MD"));
     viewer->show_object(object->name(), shown);
     connect(viewer, &MapViewer::sig_cursor_text, this, &HostWindow::show_status, Qt::UniqueConnection);
 }

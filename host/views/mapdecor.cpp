@@ -19,7 +19,6 @@ constexpr int kEastingGap = 12; // between neighbouring easting labels
 constexpr int kBarGap = 14;     // between the map and a colour bar
 constexpr int kBarWidth = 14;
 constexpr int kSwatch = 10;     // legend swatch size
-constexpr int kNameOffset = 8;  // from a well's marker centre to its name
 
 // The least room between labels stacked up an axis.
 int stacked_gap(int height)
@@ -55,14 +54,14 @@ void draw_upright(QPainter &painter, const QPointF &centre, const QString &text)
     painter.restore();
 }
 
+} // namespace
+
 QColor veil_of(const QColor &background)
 {
     QColor veil = background;
     veil.setAlpha(200);
     return veil;
 }
-
-} // namespace
 
 MapMargins map_margins(const QFontMetrics &metrics, int northing_labels, int overhang, bool bars, int bar_labels)
 {
@@ -203,17 +202,6 @@ void draw_legend(QPainter &painter, const QRect &area, const std::vector<LegendE
         painter.drawText(QRectF(swatch.right() + 6, middle - line / 2.0, widest + 6, line),
                          Qt::AlignLeft | Qt::AlignVCenter, entries[i].name);
     }
-}
-
-void draw_name(QPainter &painter, const QPointF &pixel, const QString &name, const QColor &ink,
-               const QColor &background)
-{
-    const QFontMetrics metrics = painter.fontMetrics();
-    const QRectF box(pixel.x() + kNameOffset, pixel.y() - metrics.height() / 2.0,
-                     metrics.horizontalAdvance(name) + 4, metrics.height());
-    painter.fillRect(box, veil_of(background));
-    painter.setPen(ink);
-    painter.drawText(box.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, name);
 }
 
 } // namespace kelvra

@@ -2,7 +2,7 @@
 
 // What a map viewer draws around and over the map picture: the easting and
 // northing axes with horizontal labels, a colour bar with round-number
-// ticks per coloured property, the legend, and the names of wells.
+// ticks per coloured property, and the legend.
 
 #include "host/views/mapaxes.h"
 
@@ -75,8 +75,7 @@ void draw_colour_bars(QPainter &painter, const std::vector<ColourBar> &bars, con
 // The legend, in the top left corner of area, on a veil of the background.
 void draw_legend(QPainter &painter, const QRect &area, const std::vector<LegendEntry> &entries,
                  const QColor &ink, const QColor &background);
-// A well's name beside its marker at pixel, on a halo of the background.
-void draw_name(QPainter &painter, const QPointF &pixel, const QString &name, const QColor &ink,
-               const QColor &background);
+// The background, seen through: laid under texts on the map.
+QColor veil_of(const QColor &background);
 
 } // namespace kelvra

@@ -13,4 +13,11 @@ MapLook map_look(const QString &geometry_type)
     return MapLook::Dots;
 }
 
+MapLook map_look(const MapObject &object)
+{
+    if (object.geometry_type == QLatin1String("Point") && object.md.size() > 0)
+        return MapLook::Well;
+    return map_look(object.geometry_type);
+}
+
 } // namespace kelvra

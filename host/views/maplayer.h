@@ -22,6 +22,7 @@ enum class MapLook {
     Dots,     // each vertex a dot, coloured by the current property
     Outline,  // a closed polygon through the vertices in their order
     Polyline, // a line through the vertices in their order
+    Well,     // a line through the vertices in order of MD, a marker at the wellhead
     Marker,   // a marker of constant screen size at each vertex
 };
 
@@ -56,6 +57,12 @@ struct MapObject
     // One text per vertex (a Label's texts, a Survey's corner lines);
     // empty when the object has none.
     QStringList texts = {};
+    // A well's measured depths (its "MD" property, real numbers, one per
+    // vertex): the map draws it as a well. Empty for any other object.
+    NdArray md = NdArray();
 };
+
+// A Point with measured depths: Well; otherwise as its geometry type.
+HOSTVIEWS_EXPORT MapLook map_look(const MapObject &object);
 
 } // namespace kelvra

@@ -19,11 +19,14 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
 
 namespace kelvra {
+
+struct WellPath;
 
 // Map coordinates to the pixels of an image: column = x * sx + ox,
 // row = y * sy + oy (sy is negative: north up). A vertex lands in pixel
@@ -75,6 +78,7 @@ struct RenderLayer
     std::optional<QRectF> bounds;
     QString name;             // of the object, and of its property: for the cursor readout
     QString property;
+    std::shared_ptr<const WellPath> well; // a Well's path and wellhead
 };
 
 // The key of a pixel's vertex: layer (its index in RenderedMap::layers) and

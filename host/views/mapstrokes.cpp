@@ -1,5 +1,7 @@
 #include "host/views/mapstrokes.h"
 
+#include "host/views/welllayer.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -195,11 +197,13 @@ bool draw_lines(RenderedMap &map, const std::function<bool()> &stale)
 {
     QPainter painter;
     for (const RenderLayer &layer : map.layers) {
-        if (layer.look != MapLook::Outline && layer.look != MapLook::Polyline)
+        if (layer.look != MapLook::Outline && layer.look != MapLook::Polyline && layer.look != MapLook::Well)
             continue;
         const std::optional<std::vector<QPolygonF>> runs =
-            polyline_runs(layer.x.data<double>(), layer.y.data<double>(), layer.x.size(),
-                          layer.look == MapLook::Outline, map.view, stale);
+            layer.look == MapLook::Well && layer.well
+                ? well_runs(layer.x, layer.y, *layer.well, map.view, stale)
+                : polyline_runs(layer.x.data<double>(), layer.y.data<double>(), layer.x.size(),
+                                layer.look == MapLook::Outline, map.view, stale);
         if (!runs)
             return false;
         if (!painter.isActive()) {
@@ -217,19 +221,28 @@ bool draw_lines(RenderedMap &map, const std::function<bool()> &stale)
 void stamp_markers(RenderedMap &map)
 {
     std::vector<char> is_marker(map.layers.size(), 0);
-    for (std::size_t l = 0; l < map.layers.size(); ++l)
-        is_marker[l] = map.layers[l].look == MapLook::Marker;
-    if (std::find(is_marker.begin(), is_marker.end(), 1) == is_marker.end())
-        return;
     std::vector<std::pair<std::uint64_t, std::size_t>> found; // key and pixel
-    for (std::size_t pixel = 0; pixel < map.keys.size(); ++pixel) {
+    const std::size_t width = std::size_t(map.image.width());
+    const double columns = map.image.width(), rows = map.image.height();
+    for (std::size_t l = 0; l < map.layers.size(); ++l) {
+        const RenderLayer &layer = map.layers[l];
+        is_marker[l] = layer.look == MapLook::Marker;
+        // A well's one marker, at its wellhead.
+        if (layer.look != MapLook::Well || !layer.well || !layer.well->head)
+            continue;
+        const std::int64_t head = *layer.well->head;
+        const QPointF at = map.view.to_pixel(QPointF(layer.x.data<double>()[head], layer.y.data<double>()[head]));
+        if (at.x() >= 0 && at.x() < columns && at.y() >= 0 && at.y() < rows)
+            found.emplace_back(vertex_key(l, head), std::size_t(at.y()) * width + std::size_t(at.x()));
+    }
+    const bool markers = std::find(is_marker.begin(), is_marker.end(), 1) != is_marker.end();
+    for (std::size_t pixel = 0; markers && pixel < map.keys.size(); ++pixel) {
         const std::uint64_t key = map.keys[pixel];
         if (key && is_marker[key_layer(key)])
             found.emplace_back(key, pixel);
     }
     std::sort(found.begin(), found.end());
     std::vector<QImage> sprites(map.layers.size());
-    const std::size_t width = std::size_t(map.image.width());
     const int half = sprite_side(map.view.scale) / 2;
     for (const auto &[key, pixel] : found) {
         QImage &sprite = sprites[key_layer(key)];

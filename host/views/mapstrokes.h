@@ -30,11 +30,11 @@ std::optional<std::vector<QPolygonF>> polyline_runs(const double *x, const doubl
                                                     bool closed, const MapView &view,
                                                     const std::function<bool()> &stale);
 
-// Draws the Outline and Polyline layers; false when stopped as stale.
+// Draws the Outline, Polyline and Well layers; false when stopped as stale.
 bool draw_lines(RenderedMap &map, const std::function<bool()> &stale);
 
 // Draws a marker centred on each pixel whose vertex belongs to a Marker
-// layer; later layers and vertices on top.
+// layer, and one at each well's wellhead; later layers and vertices on top.
 void stamp_markers(RenderedMap &map);
 
 } // namespace kelvra

@@ -7,7 +7,9 @@
 #include "host/translation.h"
 #include "host/views/mapdecor.h"
 #include "host/views/maprender.h"
+#include "host/views/maptexts.h"
 #include "host/views/numberformat.h"
+#include "host/views/welllayer.h"
 #include "widgets/dialogs/aspectratiodialog.h"
 #include "widgets/dialogs/canvasexportdialog.h"
 #include "widgets/kvdialog/fields.h"
@@ -90,7 +92,7 @@ double minimum_extent(const QPointF &centre)
     return magnitude > 0 ? std::min(1000.0, 0.1 * magnitude) : 1000.0;
 }
 
-// Where a well's name goes: its first vertex with finite coordinates.
+// Where the name of a point set goes: its first vertex with finite coordinates.
 std::optional<QPointF> first_finite_vertex(const NdArray &x, const NdArray &y)
 {
     const double *xs = x.data<double>(), *ys = y.data<double>();
@@ -193,7 +195,9 @@ void MapViewer::show_object(const QString &name, const MapObject &object)
         throw ValueError(_("The coordinates of %1 are not float64 arrays").arg(name));
     if (object.x.size() != object.y.size())
         throw ValueError(_("%1 has %2 X and %3 Y coordinates").arg(name).arg(object.x.size()).arg(object.y.size()));
-    Layer layer{name, object, map_look(object.geometry_type), 0, std::nullopt, std::nullopt, true, std::nullopt};
+    if (object.md.size() && (object.md.size() != object.x.size() || !is_real(object.md.dtype())))
+        throw ValueError(_("The measured depths of %1 are not one real number per vertex").arg(name));
+    Layer layer{name, object, map_look(object), 0, std::nullopt, std::nullopt, true, std::nullopt};
     if (object.property.isEmpty()) {
         layer.object.values = NdArray();
     } else if (object.values.size() != object.x.size() || !is_real(object.values.dtype())) {
@@ -201,8 +205,13 @@ void MapViewer::show_object(const QString &name, const MapObject &object)
     } else if (object.values.dtype() == DType::Float16) {
         layer.object.values = object.values.astype(DType::Float32);
     }
-    if (object.geometry_type == QLatin1String("Point"))
+    if (layer.look == MapLook::Well) {
+        layer.well = std::make_shared<const WellPath>(well_path(object.x, object.y, object.md));
+        if (const std::optional<std::int64_t> head = layer.well->head)
+            layer.label_at = QPointF(object.x.data<double>()[*head], object.y.data<double>()[*head]);
+    } else if (object.geometry_type == QLatin1String("Point")) {
         layer.label_at = first_finite_vertex(object.x, object.y);
+    }
 
     // What this replaces: the same object, else whatever is shown under the name.
     auto found = m_layers.begin() + std::ptrdiff_t(position_of(name, object.id));
@@ -682,7 +691,7 @@ void MapViewer::fill_render(RenderedMap &map, const MapView &view) const
     map.generation = m_generation.load();
     map.layers.clear();
     const std::vector<ColourScale> scales = colour_scales();
-    for (MapLook look : {MapLook::Dots, MapLook::Outline, MapLook::Polyline, MapLook::Marker}) {
+    for (MapLook look : {MapLook::Dots, MapLook::Outline, MapLook::Polyline, MapLook::Well, MapLook::Marker}) {
         for (const Layer &layer : m_layers) {
             if (layer.look != look)
                 continue;
@@ -695,6 +704,7 @@ void MapViewer::fill_render(RenderedMap &map, const MapView &view) const
             drawn.bounds = layer.bounds;
             drawn.name = layer.name;
             drawn.property = layer.object.property;
+            drawn.well = layer.well;
             for (const ColourScale &scale : scales) {
                 if (layer.range && scale.property == layer.object.property) {
                     drawn.low = scale.low;
@@ -784,12 +794,10 @@ void MapViewer::paint_canvas(QPainter &painter, const RenderedMap *picture) cons
             painter.setTransform(QTransform());
         }
     }
-    if (act_show_names->isChecked()) {
-        for (const Layer &layer : m_layers) {
-            if (layer.label_at)
-                draw_name(painter, now_layout.to_pixels.map(*layer.label_at), layer.name, ink, m_background);
-        }
-    }
+    std::vector<TextedObject> texted;
+    for (const Layer &layer : m_layers)
+        texted.push_back({layer.look, layer.name, layer.label_at, layer.object.x, layer.object.y, layer.object.texts});
+    draw_map_texts(painter, area, now_layout.to_pixels, texted, act_show_names->isChecked(), {ink, m_background});
     painter.restore();
     draw_axes(painter, area, now_layout.easting, now_layout.northing, ink);
     draw_colour_bars(painter, now_layout.bars, ink);

@@ -46,6 +46,7 @@ struct MapView;
 struct RenderedMap;
 struct ColourScale;
 struct ColourBar;
+struct WellPath;
 
 class HOSTVIEWS_EXPORT MapViewer : public AbstractViewer
 {
@@ -160,7 +161,8 @@ private:
         std::optional<QRectF> bounds;                   // of the finite vertices
         std::optional<std::pair<double, double>> range; // of the finite values
         bool measured = true; // false while bounds and range are measured beside the GUI thread
-        std::optional<QPointF> label_at;                // a well's first finite vertex, where its name goes
+        std::optional<QPointF> label_at;                // where the name of a well or point set goes
+        std::shared_ptr<const WellPath> well = nullptr; // a well's path and wellhead
     };
     struct Measures
     {

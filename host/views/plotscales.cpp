@@ -62,11 +62,17 @@ void RoundScaleEngine::autoScale(int maxNumSteps, double &x1, double &x2, double
         x1 = low;
         x2 = high;
         stepSize = 0;
+        if (testAttribute(QwtScaleEngine::Inverted))
+            std::swap(x1, x2);
         return;
     }
     x1 = std::floor(low / step) * step;
     x2 = std::ceil(high / step) * step;
     stepSize = step;
+    if (testAttribute(QwtScaleEngine::Inverted)) { // high values first: at the bottom of a vertical axis
+        std::swap(x1, x2);
+        stepSize = -step;
+    }
 }
 
 QwtScaleDiv RoundScaleEngine::divideScale(double x1, double x2, int maxMajorSteps, int maxMinorSteps,

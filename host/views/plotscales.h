@@ -16,7 +16,8 @@ class RoundScaleEngine : public QwtLinearScaleEngine
 {
 public:
     // Widens x1 to x2 (a range of finite data values, or a single value) to
-    // the multiples of a round step at most maxNumSteps apart.
+    // the multiples of a round step at most maxNumSteps apart; with the
+    // Inverted attribute, gives the ends the other way round.
     void autoScale(int maxNumSteps, double &x1, double &x2, double &stepSize) const override;
     // Major ticks at the multiples of stepSize (a round step for about
     // maxMajorSteps ticks when 0) between x1 and x2, minor ticks between.

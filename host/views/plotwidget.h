@@ -27,6 +27,8 @@ public:
     QToolButton *const options_button;
     QAction *act_grid = nullptr;        // show or hide the grid
     QAction *act_zoom_to_fit = nullptr; // undo zoom and pan
+    QAction *act_depth_md = nullptr;    // plot wells against MD (checked at first) ...
+    QAction *act_depth_z = nullptr;     // ... or against -Z
 };
 
 } // namespace kelvra

@@ -1,6 +1,7 @@
 #include "host/views/propertyplot.h"
 
 #include "host/dataobject.h"
+#include "host/errorhandler.h"
 #include "host/translation.h"
 #include "host/valuesummary.h"
 #include "host/views/plotscales.h"
@@ -27,11 +28,11 @@ constexpr std::int64_t kMeasureAsideFrom = std::int64_t(1) << 20;
 PropertyPlot::PropertyPlot(QWidget *parent)
     : QwtPlot(parent)
     , curve(new PropertyCurve)
+    , depth_curve(new DepthCurve)
     , grid(new QwtPlotGrid)
     , m_notice(new QwtPlotTextLabel)
 {
     setCanvasBackground(Qt::white);
-    setAxisTitle(QwtPlot::xBottom, _("Vertex"));
     for (int axis : {QwtPlot::xBottom, QwtPlot::yLeft}) {
         setAxisScaleEngine(axis, new RoundScaleEngine);
         setAxisScaleDraw(axis, new RoundScaleDraw);
@@ -44,6 +45,10 @@ PropertyPlot::PropertyPlot(QWidget *parent)
     curve->setSymbol(new QwtSymbol(QwtSymbol::Ellipse, QColor(31, 119, 180), Qt::NoPen, QSize(5, 5)));
     curve->setRenderHint(QwtPlotItem::RenderAntialiased);
     curve->attach(this);
+    depth_curve->setPen(curve->pen());
+    depth_curve->setSymbol(new QwtSymbol(QwtSymbol::Ellipse, QColor(31, 119, 180), Qt::NoPen, QSize(5, 5)));
+    depth_curve->setRenderHint(QwtPlotItem::RenderAntialiased);
+    depth_curve->attach(this);
     m_notice->attach(this);
 
     // Wheel zooms, dragging with the left button pans (both owned by the
@@ -66,7 +71,12 @@ void PropertyPlot::show_property(const DataObject &object)
         clear_plot(_("%1 holds %2 values, which cannot be plotted").arg(*property, values.dtype_name()));
         return;
     }
+    if ((m_log = well_log(object))) {
+        plot_log();
+        return;
+    }
     ++m_shown;
+    set_log_axes(false);
     m_notice->setText(QwtText());
     curve->setTitle(*property);
     setTitle(QStringLiteral("%1 \u2013 %2").arg(object.name(), *property));
@@ -79,6 +89,69 @@ void PropertyPlot::show_property(const DataObject &object)
         plot_when_measured(values);
     }
     zoom_to_fit();
+}
+
+void PropertyPlot::set_depth_axis(DepthAxis axis)
+{
+    m_depth_axis = axis;
+    if (m_log)
+        plot_log();
+}
+
+void PropertyPlot::plot_log()
+{
+    ++m_shown;
+    set_log_axes(true);
+    const auto [depths, negate] = m_log->depths(m_depth_axis);
+    m_notice->setText(QwtText());
+    depth_curve->setTitle(m_log->property);
+    setTitle(QStringLiteral("%1 \u2013 %2").arg(m_log->well, m_log->property));
+    setAxisTitle(QwtPlot::xBottom, m_log->property_unit.isEmpty()
+                                       ? m_log->property
+                                       : QStringLiteral("%1 (%2)").arg(m_log->property, m_log->property_unit));
+    setAxisTitle(QwtPlot::yLeft, m_log->depth_title(m_depth_axis));
+    const NdArray values = m_log->values;
+    if (values.size() < kMeasureAsideFrom) {
+        const std::vector<ValueSummary> found = summarize(std::vector<NdArray>{values, depths});
+        depth_curve->set_log(values, depths, negate, found[0].finite_range(), found[1].finite_range());
+        m_plotted = m_shown;
+        zoom_to_fit();
+        return;
+    }
+    depth_curve->set_log(NdArray(), NdArray(), false, std::nullopt, std::nullopt);
+    zoom_to_fit();
+    using Ranges = std::pair<Range, Range>;
+    auto *watcher = new QFutureWatcher<Ranges>(this);
+    m_measuring = watcher;
+    connect(watcher, &QFutureWatcherBase::finished, this,
+            [this, watcher, values, depths = depths, negate = negate, shown = m_shown] {
+                watcher->deleteLater();
+                if (shown != m_shown || watcher->isCanceled())
+                    return; // something else is shown now
+                guarded([&] {
+                    const Ranges ranges = watcher->result();
+                    depth_curve->set_log(values, depths, negate, ranges.first, ranges.second);
+                    m_plotted = m_shown;
+                    zoom_to_fit();
+                });
+            });
+    watcher->setFuture(QtConcurrent::run([values, depths = depths] {
+        const std::vector<ValueSummary> found = summarize(std::vector<NdArray>{values, depths});
+        return Ranges(found[0].finite_range(), found[1].finite_range());
+    }));
+}
+
+void PropertyPlot::set_log_axes(bool log)
+{
+    if (!log) {
+        m_log.reset();
+        depth_curve->set_log(NdArray(), NdArray(), false, std::nullopt, std::nullopt);
+        setAxisTitle(QwtPlot::xBottom, _("Vertex"));
+    } else {
+        curve->set_values(NdArray());
+    }
+    // Depth grows downward.
+    axisScaleEngine(QwtPlot::yLeft)->setAttribute(QwtScaleEngine::Inverted, log);
 }
 
 void PropertyPlot::plot_when_measured(const NdArray &values)
@@ -109,6 +182,7 @@ void PropertyPlot::wait_until_plotted()
 void PropertyPlot::clear_plot(const QString &reason)
 {
     m_plotted = ++m_shown;
+    set_log_axes(false);
     curve->set_values(NdArray());
     curve->setTitle(QString());
     setTitle(QString());

@@ -19,6 +19,7 @@
 
 #include "host/config.h"
 #include "host/errors.h"
+#include "host/views/mapviewer.h"
 #include "host/views/propertycurve.h"
 #include "host/views/propertyplot.h"
 #include "host/views/tabviewer.h"
@@ -159,6 +160,7 @@ private Q_SLOTS:
     void closed_docks_come_back_from_the_view_menu();
     void empty_plot_says_why();
     void window_picture_waits_for_the_plot();
+    void well_is_drawn_as_its_path_and_plotted_against_depth();
     void screenshot_of_a_project_that_did_not_open_fails();
 
     // Dialogs opened from the object tree.
@@ -622,6 +624,43 @@ void TestHostWindow::empty_plot_says_why()
     QCOMPARE(plot->curve->dataSize(), size_t(0));
     QCOMPARE(plot->notice(), QStringLiteral("survey outline has no property to plot"));
     QCOMPARE(plot->axisScaleDiv(QwtPlot::yLeft).upperBound(), 1.0);
+}
+
+void TestHostWindow::well_is_drawn_as_its_path_and_plotted_against_depth()
+{
+    HostWindow &window = *m_window;
+    // A deviated well running east, and a point set on the same spots.
+    const auto points = [](const QString &name, bool md) {
+        PropertyMap prop;
+        prop.insert(QStringLiteral("X"), test::array({1000, 1200, 1400}));
+        prop.insert(QStringLiteral("Y"), test::array({2000, 2000, 2000}));
+        prop.insert(QStringLiteral("Z"), test::array({-10, -110, -210}));
+        if (md)
+            prop.insert(QStringLiteral("MD"), test::array({0, 150, 300}));
+        prop.insert(QStringLiteral("GR"), test::array({40, 60, 50}));
+        auto object = std::make_unique<GeoObject>(name, QStringLiteral("Point"), prop, QStringLiteral("GR"));
+        object->units().insert(QStringLiteral("MD"), QStringLiteral("m"));
+        return object;
+    };
+    window.store->add(points(QStringLiteral("A-2"), true));
+    window.store->add(points(QStringLiteral("spots"), false));
+    const auto between_drawn = [&window](const QString &name) {
+        window.show_objects({name});
+        auto *viewer = qobject_cast<MapViewer *>(window.current_viewer.data());
+        viewer->render_now();
+        const QPointF middle = viewer->map_to_pixels().map(QPointF(1100, 2000));
+        return viewer->grab().toImage().pixelColor(middle.toPoint()) != QColor(Qt::white);
+    };
+    QVERIFY(between_drawn(QStringLiteral("A-2")));
+    QVERIFY(!between_drawn(QStringLiteral("spots")));
+
+    auto *plot = qobject_cast<PropertyPlot *>(window.plotWidget.data());
+    window.objects->select(QStringLiteral("A-2"));
+    QVERIFY(plot->plots_log());
+    QCOMPARE(plot->axisTitle(QwtPlot::yLeft).text(), QStringLiteral("MD (m)"));
+    QCOMPARE(plot->depth_curve->sample(1), QPointF(60, 150));
+    window.objects->select(QStringLiteral("spots"));
+    QVERIFY(!plot->plots_log());
 }
 
 void TestHostWindow::window_picture_waits_for_the_plot()

@@ -11,6 +11,7 @@
 #include "valuecases.h"
 
 #include "host/views/colourmap.h"
+#include "host/views/labelplacement.h"
 #include "host/views/mapaxes.h"
 #include "host/views/mapviewer.h"
 
@@ -122,6 +123,25 @@ bool inked(const QImage &picture, const QRect &region)
     return false;
 }
 
+// A well: a Point with measured depths.
+MapObject well(std::initializer_list<double> x, std::initializer_list<double> y, std::initializer_list<double> md)
+{
+    MapObject shown = object(QStringLiteral("Point"), x, y);
+    shown.md = test::array(md);
+    return shown;
+}
+
+// The number of dark pixels (text, black rims) of the region.
+int inked_count(const QImage &picture, const QRect &region)
+{
+    int count = 0;
+    for (int x = region.left(); x <= region.right(); ++x) {
+        for (int y = region.top(); y <= region.bottom(); ++y)
+            count += qGray(picture.pixel(x, y)) < 100;
+    }
+    return count;
+}
+
 // The readout sent last.
 QString last_text(const QSignalSpy &texts)
 {
@@ -163,6 +183,11 @@ private Q_SLOTS:
     void another_object_of_the_same_name_replaces_it();
     void renamed_object_keeps_its_place_and_colour();
     void wells_are_named_beside_their_markers();
+    void well_is_drawn_along_its_path_in_md_order();
+    void well_is_named_at_its_wellhead();
+    void label_texts_never_overlap();
+    void two_label_texts_at_one_vertex_are_both_written();
+    void survey_corners_are_written_outside_the_outline();
     void readout_digits_and_update_after_a_wheel_zoom();
     void export_at_twice_the_size();
     void single_point_gets_a_minimum_view();
@@ -819,6 +844,138 @@ void TestMapViewer::wells_are_named_beside_their_markers()
     viewer.act_show_names->setChecked(false);
     picture = viewer.grab().toImage();
     QVERIFY(!inked(picture, beside(500, 500)));
+}
+
+void TestMapViewer::well_is_drawn_along_its_path_in_md_order()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show_object(QStringLiteral("corner"), object(QStringLiteral("Point"), {0}, {1000}));
+    // Samples listed out of MD order: A (200, 800) at MD 0, B (800, 200) at
+    // MD 200, C (800, 800) at MD 100. The path runs from A to C to B.
+    viewer.show_object(QStringLiteral("A-1"), well({200, 800, 800}, {800, 200, 800}, {0, 200, 100}));
+    viewer.render_now();
+    QImage picture = viewer.grab().toImage();
+    for (double t : {0.2, 0.4, 0.6, 0.8}) {
+        QVERIFY(alike(picture.pixelColor(pixel_of(viewer, 200 + 600 * t, 800)), kSecond));
+        QVERIFY(alike(picture.pixelColor(pixel_of(viewer, 800, 800 - 600 * t)), kSecond));
+    }
+    // Not from A straight to B, as the samples are listed.
+    QCOMPARE(picture.pixelColor(pixel_of(viewer, 500, 500)), QColor(Qt::white));
+    // One marker, at the wellhead A: drawn beside the path there, not at B.
+    const QPoint head = pixel_of(viewer, 200, 800), deepest = pixel_of(viewer, 800, 200);
+    for (const QPoint &off : {QPoint(0, 3), QPoint(0, -3)})
+        QVERIFY(picture.pixelColor(head + off) != QColor(Qt::white));
+    for (const QPoint &off : {QPoint(3, 0), QPoint(-3, 0)})
+        QCOMPARE(picture.pixelColor(deepest + off), QColor(Qt::white));
+
+    // The same samples as a point set: a marker at each, no line.
+    viewer.hide_object(QStringLiteral("A-1"));
+    viewer.show_object(QStringLiteral("points"), object(QStringLiteral("Point"), {200, 800, 800}, {800, 200, 800}));
+    viewer.render_now();
+    picture = viewer.grab().toImage();
+    QCOMPARE(picture.pixelColor(pixel_of(viewer, 500, 800)), QColor(Qt::white));
+    QVERIFY(picture.pixelColor(deepest + QPoint(3, 0)) != QColor(Qt::white));
+}
+
+void TestMapViewer::well_is_named_at_its_wellhead()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show_object(QStringLiteral("horizon"), object(QStringLiteral("Tsurface"), {0, 1000}, {0, 1000}));
+    // Listed from the deepest sample up: the wellhead is the last, at (300, 700).
+    viewer.show_object(QStringLiteral("well A"), well({700, 300}, {300, 700}, {1500, 0}));
+    const QFontMetrics metrics = viewer.fontMetrics();
+    auto beside = [&](double x, double y) {
+        const QPoint at = pixel_of(viewer, x, y);
+        return QRect(at.x() + 10, at.y() - metrics.height() / 4,
+                     metrics.horizontalAdvance(QStringLiteral("well A")) - 4, metrics.height() / 2);
+    };
+    viewer.render_now();
+    QImage picture = viewer.grab().toImage();
+    QVERIFY(inked(picture, beside(300, 700)));
+    QVERIFY(!inked(picture, beside(700, 300)));
+    viewer.act_show_names->setChecked(false);
+    picture = viewer.grab().toImage();
+    QVERIFY(!inked(picture, beside(300, 700)));
+}
+
+void TestMapViewer::label_texts_never_overlap()
+{
+    // A dozen texts at one point, around its marker, in an area of 400 x 300.
+    const QRectF area(0, 0, 400, 300);
+    const QPointF point(200, 150);
+    const QRectF marker(195, 145, 10, 10);
+    LabelPlacement placement(area, 8);
+    placement.reserve(marker);
+    std::vector<QRectF> boxes;
+    for (int i = 0; i < 12; ++i) {
+        if (const auto place = placement.place(point, QSizeF(60, 16)))
+            boxes.push_back(place->box);
+    }
+    // More than fit around the marker, some farther out; none on another,
+    // on the marker or outside the area.
+    QVERIFY(boxes.size() > 8);
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        QCOMPARE(boxes[i].size(), QSizeF(60, 16));
+        QVERIFY(area.contains(boxes[i]));
+        QVERIFY(!boxes[i].intersects(marker));
+        for (std::size_t j = i + 1; j < boxes.size(); ++j)
+            QVERIFY(!boxes[i].intersects(boxes[j]));
+    }
+    // Near the point: the first right beside the marker.
+    QVERIFY(boxes[0].left() > marker.right() && boxes[0].left() < marker.right() + 10);
+    QVERIFY(boxes[0].top() < point.y() && boxes[0].bottom() > point.y());
+    // A text that fits nowhere is left out.
+    LabelPlacement small(QRectF(0, 0, 100, 40), 8);
+    QVERIFY(small.place(QPointF(50, 20), QSizeF(30, 16)));
+    QVERIFY(small.place(QPointF(50, 20), QSizeF(30, 16)));
+    QVERIFY(!small.place(QPointF(50, 20), QSizeF(90, 16)));
+}
+
+void TestMapViewer::two_label_texts_at_one_vertex_are_both_written()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show_object(QStringLiteral("frame"), object(QStringLiteral("Tsurface"), {0, 1000}, {0, 1000}));
+    const auto ink_around = [&viewer](const QStringList &texts) {
+        MapObject tops = object(QStringLiteral("Label"), {500, 500}, {500, 500});
+        tops.texts = texts;
+        viewer.show_object(QStringLiteral("tops"), tops);
+        viewer.render_now();
+        const QPoint at = pixel_of(viewer, 500, 500);
+        return inked_count(viewer.grab().toImage(), QRect(at - QPoint(120, 60), at + QPoint(120, 60)));
+    };
+    const int none = ink_around({QString(), QString()});
+    const int one = ink_around({QStringLiteral("Top Balder"), QString()});
+    const int two = ink_around({QStringLiteral("Top Balder"), QStringLiteral("Top Balder")});
+    // The second text in a place of its own, not over the first.
+    QVERIFY2(one > none && two - none > 3 * (one - none) / 2,
+             qPrintable(QStringLiteral("%1 %2 %3").arg(none).arg(one).arg(two)));
+}
+
+void TestMapViewer::survey_corners_are_written_outside_the_outline()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show_object(QStringLiteral("frame"), object(QStringLiteral("Tsurface"), {0, 1000}, {0, 1000}));
+    MapObject survey = object(QStringLiteral("Survey"), {200, 800, 800, 200, 200}, {200, 200, 800, 800, 200});
+    survey.texts = QStringList{"IL 1 XL 1", "IL 1 XL 9", "IL 9 XL 9", "IL 9 XL 1", ""};
+    viewer.show_object(QStringLiteral("survey"), survey);
+    viewer.render_now();
+    const QImage picture = viewer.grab().toImage();
+    // At three corners (the fourth lies under the legend): written in the
+    // quarter away from the outline, nothing in the quarter inside it.
+    struct Corner
+    {
+        QPointF at;
+        QPoint away; // the direction out of the outline, on screen
+    };
+    for (const Corner &corner : {Corner{{800, 800}, {1, -1}}, Corner{{800, 200}, {1, 1}},
+                                 Corner{{200, 200}, {-1, 1}}}) {
+        const QPoint at = pixel_of(viewer, corner.at.x(), corner.at.y());
+        const auto quarter = [&at](QPoint direction) {
+            return QRect(at + 3 * direction, at + 60 * direction).normalized();
+        };
+        QVERIFY(inked(picture, quarter(corner.away)));
+        QVERIFY(!inked(picture, quarter(-corner.away)));
+    }
 }
 
 void TestMapViewer::readout_digits_and_update_after_a_wheel_zoom()

@@ -1,6 +1,6 @@
 // The property plot on many values: it reads the property's array itself,
 // keeps every spike visible when there are more values than pixels, and
-// still zooms and pans.
+// still zooms and pans; a well's curve is plotted against depth, as a log.
 
 #include "testmain.h"
 #include "testsupport.h"
@@ -8,7 +8,10 @@
 
 #include "host/dataobject.h"
 #include "host/views/propertycurve.h"
+#include "host/views/plotwidget.h"
 #include "host/views/propertyplot.h"
+
+#include <QAction>
 
 #include <QWheelEvent>
 #include <QtTest>
@@ -45,6 +48,52 @@ NdArray spiky(std::int64_t count = 1000000)
 }
 
 const QColor kCurve(31, 119, 180);
+
+// A well (a Point with MD) of five samples 10 m apart from MD 1000 m, Z
+// falling from -900 m, and a gamma ray curve.
+class Well : public DataObject
+{
+public:
+    explicit Well(std::initializer_list<double> gamma, const QString &type = QStringLiteral("Point"),
+                  bool md = true)
+        : m_type(type)
+    {
+        m_prop.insert(QStringLiteral("X"), test::array({0, 0, 0, 0, 0}));
+        m_prop.insert(QStringLiteral("Y"), test::array({0, 0, 0, 0, 0}));
+        m_prop.insert(QStringLiteral("Z"), test::array({-900, -910, -920, -930, -940}));
+        if (md)
+            m_prop.insert(QStringLiteral("MD"), test::array({1000, 1010, 1020, 1030, 1040}));
+        m_prop.insert(QStringLiteral("GR"), test::array(gamma));
+    }
+    QString name() const override { return QStringLiteral("A-1"); }
+    const PropertyMap &prop() const override { return m_prop; }
+    std::optional<QString> current_property() const override { return QStringLiteral("GR"); }
+    QString geometry_type() const override { return m_type; }
+    QString unit(const QString &property) const override
+    {
+        return property == QLatin1String("GR") ? QStringLiteral("gAPI") : QStringLiteral("m");
+    }
+
+private:
+    QString m_type;
+    PropertyMap m_prop;
+};
+
+// Whether the curve's colour is within a pixel of the plot point (x, y).
+bool drawn_near(QwtPlot &plot, double x, double y)
+{
+    plot.replot();
+    const QImage canvas = plot.canvas()->grab().toImage();
+    const QPoint at(int(plot.canvasMap(QwtPlot::xBottom).transform(x)),
+                    int(plot.canvasMap(QwtPlot::yLeft).transform(y)));
+    for (int dx = -1; dx <= 1; ++dx) {
+        for (int dy = -1; dy <= 1; ++dy) {
+            if (canvas.pixelColor(at + QPoint(dx, dy)) == kCurve)
+                return true;
+        }
+    }
+    return false;
+}
 
 // The rows of the canvas picture in which the curve's colour appears.
 std::pair<int, int> inked_rows(QwtPlot &plot)
@@ -117,6 +166,12 @@ private Q_SLOTS:
     void values_of_every_type_and_range();
     void first_and_last_values_reach_their_columns();
     void axes_written_as_the_map_writes_them();
+    void well_is_plotted_against_depth_growing_downward();
+    void depth_z_plots_the_well_against_minus_z();
+    void non_finite_samples_break_the_log();
+    void other_objects_keep_the_vertex_plot();
+    void long_log_is_measured_beside_the_gui_thread();
+    void every_spike_of_a_long_log_stays_visible();
 };
 
 void TestPropertyPlot::reads_the_property_array()
@@ -286,6 +341,158 @@ void TestPropertyPlot::axes_written_as_the_map_writes_them()
     const QStringList labels = tick_labels(plot, QwtPlot::yLeft);
     for (int i = 0; i < ticks.size(); ++i)
         QCOMPARE(labels[i], QString::number(ticks[i], 'f', decimals));
+}
+
+
+void TestPropertyPlot::well_is_plotted_against_depth_growing_downward()
+{
+    const Well well({50, 80, 60, 70, 90});
+    PropertyPlot plot;
+    plot.resize(400, 500);
+    plot.show_property(well);
+    QVERIFY(plot.plots_log());
+    QCOMPARE(plot.axisTitle(QwtPlot::xBottom).text(), QStringLiteral("GR (gAPI)"));
+    QCOMPARE(plot.axisTitle(QwtPlot::yLeft).text(), QStringLiteral("MD (m)"));
+    QCOMPARE(plot.depth_curve->sample(1), QPointF(80, 1010));
+    // Deeper samples lower down, higher values to the right.
+    const QwtScaleMap depth = plot.canvasMap(QwtPlot::yLeft), value = plot.canvasMap(QwtPlot::xBottom);
+    QVERIFY(depth.transform(1040) > depth.transform(1000));
+    QVERIFY(value.transform(90) > value.transform(50));
+    // Every depth on the axis, the shallowest at the top.
+    QVERIFY(plot.axisScaleDiv(QwtPlot::yLeft).lowerBound() >= 1040);
+    QVERIFY(plot.axisScaleDiv(QwtPlot::yLeft).upperBound() <= 1000);
+    QVERIFY(drawn_near(plot, 80, 1010));
+    QVERIFY(drawn_near(plot, 90, 1040));
+    QVERIFY(!drawn_near(plot, 90, 1000));
+}
+
+void TestPropertyPlot::depth_z_plots_the_well_against_minus_z()
+{
+    const Well well({50, 80, 60, 70, 90});
+    PlotWidget widget;
+    widget.resize(400, 500);
+    PropertyPlot &plot = *widget.base;
+    plot.show_property(well);
+    QVERIFY(widget.act_depth_md->isChecked());
+    widget.act_depth_z->trigger();
+    QCOMPARE(plot.depth_axis(), DepthAxis::Z);
+    QCOMPARE(plot.axisTitle(QwtPlot::yLeft).text(), QStringLiteral("Depth (-Z) (m)"));
+    // Z -910 is 910 m deep.
+    QCOMPARE(plot.depth_curve->sample(1), QPointF(80, 910));
+    const QwtScaleMap depth = plot.canvasMap(QwtPlot::yLeft);
+    QVERIFY(depth.transform(940) > depth.transform(900));
+    QVERIFY(drawn_near(plot, 80, 910));
+    // The next well comes against -Z too; MD again on request.
+    const Well next({10, 20, 30, 40, 50});
+    plot.show_property(next);
+    QCOMPARE(plot.depth_curve->sample(4), QPointF(50, 940));
+    widget.act_depth_md->trigger();
+    QCOMPARE(plot.depth_curve->sample(4), QPointF(50, 1040));
+}
+
+void TestPropertyPlot::non_finite_samples_break_the_log()
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const Well well({40, 60, nan, 50, 70});
+    PropertyPlot plot;
+    plot.resize(400, 500);
+    plot.show_property(well);
+    // Lines from 1000 to 1010 m and from 1030 to 1040 m, nothing between
+    // where the line from the second sample to the fourth would run.
+    QVERIFY(drawn_near(plot, 50, 1005));
+    QVERIFY(drawn_near(plot, 60, 1035));
+    QVERIFY(!drawn_near(plot, 55, 1020));
+}
+
+void TestPropertyPlot::other_objects_keep_the_vertex_plot()
+{
+    PropertyPlot plot;
+    plot.resize(400, 500);
+    plot.show_property(Well({50, 80, 60, 70, 90}));
+    // A point set (a Point without MD) after a well: values against the
+    // vertex number, upward.
+    const Well points({5, 8, 6, 7, 9}, QStringLiteral("Point"), false);
+    plot.show_property(points);
+    QVERIFY(!plot.plots_log());
+    QCOMPARE(plot.axisTitle(QwtPlot::xBottom).text(), QStringLiteral("Vertex"));
+    QCOMPARE(plot.curve->sample(1), QPointF(1, 8));
+    const QwtScaleMap values = plot.canvasMap(QwtPlot::yLeft);
+    QVERIFY(values.transform(9) < values.transform(5));
+    QVERIFY(drawn_near(plot, 1, 8));
+    // An object that has MD but is not a Point.
+    plot.show_property(Well({5, 8, 6, 7, 9}, QStringLiteral("Line")));
+    QVERIFY(!plot.plots_log());
+    QCOMPARE(plot.curve->sample(4), QPointF(4, 9));
+}
+
+void TestPropertyPlot::long_log_is_measured_beside_the_gui_thread()
+{
+    class LongWell : public Well
+    {
+    public:
+        LongWell()
+            : Well({})
+        {
+            const std::int64_t count = std::int64_t(1) << 21;
+            NdArray md(DType::Float64, {count}), gamma(DType::Float32, {count});
+            for (std::int64_t i = 0; i < count; ++i) {
+                md.data<double>()[i] = 500 + 0.001 * double(i);
+                gamma.data<float>()[i] = float(i % 100);
+            }
+            m_long.insert(QStringLiteral("MD"), md);
+            m_long.insert(QStringLiteral("GR"), gamma);
+        }
+        const PropertyMap &prop() const override { return m_long; }
+
+    private:
+        PropertyMap m_long;
+    };
+    const LongWell well;
+    PropertyPlot plot;
+    plot.show_property(well);
+    QCOMPARE(plot.axisTitle(QwtPlot::yLeft).text(), QStringLiteral("MD (m)"));
+    plot.wait_until_plotted();
+    QVERIFY(plot.is_current());
+    QCOMPARE(plot.depth_curve->dataSize(), size_t(1) << 21);
+    QCOMPARE(plot.depth_curve->sample(150), QPointF(50, 500.15));
+    // 500 m at the top, 2597.152 m at the bottom.
+    QVERIFY(plot.axisScaleDiv(QwtPlot::yLeft).upperBound() <= 500);
+    QVERIFY(plot.axisScaleDiv(QwtPlot::yLeft).lowerBound() >= 500 + 0.001 * double((1 << 21) - 1));
+}
+
+void TestPropertyPlot::every_spike_of_a_long_log_stays_visible()
+{
+    // A million samples of 0, a millimetre apart, with one of 10 at MD
+    // 1234.567 m: thousands of samples to a pixel row, the spike among them.
+    class SpikyWell : public Well
+    {
+    public:
+        SpikyWell()
+            : Well({})
+        {
+            const std::int64_t count = 1000000;
+            NdArray md(DType::Float64, {count});
+            for (std::int64_t i = 0; i < count; ++i)
+                md.data<double>()[i] = 1000 + 0.001 * double(i);
+            m_long.insert(QStringLiteral("MD"), md);
+            m_long.insert(QStringLiteral("GR"), spiky(count));
+        }
+        const PropertyMap &prop() const override { return m_long; }
+
+    private:
+        PropertyMap m_long;
+    };
+    const SpikyWell well;
+    PropertyPlot plot;
+    plot.resize(400, 500);
+    plot.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&plot));
+    plot.show_property(well);
+    QVERIFY(plot.is_current());
+    QVERIFY(drawn_near(plot, 10, 1000 + 0.001 * 123457));
+    QVERIFY(drawn_near(plot, -10, 1000 + 0.001 * 876543));
+    QVERIFY(drawn_near(plot, 0, 1500));
+    QVERIFY(!drawn_near(plot, 5, 1500));
 }
 
 KELVRA_TEST_MAIN(TestPropertyPlot)
