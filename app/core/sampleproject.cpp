@@ -25,21 +25,23 @@ std::unique_ptr<GeoObject> object(const QString &name, const QString &type, cons
     return std::make_unique<GeoObject>(name, type, std::move(prop), std::move(current));
 }
 
-// A vertical well: one vertex every 25 m down to 1000 m.
+// A vertical well from a datum at Z = 0: one sample every 25 m of measured
+// depth down to 1000 m, its logs against MD; Z is elevation, so it falls.
 std::unique_ptr<GeoObject> well(const QString &name, double x, double y, double velocity_top)
 {
     Columns xyz;
-    Values vint, porosity;
+    Values md, vint, porosity;
     for (int i = 0; i <= 40; ++i) {
         const double depth = 25.0 * i;
         xyz.x.push_back(x);
         xyz.y.push_back(y);
-        xyz.z.push_back(depth);
+        xyz.z.push_back(-depth);
+        md.push_back(depth);
         vint.push_back(velocity_top + 1.2 * depth + 80.0 * qSin(depth / 90.0));
         porosity.push_back(0.30 - 0.00018 * depth + 0.02 * qCos(depth / 60.0));
     }
     return object(name, QStringLiteral("Point"), xyz,
-                  {{QStringLiteral("vint"), vint}, {QStringLiteral("porosity"), porosity}},
+                  {{QStringLiteral("MD"), md}, {QStringLiteral("vint"), vint}, {QStringLiteral("porosity"), porosity}},
                   QStringLiteral("vint"));
 }
 
@@ -60,7 +62,7 @@ std::vector<std::unique_ptr<GeoObject>> sample_objects()
             const double x = 200.0 * column, y = 150.0 * row;
             grid.x.push_back(x);
             grid.y.push_back(y);
-            grid.z.push_back(600 + 40 * qSin(x / 700.0) + 25 * qCos(y / 500.0));
+            grid.z.push_back(-600 + 40 * qSin(x / 700.0) + 25 * qCos(y / 500.0));
             amplitude.push_back(qSin(x / 300.0) * qCos(y / 400.0));
         }
     }
@@ -80,7 +82,7 @@ std::vector<std::unique_ptr<GeoObject>> sample_objects()
     for (int i = 0; i <= 30; ++i) {
         fault.x.push_back(500 + 100.0 * i);
         fault.y.push_back(300 + 70.0 * i + 60 * qSin(i / 4.0));
-        fault.z.push_back(650);
+        fault.z.push_back(-650);
         throw_m.push_back(12 + 6 * qSin(i / 5.0));
     }
     objects.push_back(object(QStringLiteral("fault F1"), QStringLiteral("Line"), fault,

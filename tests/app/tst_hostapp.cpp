@@ -381,7 +381,7 @@ void TestHostApp::property_requests_through_dialogs()
     settle();
 
     const GeoObject *a = window.store->get(QStringLiteral("well A"));
-    QCOMPARE(a->prop().keys(), (QStringList{"X", "Y", "Z", "velocity", "sw"}));
+    QCOMPARE(a->prop().keys(), (QStringList{"X", "Y", "Z", "MD", "velocity", "sw"}));
     QCOMPARE(a->prop().value(QStringLiteral("sw")), NdArray(DType::Float64, {a->vertex_count()}));
     QCOMPARE(window.store->get(QStringLiteral("well B"))->prop().value(QStringLiteral("vint A")),
              a->prop().value(QStringLiteral("velocity")));
@@ -719,7 +719,7 @@ void TestHostApp::batch_script_run_on_the_sample_project()
     QCOMPARE(objects.size(), std::size_t(5));
     const ObjectRecord &well = objects.front();
     QCOMPARE(well.name, QStringLiteral("well A"));
-    QCOMPARE(well.prop.keys(), (QStringList{"X", "Y", "Z", "vint", "porosity", "slowness", "dense zone"}));
+    QCOMPARE(well.prop.keys(), (QStringList{"X", "Y", "Z", "MD", "vint", "porosity", "slowness", "dense zone"}));
     QCOMPARE(well.prop.value("vint").dtype(), DType::Float32);
     QCOMPARE(well.prop.value("slowness").data<double>()[0], 1.0 / 1800);
     QCOMPARE(well.prop.value("dense zone").dtype(), DType::Bool);
@@ -1170,8 +1170,9 @@ void TestHostApp::export_of_several_objects_goes_into_a_folder()
     QVERIFY(finish(window));
     settle();
     QVERIFY(m_errors->messages.isEmpty());
-    // Each named after its object, in the first format that holds it.
-    QCOMPARE(folder.entryList(QDir::Files), (QStringList{QStringLiteral("fault F1.csv"), QStringLiteral("well A.csv")}));
+    // Each named after its object, in the first format that holds it: a
+    // well (a Point with measured depths) as LAS.
+    QCOMPARE(folder.entryList(QDir::Files), (QStringList{QStringLiteral("fault F1.csv"), QStringLiteral("well A.las")}));
     const std::vector<ObjectRecord> fault = formats::import_file(folder.filePath(QStringLiteral("fault F1.csv")), {}, {}, nullptr);
     QCOMPARE(fault.front().prop.value(QStringLiteral("Z")).size(),
              window.store->get(QStringLiteral("fault F1"))->vertex_count());
@@ -1540,7 +1541,7 @@ void TestHostApp::depth_flipped_in_place_is_measured_anew()
     window.store->set_current_property(QStringLiteral("top reservoir"), QStringLiteral("Z"));
     window.objects->select(QStringLiteral("top reservoir"));
     auto *plot = qobject_cast<PropertyPlot *>(window.plotWidget.data());
-    QVERIFY(plot->axisScaleDiv(QwtPlot::yLeft).lowerBound() > 0);
+    QVERIFY(plot->axisScaleDiv(QwtPlot::yLeft).upperBound() < 0);
     window.objects->select(QStringLiteral("well A"));
     const GeoObject *horizon = window.store->get(QStringLiteral("top reservoir"));
     const std::byte *depths = horizon->prop().value(QStringLiteral("Z")).bytes();
@@ -1550,7 +1551,7 @@ void TestHostApp::depth_flipped_in_place_is_measured_anew()
     const std::vector<AxisTick> ticks = current_map(window)->colour_bar_ticks(QStringLiteral("Z"));
     QVERIFY(!ticks.empty());
     for (const AxisTick &tick : ticks)
-        QVERIFY2(tick.value < 0, qPrintable(tick.label));
+        QVERIFY2(tick.value > 0, qPrintable(tick.label));
 }
 
 void TestHostApp::current_property_from_the_object_menu()
@@ -1574,11 +1575,12 @@ void TestHostApp::current_property_from_the_object_menu()
         menu->close();
     });
     emit window.objects->object_menu_requested(QStringLiteral("well A"), QPoint(100, 100));
-    QCOMPARE(offered, (QStringList{"X", "Y", "Z", "vint", "porosity"}));
+    QCOMPARE(offered, (QStringList{"X", "Y", "Z", "MD", "vint", "porosity"}));
     QCOMPARE(checked, QStringList{"vint"});
     QCOMPARE(window.store->get(QStringLiteral("well A"))->current_property(), std::optional<QString>("porosity"));
     auto *plot = qobject_cast<PropertyPlot *>(window.plotWidget.data());
-    QCOMPARE(plot->axisTitle(QwtPlot::yLeft).text(), QStringLiteral("porosity"));
+    // A well's log: its values along the horizontal axis, against depth.
+    QCOMPARE(plot->axisTitle(QwtPlot::xBottom).text(), QStringLiteral("porosity"));
     QVERIFY(m_errors->messages.isEmpty());
 
     // An object with coordinates only has no property to rename or remove.

@@ -606,14 +606,14 @@ void TestHostWindow::empty_plot_says_why()
     HostWindow &window = *m_window;
     window.store->replace_all(sample_objects());
     auto *plot = qobject_cast<PropertyPlot *>(window.plotWidget.data());
-    window.objects->select(QStringLiteral("well A"));
+    window.objects->select(QStringLiteral("fault F1"));
     QVERIFY(plot->curve->dataSize() > 0);
     QVERIFY(plot->notice().isEmpty());
-    // The well's velocities (thousands of m/s) set the scale.
-    QVERIFY(plot->axisScaleDiv(QwtPlot::yLeft).upperBound() > 1000);
+    // The fault's throws (6 to 18 m) set the scale.
+    QVERIFY(plot->axisScaleDiv(QwtPlot::yLeft).upperBound() >= 18);
 
     // Plotted object removed: no curve, the old scales gone, and why.
-    window.store->remove_object(QStringLiteral("well A"));
+    window.store->remove_object(QStringLiteral("fault F1"));
     QCOMPARE(plot->curve->dataSize(), size_t(0));
     QCOMPARE(plot->notice(), QStringLiteral("No object selected"));
     QCOMPARE(plot->axisScaleDiv(QwtPlot::yLeft).upperBound(), 1.0);
