@@ -35,7 +35,7 @@ QFile &open_for_reading(QFile &file)
 {
     check_readable(file.fileName());
     if (!file.open(QIODevice::ReadOnly))
-        throw FormatError(file.fileName(), QStringLiteral("the file cannot be read: %1").arg(file.errorString()));
+        throw FormatError(file.fileName(), _("the file cannot be read: %1").arg(file.errorString()));
     return file;
 }
 
@@ -334,7 +334,7 @@ QString LasFormat::name() const
 
 QString LasFormat::title() const
 {
-    return QStringLiteral("LAS well log");
+    return _("LAS well log");
 }
 
 QStringList LasFormat::patterns() const

@@ -99,7 +99,7 @@ void check_room(const QString &path, std::int64_t values, double bytes_per_value
 {
     // The last value needs no separator after it.
     if (values < 0 || double(values) * bytes_per_value > double(bytes) + bytes_per_value - 1.0)
-        throw FormatError(path, QStringLiteral("%1 declares %2 values, more than the %3 bytes of the file can hold")
+        throw FormatError(path, _("%1 declares %2 values, more than the %3 bytes of the file can hold")
                                     .arg(what)
                                     .arg(values)
                                     .arg(bytes));

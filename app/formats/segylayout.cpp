@@ -60,7 +60,7 @@ LineAxis axis_of(const QString &file, std::int64_t first, std::int64_t second, s
     LineAxis axis{first, count > 1 ? second - first : 1, count};
     if (count > 1 && axis.step == 0)
         throw FormatError(file, FormatError::Place::Trace, second_trace + 1,
-                          QStringLiteral("the %1 number %2 repeats: the file is not a post-stack 3-D survey")
+                          _("the %1 number %2 repeats: the file is not a post-stack 3-D survey")
                               .arg(QLatin1String(what))
                               .arg(second));
     return axis;
@@ -106,11 +106,11 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
     constexpr std::int64_t kHeaders = SEGY_TEXT_HEADER_SIZE + SEGY_BINARY_HEADER_SIZE;
     if (size < kHeaders)
         throw FormatError(path, FormatError::Place::Byte, size,
-                          QStringLiteral("the file ends before the %1 bytes of its text and binary headers").arg(kHeaders));
+                          _("the file ends before the %1 bytes of its text and binary headers").arg(kHeaders));
     for (const int byte : {inline_byte, crossline_byte}) {
         char probe[SEGY_TRACE_HEADER_SIZE] = {};
         if (segy_set_field(probe, byte, 1) != SEGY_OK)
-            throw FormatError(path, QStringLiteral("byte %1 is not the start of a trace header field").arg(byte));
+            throw FormatError(path, _("byte %1 is not the start of a trace header field").arg(byte));
     }
     SegyHandle handle(path);
     std::vector<char> binary(static_cast<std::size_t>(segy_binheader_size()));
@@ -121,7 +121,7 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
         const int swapped = ((format & 0xFF) << 8) | ((format >> 8) & 0xFF);
         if (!known_format(swapped))
             throw FormatError(path, FormatError::Place::Byte, 3225,
-                              QStringLiteral("the sample format code %1 is none of IBM float (1), 32-bit integer (2), "
+                              _("the sample format code %1 is none of IBM float (1), 32-bit integer (2), "
                                              "16-bit integer (3), IEEE float (5) or 8-bit integer (8)")
                                   .arg(format));
         layout.little_endian = true;
@@ -136,7 +136,7 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
     layout.trace0 = segy_trace0(binary.data());
     if (layout.trace0 < kHeaders || layout.trace0 > size)
         throw FormatError(path, FormatError::Place::Byte, 3505,
-                          QStringLiteral("the count of extended text headers puts the first trace past the end of the file"));
+                          _("the count of extended text headers puts the first trace past the end of the file"));
     const std::int64_t trace_space = size - layout.trace0;
     // The samples per trace: the binary header's, unless it does not fit
     // the file and the first trace header's does (cropped files keep the
@@ -155,7 +155,7 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
         }
         if (!fits(from_trace))
             throw FormatError(path, FormatError::Place::Byte, 3221,
-                              QStringLiteral("traces of %1 samples of %2 bytes do not fill the %3 bytes after the headers: "
+                              _("traces of %1 samples of %2 bytes do not fill the %3 bytes after the headers: "
                                              "the file is cut short or its sample count is wrong")
                                   .arg(samples)
                                   .arg(layout.sample_bytes)
@@ -169,12 +169,12 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
     layout.trace_bytes = segy_trsize(format, samples);
     layout.traces = trace_space / (SEGY_TRACE_HEADER_SIZE + layout.trace_bytes);
     if (layout.traces > std::numeric_limits<int>::max())
-        throw FormatError(path, QStringLiteral("%1 traces: more than Kelvra reads from one file").arg(layout.traces));
+        throw FormatError(path, _("%1 traces: more than Kelvra reads from one file").arg(layout.traces));
 
     float interval = 0;
     handle.check(segy_sample_interval(handle.get(), 0.0f, &interval), 3217);
     if (!(interval > 0))
-        throw FormatError(path, FormatError::Place::Byte, 3217, QStringLiteral("the sample interval is zero"));
+        throw FormatError(path, FormatError::Place::Byte, 3217, _("the sample interval is zero"));
     layout.interval_us = interval;
 
     const auto header = [&](std::int64_t trace) { return read_trace_header(handle, layout, trace); };
@@ -193,7 +193,7 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
             layout.inline_sorted = false;
         else
             throw FormatError(path, FormatError::Place::Trace, 2,
-                              QStringLiteral("inline %1 crossline %2 follows inline %3 crossline %4: the traces are not "
+                              _("inline %1 crossline %2 follows inline %3 crossline %4: the traces are not "
                                              "in lines of a 3-D survey (are the line numbers at bytes %5 and %6?)")
                                   .arg(second.inline_number)
                                   .arg(second.crossline_number)
@@ -211,13 +211,13 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
                 break;
             if (fast(next) != fast(first) + line_length * fast_step)
                 throw FormatError(path, FormatError::Place::Trace, line_length + 1,
-                                  QStringLiteral("line number %1 breaks the step of %2 of the traces before it")
+                                  _("line number %1 breaks the step of %2 of the traces before it")
                                       .arg(fast(next))
                                       .arg(fast_step));
             ++line_length;
         }
         if (layout.traces % line_length != 0)
-            throw FormatError(path, QStringLiteral("%1 traces do not fill lines of %2 traces: the survey is not a "
+            throw FormatError(path, _("%1 traces do not fill lines of %2 traces: the survey is not a "
                                                    "full rectangle")
                                         .arg(layout.traces)
                                         .arg(line_length));
@@ -251,9 +251,9 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
         layout.notes << _("The trace headers hold no CDP X/Y: X is the crossline number and Y the "
                                        "inline number.");
     } else if (layout.corners[0] == layout.corners[1] && layout.crosslines.count > 1) {
-        throw FormatError(path, QStringLiteral("the first and last traces of the first line share one position"));
+        throw FormatError(path, _("the first and last traces of the first line share one position"));
     } else if (layout.corners[0] == layout.corners[3] && layout.inlines.count > 1) {
-        throw FormatError(path, QStringLiteral("the first traces of the first and last lines share one position"));
+        throw FormatError(path, _("the first traces of the first and last lines share one position"));
     }
     layout.text_header = text_header_of(path, handle);
     return layout;
@@ -267,7 +267,7 @@ SegySelection select(const SegyLayout &layout, const NumberRange &inlines, const
         const auto index = [&](std::int64_t number) {
             const std::int64_t offset = number - axis.first;
             if (offset % axis.step != 0 || offset / axis.step < 0 || offset / axis.step >= axis.count)
-                throw FormatError(layout.file, QStringLiteral("there is no %1 %2: the %1s run from %3 to %4 in steps of %5")
+                throw FormatError(layout.file, _("there is no %1 %2: the %1s run from %3 to %4 in steps of %5")
                                                    .arg(QLatin1String(what))
                                                    .arg(number)
                                                    .arg(axis.first)
@@ -278,9 +278,9 @@ SegySelection select(const SegyLayout &layout, const NumberRange &inlines, const
         const std::int64_t from = range.first ? index(*range.first) : 0;
         const std::int64_t to = range.last ? index(*range.last) : axis.count - 1;
         if (range.step < 1)
-            throw FormatError(layout.file, QStringLiteral("the %1 step must be 1 or more").arg(QLatin1String(what)));
+            throw FormatError(layout.file, _("the %1 step must be 1 or more").arg(QLatin1String(what)));
         if (to < from)
-            throw FormatError(layout.file, QStringLiteral("the %1 range ends before it starts").arg(QLatin1String(what)));
+            throw FormatError(layout.file, _("the %1 range ends before it starts").arg(QLatin1String(what)));
         first = from;
         step = range.step;
         count = (to - from) / step + 1;
@@ -296,9 +296,9 @@ SegySelection select(const SegyLayout &layout, const NumberRange &inlines, const
     const auto k_from = std::int64_t(std::ceil((from_time - layout.first_time) / dt - 1e-6));
     const auto k_to = std::int64_t(std::floor((to_time - layout.first_time) / dt + 1e-6));
     if (samples.step < 1)
-        throw FormatError(layout.file, QStringLiteral("the sample step must be 1 or more"));
+        throw FormatError(layout.file, _("the sample step must be 1 or more"));
     if (k_from < 0 || k_to >= layout.samples || k_to < k_from)
-        throw FormatError(layout.file, QStringLiteral("the samples from %1 to %2 are not inside the traces, which run "
+        throw FormatError(layout.file, _("the samples from %1 to %2 are not inside the traces, which run "
                                                       "from %3 to %4")
                                            .arg(from_time)
                                            .arg(to_time)
