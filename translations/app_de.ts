@@ -1176,6 +1176,11 @@
         <source></source>
         <translation>Mit --import einer LAS-Bohrung: X und Y des Bohrlochkopfs und das Bezugsniveau (Höhe von MD 0), wo die Datei keine hat; ohne Bohrlochkopf steht die Bohrung bei X = Y = 0.</translation>
     </message>
+    <message id="x,y[,datum]">
+        <location line="+0"/>
+        <source></source>
+        <translation>x,y[,bezug]</translation>
+    </message>
     <message id="With --import of a LAS well: a deviation survey (MD, INC, AZI) or a table of X, Y and TVDSS, TVD or Z that the well follows.">
         <location line="+3"/>
         <source></source>
@@ -1205,8 +1210,15 @@
         <source></source>
         <translation>Mit --import von SEG-Y und --cube: die gelesenen Inlines, nach ihren Nummern; jede SCHRITT-te.</translation>
     </message>
-    <message id="With --import of SEG-Y and --cube: the crosslines read, by their numbers; every step-th one.">
+    <message id="first:last[:step]">
+        <location line="+0"/>
         <location line="+2"/>
+        <location line="+2"/>
+        <source></source>
+        <translation>erste:letzte[:schritt]</translation>
+    </message>
+    <message id="With --import of SEG-Y and --cube: the crosslines read, by their numbers; every step-th one.">
+        <location line="-2"/>
         <source></source>
         <translation>Mit --import von SEG-Y und --cube: die gelesenen Crosslines, nach ihren Nummern; jede SCHRITT-te.</translation>
     </message>
@@ -2436,7 +2448,7 @@
         <location line="+6"/>
         <location filename="../app/formats/zmapformat.cpp" line="-56"/>
         <source></source>
-        <translation>der Wert %1 „%2“ ist keine Zahl</translation>
+        <translation>„%2“ ist als %1 keine Zahl</translation>
     </message>
     <message id="the MD %1 does not follow the MD %2 of line %3: MDs must increase">
         <location line="+10"/>
@@ -2538,8 +2550,13 @@
         <source></source>
         <translation>Zahlenspalten werden zu Point- oder Line-Objekten, nicht zu %1</translation>
     </message>
+    <message id="Point or Line">
+        <location line="+148"/>
+        <source></source>
+        <translation>Point oder Line</translation>
+    </message>
     <message id="The file is large: its rows, extent and nulls are counted when it is imported.">
-        <location line="+154"/>
+        <location line="+6"/>
         <source></source>
         <translation>Die Datei ist groß: Ihre Zeilen, ihre Ausdehnung und ihre Nullwerte werden beim Import gezählt.</translation>
     </message>
@@ -2587,7 +2604,7 @@
     <message id="the %1 '%2' is not a positive whole number">
         <location line="+15"/>
         <source></source>
-        <translation>der Wert %1 „%2“ ist keine positive ganze Zahl</translation>
+        <translation>„%2“ ist als %1 keine positive ganze Zahl</translation>
     </message>
     <message id="field width">
         <location line="+5"/>

@@ -616,7 +616,7 @@ public:
         Description description;
         description.format = title();
         description.geometry_type = options.geometry_type.value_or(
-            layout.id >= 0 ? QStringLiteral("Line") : QStringLiteral("Point or Line"));
+            layout.id >= 0 ? QStringLiteral("Line") : _("Point or Line"));
         description.nulls = -1;
         for (int k = 0; k < layout.columns; ++k) {
             if (k != layout.x && k != layout.y && k != layout.z && k != layout.id)
