@@ -696,8 +696,13 @@
         <source></source>
         <translation>Koordinaten bis %1 passen nicht in die Spurköpfe</translation>
     </message>
+    <message id="SEG-Y seismic">
+        <location line="+68"/>
+        <source></source>
+        <translation>SEG-Y-Seismik</translation>
+    </message>
     <message id="Inlines %1 to %2 (step %3), crosslines %4 to %5 (step %6), %7 traces.">
-        <location line="+102"/>
+        <location line="+34"/>
         <source></source>
         <translation>Inlines %1 bis %2 (Schritt %3), Crosslines %4 bis %5 (Schritt %6), %7 Spuren.</translation>
     </message>
@@ -2282,8 +2287,13 @@
         <source></source>
         <translation>die Datei kann nicht geschrieben werden: %1</translation>
     </message>
+    <message id="%1 objects">
+        <location filename="../app/formats/records.cpp" line="+93"/>
+        <source></source>
+        <translation>%1 Objekte</translation>
+    </message>
     <message id="%1 declares %2 values, more than the %3 bytes of the file can hold">
-        <location filename="../app/formats/records.cpp" line="+102"/>
+        <location line="+9"/>
         <source></source>
         <translation>%1 gibt %2 Werte an, mehr, als die %3 Bytes der Datei enthalten können</translation>
     </message>
@@ -2662,8 +2672,13 @@
         <source></source>
         <translation>es gibt mehr Werte als die %1 Zeilen x %2 Spalten des Kopfs</translation>
     </message>
+    <message id="ZMAP+ grid">
+        <location line="+11"/>
+        <source></source>
+        <translation>ZMAP+-Gitter</translation>
+    </message>
     <message id="%1: ZMAP+ grids have no rotation, and the grid of '%2' is rotated by %3 degrees; export it as an IRAP grid">
-        <location line="+83"/>
+        <location line="+72"/>
         <source></source>
         <translation>%1: ZMAP+-Gitter haben keine Drehung, und das Gitter von „%2“ ist um %3 Grad gedreht; exportieren Sie es als IRAP-Gitter</translation>
     </message>

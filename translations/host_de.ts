@@ -291,5 +291,10 @@
         <source></source>
         <translation>Werte vom Typ %1 lassen sich nicht auswerten</translation>
     </message>
+    <message id="unknown error">
+        <location filename="../host/errorhandler.h" line="+41"/>
+        <source></source>
+        <translation>unbekannter Fehler</translation>
+    </message>
 </context>
 </TS>

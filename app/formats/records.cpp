@@ -90,7 +90,7 @@ Description summarise(const Format &format, const std::vector<ObjectRecord> &rec
     if (x0 <= x1)
         description.extent = QRectF(QPointF(x0, y0), QPointF(x1, y1));
     if (records.size() > 1)
-        description.notes << QStringLiteral("%1 objects").arg(records.size());
+        description.notes << _("%1 objects").arg(records.size());
     return description;
 }
 

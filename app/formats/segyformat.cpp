@@ -288,7 +288,7 @@ QString SegyFormat::name() const
 
 QString SegyFormat::title() const
 {
-    return QStringLiteral("SEG-Y seismic");
+    return _("SEG-Y seismic");
 }
 
 QStringList SegyFormat::patterns() const

@@ -351,7 +351,7 @@ class ZmapFormat : public Format
 {
 public:
     QString name() const override { return QStringLiteral("zmap"); }
-    QString title() const override { return QStringLiteral("ZMAP+ grid"); }
+    QString title() const override { return _("ZMAP+ grid"); }
     QStringList patterns() const override { return {QStringLiteral("*.zmap"), QStringLiteral("*.dat")}; }
 
     int recognise(const QByteArray &head, const QString &path) const override
