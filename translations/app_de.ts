@@ -787,8 +787,22 @@
         <source></source>
         <translation>%1 Spuren füllen keine Linien aus je %2 Spuren: die Vermessung ist kein volles Rechteck</translation>
     </message>
+    <message id="crossline">
+        <location line="+7"/>
+        <location line="+2"/>
+        <location line="+61"/>
+        <source></source>
+        <translation>Crossline</translation>
+    </message>
+    <message id="inline">
+        <location line="-63"/>
+        <location line="+2"/>
+        <location line="+60"/>
+        <source></source>
+        <translation>Inline</translation>
+    </message>
     <message id="The trace headers hold no CDP X/Y: X is the crossline number and Y the inline number.">
-        <location line="+31"/>
+        <location line="-38"/>
         <source></source>
         <translation>Die Spurköpfe enthalten keine CDP-X/Y: X ist die Crossline-Nummer, Y die Inline-Nummer.</translation>
     </message>

@@ -61,7 +61,7 @@ LineAxis axis_of(const QString &file, std::int64_t first, std::int64_t second, s
     if (count > 1 && axis.step == 0)
         throw FormatError(file, FormatError::Place::Trace, second_trace + 1,
                           _("the %1 number %2 repeats: the file is not a post-stack 3-D survey")
-                              .arg(QLatin1String(what))
+                              .arg(_(what))
                               .arg(second));
     return axis;
 }
@@ -224,9 +224,9 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
         const std::int64_t lines = layout.traces / line_length;
         const TraceHeader next_line = lines > 1 ? header(line_length) : first;
         const LineAxis fast_axis = axis_of(path, fast(first), fast(second), line_length, 1,
-                                           layout.inline_sorted ? "crossline" : "inline");
+                                           layout.inline_sorted ? QT_TRID_NOOP("crossline") : QT_TRID_NOOP("inline"));
         const LineAxis slow_axis = axis_of(path, slow(first), slow(next_line), lines, line_length,
-                                           layout.inline_sorted ? "inline" : "crossline");
+                                           layout.inline_sorted ? QT_TRID_NOOP("inline") : QT_TRID_NOOP("crossline"));
         layout.inlines = layout.inline_sorted ? slow_axis : fast_axis;
         layout.crosslines = layout.inline_sorted ? fast_axis : slow_axis;
     }
@@ -268,7 +268,7 @@ SegySelection select(const SegyLayout &layout, const NumberRange &inlines, const
             const std::int64_t offset = number - axis.first;
             if (offset % axis.step != 0 || offset / axis.step < 0 || offset / axis.step >= axis.count)
                 throw FormatError(layout.file, _("there is no %1 %2: the %1s run from %3 to %4 in steps of %5")
-                                                   .arg(QLatin1String(what))
+                                                   .arg(_(what))
                                                    .arg(number)
                                                    .arg(axis.first)
                                                    .arg(axis.number(axis.count - 1))
@@ -278,16 +278,16 @@ SegySelection select(const SegyLayout &layout, const NumberRange &inlines, const
         const std::int64_t from = range.first ? index(*range.first) : 0;
         const std::int64_t to = range.last ? index(*range.last) : axis.count - 1;
         if (range.step < 1)
-            throw FormatError(layout.file, _("the %1 step must be 1 or more").arg(QLatin1String(what)));
+            throw FormatError(layout.file, _("the %1 step must be 1 or more").arg(_(what)));
         if (to < from)
-            throw FormatError(layout.file, _("the %1 range ends before it starts").arg(QLatin1String(what)));
+            throw FormatError(layout.file, _("the %1 range ends before it starts").arg(_(what)));
         first = from;
         step = range.step;
         count = (to - from) / step + 1;
     };
     SegySelection selection;
-    range(layout.inlines, inlines, "inline", selection.il_first, selection.il_count, selection.il_step);
-    range(layout.crosslines, crosslines, "crossline", selection.xl_first, selection.xl_count, selection.xl_step);
+    range(layout.inlines, inlines, QT_TRID_NOOP("inline"), selection.il_first, selection.il_count, selection.il_step);
+    range(layout.crosslines, crosslines, QT_TRID_NOOP("crossline"), selection.xl_first, selection.xl_count, selection.xl_step);
     // Samples by their time (or depth) in ms, the nearest sample inside the range.
     const double dt = layout.interval_us / 1000.0;
     const double last_time = layout.first_time + (layout.samples - 1) * dt;
