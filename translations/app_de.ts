@@ -1870,7 +1870,7 @@
     <message id="%1: the name of the file says no format that can hold the %2 '%3'; name one of: %4">
         <location line="+41"/>
         <source></source>
-        <translation>%1: der Dateiname nennt kein Format, das %2 „%3“ aufnehmen kann; nennen Sie eines von: %4</translation>
+        <translation>%1: der Dateiname nennt kein Format, das das %2-Objekt „%3“ aufnehmen kann; nennen Sie eines von: %4</translation>
     </message>
     <message id="there is no folder '%1' to write the objects into">
         <location line="+10"/>
@@ -1981,7 +1981,7 @@
     <message id="'%1' is a %2 and '%3' a %4: both objects must have the same geometry type">
         <location line="-6"/>
         <source></source>
-        <translation>„%1“ ist ein %2 und „%3“ ein %4: beide Objekte müssen denselben Geometrietyp haben</translation>
+        <translation>„%1“ ist vom Typ %2 und „%3“ vom Typ %4: beide Objekte müssen denselben Geometrietyp haben</translation>
     </message>
     <message id="'%1' has %2 vertices and '%3' has %4: the vertex counts must match">
         <location line="+3"/>
@@ -2066,7 +2066,7 @@
     <message id="%1: %2 files cannot hold the %3 '%4'">
         <location line="+24"/>
         <source></source>
-        <translation>%1: %2-Dateien können %3 „%4“ nicht aufnehmen</translation>
+        <translation>%1: %2-Dateien können das %3-Objekt „%4“ nicht aufnehmen</translation>
     </message>
     <message id="there is no file format '%1'; the formats are: %2">
         <location line="+12"/>
@@ -2360,7 +2360,7 @@
     <message id="inline %1 crossline %2, where a full rectangle of lines has inline %3 crossline %4">
         <location line="+9"/>
         <source></source>
-        <translation>Inline %1 Crossline %2, wo ein volles Rechteck aus Linien Inline %3 Crossline %4 hat</translation>
+        <translation>Inline %1 Crossline %2, wo ein vollständiges Rechteck aus Linien Inline %3 Crossline %4 hätte</translation>
     </message>
     <message id="'%1' is not a number (%2)">
         <location filename="../app/formats/tsurfformat.cpp" line="+98"/>
@@ -2426,7 +2426,7 @@
     <message id="PROPERTIES comes after the first vertex">
         <location line="+5"/>
         <source></source>
-        <translation>PROPERTIES steht hinter dem ersten Knoten</translation>
+        <translation>PROPERTIES steht erst hinter dem ersten Knoten</translation>
     </message>
     <message id="properties of more than one value per vertex are not read">
         <location line="+13"/>

@@ -269,12 +269,12 @@
     <message id="the byte count of shape %1 of %2 overflows">
         <location line="+11"/>
         <source></source>
-        <translation>die Byteanzahl der Form %1 von %2 läuft über</translation>
+        <translation>die Byteanzahl der Form %1 mit %2 läuft über</translation>
     </message>
     <message id="%1 data bytes do not match shape %2 of %3, which needs %4">
         <location line="+8"/>
         <source></source>
-        <translation>%1 Datenbytes passen nicht zur Form %2 von %3, die %4 braucht</translation>
+        <translation>%1 Datenbytes passen nicht zur Form %2 mit %3, die %4 braucht</translation>
     </message>
     <message id="an array of %1 axes cannot be stored; the most is %2">
         <location line="+27"/>
