@@ -217,7 +217,7 @@ void Cursor::bind(const Row &parameters)
     const int expected = sqlite3_bind_parameter_count(statement);
     if (expected != int(parameters.size()))
         fail(_("Incorrect number of bindings supplied. The current statement uses %1, "
-                            "and there are %2 supplied.").arg(expected).arg(parameters.size()));
+               "and there are %2 supplied.").arg(expected).arg(parameters.size()));
     m_bound.clear();
     m_bound.reserve(parameters.size());
     for (int i = 0; i < expected; ++i) {

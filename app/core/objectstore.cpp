@@ -309,7 +309,7 @@ void ObjectStore::set_properties(const QString &object, const std::vector<std::p
         check_property_name(name);
         if (is_coordinate(name))
             throw ValueError(_("'%1' would replace coordinates of object '%2': "
-                                            "X, Y and Z cannot be replaced").arg(name, object));
+                               "X, Y and Z cannot be replaced").arg(name, object));
         if (names.contains(name))
             throw ValueError(_("'%1' is given twice").arg(name));
         names.insert(name);

@@ -83,7 +83,7 @@ const Format &export_format(const QString &path, const ObjectRecord &object, con
         }
     }
     throw ValueError(_("%1: the name of the file says no format that can hold the %2 '%3'; name one "
-                                    "of: %4")
+                       "of: %4")
                          .arg(path, object.geometry_type, object.name, formats_for(object).join(QStringLiteral(", "))));
 }
 

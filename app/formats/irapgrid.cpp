@@ -16,7 +16,7 @@ GridGeometry irap_grid(const QString &path, const IrapHeader &header)
     }
     if (header.nx < 2 || header.ny < 2)
         throw FormatError(path, _("a grid of %1 x %2 nodes has no spacing; Kelvra reads grids of at "
-                                               "least 2 x 2 nodes")
+                                  "least 2 x 2 nodes")
                                     .arg(header.nx)
                                     .arg(header.ny));
     if (header.xinc == 0 || header.yinc == 0)

@@ -166,7 +166,7 @@ WellPath make_path(const LasFile &las, const ImportOptions &options, const QStri
     const bool absolute_table = table && table->kind == PathFile::Kind::Positions && !table->offsets;
     if (!head && !absolute_table)
         notes << _("The wellhead of '%1' is not known: the well is placed at X = Y = 0 (Translate "
-                                "moves it).")
+                   "moves it).")
                      .arg(name);
     const bool datum_needed = !table || table->kind == PathFile::Kind::Survey
         || table->vertical == PathFile::Vertical::Tvd || table->md.empty() || std::isnan(table->md.front());

@@ -201,7 +201,7 @@ void write_cube(const QString &temporary, const QString &path, const ObjectRecor
         refuse(_("more traces than SEG-Y numbers"));
     if (layers > 1 && !(interval >= 1 && interval <= 65535 && std::abs(interval - std::round(interval)) < 1e-6))
         refuse(_("the sample interval must be a whole number of microseconds from 1 to 65535, with Z "
-                              "decreasing down the samples; it is %1")
+                 "decreasing down the samples; it is %1")
                    .arg(interval));
     if (!(std::abs(first_time - std::round(first_time)) < 1e-9 && std::abs(first_time) <= 32767))
         refuse(_("the first sample's time %1 ms is not a whole number of 16 bits").arg(first_time));

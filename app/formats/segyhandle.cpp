@@ -85,7 +85,7 @@ void check_trace_lines(const SegyLayout &layout, const TraceHeader &header, std:
     if (header.inline_number != inline_number || header.crossline_number != crossline_number)
         throw FormatError(layout.file, FormatError::Place::Trace, trace + 1,
                           _("inline %1 crossline %2, where a full rectangle of lines has inline %3 "
-                                         "crossline %4")
+                            "crossline %4")
                               .arg(header.inline_number)
                               .arg(header.crossline_number)
                               .arg(inline_number)

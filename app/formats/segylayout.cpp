@@ -122,7 +122,7 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
         if (!known_format(swapped))
             throw FormatError(path, FormatError::Place::Byte, 3225,
                               _("the sample format code %1 is none of IBM float (1), 32-bit integer (2), "
-                                             "16-bit integer (3), IEEE float (5) or 8-bit integer (8)")
+                                "16-bit integer (3), IEEE float (5) or 8-bit integer (8)")
                                   .arg(format));
         layout.little_endian = true;
         handle.check(segy_set_format(handle.get(), swapped | SEGY_LSB), 3225);
@@ -156,7 +156,7 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
         if (!fits(from_trace))
             throw FormatError(path, FormatError::Place::Byte, 3221,
                               _("traces of %1 samples of %2 bytes do not fill the %3 bytes after the headers: "
-                                             "the file is cut short or its sample count is wrong")
+                                "the file is cut short or its sample count is wrong")
                                   .arg(samples)
                                   .arg(layout.sample_bytes)
                                   .arg(trace_space));
@@ -194,7 +194,7 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
         else
             throw FormatError(path, FormatError::Place::Trace, 2,
                               _("inline %1 crossline %2 follows inline %3 crossline %4: the traces are not "
-                                             "in lines of a 3-D survey (are the line numbers at bytes %5 and %6?)")
+                                "in lines of a 3-D survey (are the line numbers at bytes %5 and %6?)")
                                   .arg(second.inline_number)
                                   .arg(second.crossline_number)
                                   .arg(first.inline_number)
@@ -218,7 +218,7 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
         }
         if (layout.traces % line_length != 0)
             throw FormatError(path, _("%1 traces do not fill lines of %2 traces: the survey is not a "
-                                                   "full rectangle")
+                                      "full rectangle")
                                         .arg(layout.traces)
                                         .arg(line_length));
         const std::int64_t lines = layout.traces / line_length;
@@ -249,7 +249,7 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
             layout.corners[c] = QPointF(double(layout.crosslines.number(corner_index[c][1])),
                                         double(layout.inlines.number(corner_index[c][0])));
         layout.notes << _("The trace headers hold no CDP X/Y: X is the crossline number and Y the "
-                                       "inline number.");
+                          "inline number.");
     } else if (layout.corners[0] == layout.corners[1] && layout.crosslines.count > 1) {
         throw FormatError(path, _("the first and last traces of the first line share one position"));
     } else if (layout.corners[0] == layout.corners[3] && layout.inlines.count > 1) {
@@ -299,7 +299,7 @@ SegySelection select(const SegyLayout &layout, const NumberRange &inlines, const
         throw FormatError(layout.file, _("the sample step must be 1 or more"));
     if (k_from < 0 || k_to >= layout.samples || k_to < k_from)
         throw FormatError(layout.file, _("the samples from %1 to %2 are not inside the traces, which run "
-                                                      "from %3 to %4")
+                                         "from %3 to %4")
                                            .arg(from_time)
                                            .arg(to_time)
                                            .arg(layout.first_time)

@@ -267,7 +267,7 @@ public:
         description.geometry_type = QStringLiteral("Tsurface");
         description.nulls = -1;
         description.notes << _("The file is large: its vertices, triangles and properties are counted "
-                                            "when it is imported.");
+                               "when it is imported.");
         return description;
     }
 

@@ -101,7 +101,7 @@ PathFile read_path_file(QIODevice &device, const QString &file)
             } else {
                 throw FormatError(file, FormatError::Place::Line, number,
                                   _("the first line names the columns: MD, INC and AZI of a deviation "
-                                                 "survey, or X, Y and TVDSS (or TVD or Z) of a well path, not '%1'")
+                                    "survey, or X, Y and TVDSS (or TVD or Z) of a well path, not '%1'")
                                       .arg(text));
             }
             continue;

@@ -91,8 +91,8 @@ ZmapHeader read_header(const MappedFile &file)
     }
     if (fields.size() < 11)
         throw fail(lines.line_number(), _("the header has %1 fields; a grid header has at least 11 "
-                                                       "(field width, null value, null text, decimals, start "
-                                                       "column, rows, columns, xmin, xmax, ymin, ymax)")
+                                          "(field width, null value, null text, decimals, start "
+                                          "column, rows, columns, xmin, xmax, ymin, ymax)")
                                             .arg(fields.size()));
     auto text_of = [](const Field &field) { return QString::fromUtf8(field.text.data(), int(field.text.size())); };
     auto number = [&](int index, const char *what) {
@@ -129,12 +129,12 @@ ZmapHeader read_header(const MappedFile &file)
     header.ymax = number(10, "ymax");
     if (header.rows < 2 || header.columns < 2)
         throw fail(fields[5].line, _("a grid of %1 rows and %2 columns has no spacing; Kelvra reads "
-                                                  "grids of at least 2 x 2 nodes")
+                                     "grids of at least 2 x 2 nodes")
                                        .arg(header.rows)
                                        .arg(header.columns));
     if (!(header.xmax > header.xmin) || !(header.ymax > header.ymin))
         throw fail(fields[7].line, _("the extents run backwards or are empty (xmin %1, xmax %2, "
-                                                  "ymin %3, ymax %4)")
+                                     "ymin %3, ymax %4)")
                                        .arg(header.xmin)
                                        .arg(header.xmax)
                                        .arg(header.ymin)
@@ -330,7 +330,7 @@ void read_values_by_line(const MappedFile &file, const ZmapHeader &header, doubl
         const std::int64_t in_column = s % header.rows;
         if (in_column + std::int64_t(values.size()) > header.rows)
             throw fail(lines.line_number(), _("column %1 has more values than the %2 rows; each column "
-                                                           "starts on a new line")
+                                              "starts on a new line")
                                                 .arg(s / header.rows + 1)
                                                 .arg(header.rows));
         for (double value : values) {
@@ -341,7 +341,7 @@ void read_values_by_line(const MappedFile &file, const ZmapHeader &header, doubl
     while (lines.next(line)) {
         if (!trimmed(line).empty())
             throw fail(lines.line_number(), _("there are more values than the %1 rows x %2 columns "
-                                                           "of the header")
+                                              "of the header")
                                                 .arg(header.rows)
                                                 .arg(header.columns));
     }
@@ -424,7 +424,7 @@ public:
         if (!can_write(object)) {
             if (object.grid && object.grid->rotation != 0)
                 throw ValueError(_("%1: ZMAP+ grids have no rotation, and the grid of '%2' is rotated "
-                                                "by %3 degrees; export it as an IRAP grid")
+                                   "by %3 degrees; export it as an IRAP grid")
                                      .arg(path, object.name)
                                      .arg(object.grid->rotation));
             Format::write(path, object, options, progress);
