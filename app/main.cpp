@@ -108,34 +108,34 @@ int main(int argc, char **argv)
     parser.addVersionOption();
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         kelvra::_("Render the main window into a PNG file and exit."),
-                                        QStringLiteral("file"));
+                                        kelvra::_("file"));
     const QCommandLineOption tour(QStringLiteral("tour"),
                                   kelvra::_("Save a picture of every dialog into a folder and exit."),
-                                  QStringLiteral("folder"));
+                                  kelvra::_("folder"));
     const QCommandLineOption script(QStringLiteral("script"),
                                     kelvra::_("Run the script file given after the project on this object, "
                                               "without a window, and exit."),
-                                    QStringLiteral("object"));
+                                    kelvra::_("object"));
     const QCommandLineOption save(QStringLiteral("save"),
                                   kelvra::_("Save the project to this file or server project (postgresql://...) "
                                             "and exit; with --script, after the script ran."),
-                                  QStringLiteral("out"));
+                                  kelvra::_("out"));
     // Listed for --help; a command line with them goes to run_file_batch above.
     const QCommandLineOption import_file(QStringLiteral("import"),
                                          kelvra::_("Import a file without a window, with the options below that "
                                                    "follow it, and exit."),
-                                         QStringLiteral("file"));
+                                         kelvra::_("file"));
     const QCommandLineOption export_object(QStringLiteral("export"),
                                            kelvra::_("After the imports: export an object into a file, with "
                                                      "--format and --null following it."),
-                                           QStringLiteral("object file"));
+                                           kelvra::_("object file"));
     parser.addOptions({screenshot, tour, script, save, import_file, export_object});
     for (const kelvra::app::BatchOption &option : kelvra::app::batch_options())
         parser.addOption(QCommandLineOption(QString::fromLatin1(option.name), kelvra::_(option.description),
-                                            QString::fromLatin1(option.value)));
-    parser.addPositionalArgument(QStringLiteral("project"), kelvra::_("The project file, or server project (postgresql://...), to open."));
-    parser.addPositionalArgument(QStringLiteral("file"), kelvra::_("With --script: the script file."),
-                                 QStringLiteral("[file]"));
+                                            kelvra::_(option.value)));
+    parser.addPositionalArgument(kelvra::_("project"), kelvra::_("The project file, or server project (postgresql://...), to open."));
+    parser.addPositionalArgument(kelvra::_("file"), kelvra::_("With --script: the script file."),
+                                 kelvra::_("[file]"));
     // File names as the system holds them, also those that are not UTF-8.
     parser.process(kelvra::native_arguments(argc, argv));
 

@@ -7,6 +7,7 @@
 // message box; tests install a recording handler.
 
 #include "host/kelvrahost_export.h"
+#include "host/translation.h"
 
 #include <QObject>
 
@@ -37,7 +38,7 @@ void guarded(Fn &&fn) noexcept
     } catch (const std::exception &error) {
         report_error(error);
     } catch (...) {
-        report_error(std::runtime_error("unknown error"));
+        report_error(std::runtime_error(_("unknown error").toStdString()));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "host/functions.h"
 
 #include "host/errors.h"
+#include "host/translation.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,7 +32,7 @@ double text_to_double(const QString &text)
     const QString trimmed = text.trimmed();
     const QByteArray latin = trimmed.toLatin1();
     const auto fail = [&text] {
-        return ConversionError(QStringLiteral("could not convert string to float: '%1'").arg(text));
+        return ConversionError(_("could not convert string to float: '%1'").arg(text));
     };
     // Only ASCII can be part of a number; toLatin1 maps the rest to '?'.
     if (latin.isEmpty() || QString::fromLatin1(latin) != trimmed)

@@ -1,6 +1,7 @@
 #include "host/ndarray.h"
 
 #include "host/arraynotes.h"
+#include "host/translation.h"
 
 #include <QStringList>
 #include <QtEndian>
@@ -48,7 +49,7 @@ DTypeInfo info(DType dtype)
     case DType::Complex64: return {8, "complex64"};
     case DType::Complex128: return {16, "complex128"};
     }
-    throw ValueError(QStringLiteral("unknown element type %1").arg(int(dtype)));
+    throw ValueError(_("unknown element type %1").arg(int(dtype)));
 }
 
 constexpr std::int64_t kHugePagesFrom = 4 << 20; // bytes from which storage asks for huge pages
@@ -199,9 +200,9 @@ void NdArray::count_elements()
     std::int64_t capacity = item;
     for (const std::int64_t extent : m_shape) {
         if (extent < 0)
-            throw ValueError(QStringLiteral("negative extent in shape %1").arg(shape_text()));
+            throw ValueError(_("negative extent in shape %1").arg(shape_text()));
         if (extent != 0 && capacity > std::numeric_limits<std::int64_t>::max() / extent)
-            throw ValueError(QStringLiteral("an array of shape %1 and type %2 is too large")
+            throw ValueError(_("an array of shape %1 and type %2 is too large")
                                  .arg(shape_text(), dtype_name()));
         capacity *= std::max<std::int64_t>(extent, 1);
         m_size *= extent;
@@ -211,7 +212,7 @@ void NdArray::count_elements()
 std::int64_t NdArray::rows() const
 {
     if (m_shape.empty())
-        throw ValueError(QStringLiteral("a 0-d array has no rows"));
+        throw ValueError(_("a 0-d array has no rows"));
     return m_shape.front();
 }
 
@@ -229,7 +230,7 @@ std::int64_t NdArray::row_nbytes() const
 NdArray NdArray::row_range(std::int64_t begin, std::int64_t end) const
 {
     if (begin < 0 || end < begin || end > rows())
-        throw ValueError(QStringLiteral("rows %1 to %2 are outside the %3 rows of the array")
+        throw ValueError(_("rows %1 to %2 are outside the %3 rows of the array")
                              .arg(begin).arg(end).arg(rows()));
     NdArray view = *this;
     view.m_offset += begin * row_nbytes();
@@ -241,22 +242,22 @@ NdArray NdArray::row_range(std::int64_t begin, std::int64_t end) const
 NdArray NdArray::concatenate(const std::vector<NdArray> &parts)
 {
     if (parts.empty())
-        throw ValueError(QStringLiteral("need at least one array to concatenate"));
+        throw ValueError(_("need at least one array to concatenate"));
     const NdArray &first = parts.front();
     if (first.ndim() == 0)
-        throw ValueError(QStringLiteral("a 0-d array cannot be concatenated"));
+        throw ValueError(_("a 0-d array cannot be concatenated"));
     std::vector<std::int64_t> shape = first.shape();
     shape.front() = 0;
     for (const NdArray &part : parts) {
         if (part.dtype() != first.dtype())
-            throw ValueError(QStringLiteral("cannot concatenate %1 with %2")
+            throw ValueError(_("cannot concatenate %1 with %2")
                                  .arg(first.dtype_name(), part.dtype_name()));
         if (part.ndim() != first.ndim()
             || !std::equal(part.shape().begin() + 1, part.shape().end(), first.shape().begin() + 1))
-            throw ValueError(QStringLiteral("cannot concatenate shape %1 with %2")
+            throw ValueError(_("cannot concatenate shape %1 with %2")
                                  .arg(first.shape_text(), part.shape_text()));
         if (part.rows() > std::numeric_limits<std::int64_t>::max() - shape.front())
-            throw ValueError(QStringLiteral("the concatenated array is too large"));
+            throw ValueError(_("the concatenated array is too large"));
         shape.front() += part.rows();
     }
     NdArray result(first.dtype(), std::move(shape));
@@ -282,7 +283,7 @@ NdArray NdArray::astype(DType dtype) const
     if (dtype == m_dtype)
         return *this;
     if (dtype != DType::Float32 && dtype != DType::Float64)
-        throw ValueError(QStringLiteral("cannot convert %1 to %2").arg(dtype_name(), kelvra::dtype_name(dtype)));
+        throw ValueError(_("cannot convert %1 to %2").arg(dtype_name(), kelvra::dtype_name(dtype)));
     NdArray result(dtype, m_shape);
     const auto convert = [&](auto *out) {
         using Out = std::remove_pointer_t<decltype(out)>;
@@ -376,7 +377,7 @@ QString NdArray::to_text() const
 void NdArray::check_type(DType requested) const
 {
     if (requested != m_dtype)
-        throw ValueError(QStringLiteral("the array holds %1, not %2")
+        throw ValueError(_("the array holds %1, not %2")
                              .arg(dtype_name(), kelvra::dtype_name(requested)));
 }
 

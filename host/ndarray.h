@@ -11,6 +11,7 @@
 
 #include "host/errors.h"
 #include "host/kelvrahost_export.h"
+#include "host/translation.h"
 
 #include <QString>
 
@@ -193,7 +194,7 @@ decltype(auto) visit_real(const NdArray &array, Fn &&fn)
     case DType::Complex128:
         break;
     }
-    throw ValueError(QStringLiteral("%1 values are not real numbers").arg(array.dtype_name()));
+    throw ValueError(_("%1 values are not real numbers").arg(array.dtype_name()));
 }
 
 template <typename T>
@@ -207,7 +208,7 @@ NdArray NdArray::from_values(const std::vector<T> &values, std::vector<std::int6
 {
     NdArray array(dtype_of<T>::value, std::move(shape));
     if (array.size() != static_cast<std::int64_t>(values.size()))
-        throw ValueError(QStringLiteral("extents %1 do not hold %2 values")
+        throw ValueError(_("extents %1 do not hold %2 values")
                              .arg(array.shape_text()).arg(values.size()));
     T *out = array.data<T>();
     for (const T &value : values)

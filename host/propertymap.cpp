@@ -1,6 +1,7 @@
 #include "host/propertymap.h"
 
 #include "host/errors.h"
+#include "host/translation.h"
 
 
 namespace kelvra {
@@ -23,7 +24,7 @@ std::size_t PropertyMap::index_of(const QString &name) const
 {
     const auto found = m_index.constFind(name);
     if (found == m_index.constEnd())
-        throw LookupError(QStringLiteral("no property '%1'").arg(name));
+        throw LookupError(_("no property '%1'").arg(name));
     return *found;
 }
 
@@ -55,7 +56,7 @@ void PropertyMap::rename(const QString &name, const QString &new_name)
     if (new_name == name)
         return;
     if (contains(new_name))
-        throw ValueError(QStringLiteral("a property '%1' already exists").arg(new_name));
+        throw ValueError(_("a property '%1' already exists").arg(new_name));
     m_entries[index].first = new_name;
     m_index.remove(name);
     m_index.insert(new_name, index);

@@ -2,6 +2,7 @@
 
 #include "host/errors.h"
 #include "host/nativepath.h"
+#include "host/translation.h"
 
 #include <sqlite3.h>
 
@@ -177,7 +178,7 @@ Cursor &Cursor::operator=(Cursor &&other) noexcept = default;
 sqlite3 *Cursor::open_db() const
 {
     if (!m_state->db)
-        fail(QStringLiteral("Cannot operate on a closed database."));
+        fail(_("Cannot operate on a closed database."));
     return m_state->db;
 }
 
@@ -194,9 +195,9 @@ void Cursor::prepare(const QString &sql)
     check(db, sqlite3_prepare_v2(db, text.constData(), text.size(), &statement, &tail));
     m_statement.reset(statement);
     if (!QByteArray(tail, int(text.constData() + text.size() - tail)).replace(';', ' ').trimmed().isEmpty())
-        fail(QStringLiteral("You can only execute one statement at a time."));
+        fail(_("You can only execute one statement at a time."));
     if (!statement)
-        fail(QStringLiteral("The statement is empty."));
+        fail(_("The statement is empty."));
     if (m_state->conversion != Conversion::DeclaredTypes)
         return;
     const int columns = sqlite3_column_count(statement);
@@ -215,8 +216,8 @@ void Cursor::bind(const Row &parameters)
     sqlite3_stmt *statement = m_statement.get();
     const int expected = sqlite3_bind_parameter_count(statement);
     if (expected != int(parameters.size()))
-        fail(QStringLiteral("Incorrect number of bindings supplied. The current statement uses %1, "
-                            "and there are %2 supplied.").arg(expected).arg(parameters.size()));
+        fail(_("Incorrect number of bindings supplied. The current statement uses %1, "
+               "and there are %2 supplied.").arg(expected).arg(parameters.size()));
     m_bound.clear();
     m_bound.reserve(parameters.size());
     for (int i = 0; i < expected; ++i) {
@@ -243,7 +244,7 @@ void Cursor::bind(const Row &parameters)
                     adapter = registry().adapter;
                 }
                 if (!adapter)
-                    fail(QStringLiteral("Error binding parameter %1: no adapter is registered for arrays").arg(index));
+                    fail(_("Error binding parameter %1: no adapter is registered for arrays").arg(index));
                 m_bound.push_back(adapter(std::get<NdArray>(value)));
             }
             rc = sqlite3_bind_blob64(statement, index, m_bound.back().constData(),
@@ -279,7 +280,7 @@ Cursor &Cursor::executemany(const QString &sql, const std::vector<Row> &rows)
 {
     prepare(sql);
     if (!is_dml(sql))
-        fail(QStringLiteral("executemany() can only execute DML statements."));
+        fail(_("executemany() can only execute DML statements."));
     if (sqlite3_get_autocommit(m_state->db))
         check(m_state->db, sqlite3_exec(m_state->db, "BEGIN", nullptr, nullptr, nullptr));
     for (const Row &row : rows) {
@@ -287,7 +288,7 @@ Cursor &Cursor::executemany(const QString &sql, const std::vector<Row> &rows)
         bind(row);
         step();
         if (m_has_row)
-            fail(QStringLiteral("executemany() can only execute DML statements."));
+            fail(_("executemany() can only execute DML statements."));
     }
     return *this;
 }

@@ -1,6 +1,7 @@
 #include "host/sqlite_array.h"
 
 #include "host/errors.h"
+#include "host/translation.h"
 
 #include <QStringList>
 #include <QtEndian>
@@ -23,7 +24,7 @@ constexpr int kGrowthAxisDigits = 21;   // spare room numpy leaves after the hea
 
 [[noreturn]] void fail(const QString &what)
 {
-    throw ValueError(QStringLiteral("invalid .npy blob: ") + what);
+    throw ValueError(_("invalid .npy blob: %1").arg(what));
 }
 
 // Extents written as a Python tuple: "()", "(12,)", "(10, 3)".
@@ -55,7 +56,7 @@ std::string descr_of(DType dtype)
         if (type.dtype == dtype)
             return (dtype_size(dtype) == 1 ? "|" : "<") + std::string(type.code);
     }
-    throw ValueError(QStringLiteral("no .npy type code for %1").arg(dtype_name(dtype)));
+    throw ValueError(_("no .npy type code for %1").arg(dtype_name(dtype)));
 }
 
 // The element type and byte order of a descr string.
@@ -63,19 +64,19 @@ std::pair<DType, bool> parse_descr(const std::string &descr)
 {
     const QString quoted = QStringLiteral("'%1'").arg(QString::fromLatin1(descr.data(), int(descr.size())));
     if (descr.size() < 2 || std::string("<>|=").find(descr[0]) == std::string::npos)
-        fail(QStringLiteral("unsupported element type %1").arg(quoted));
+        fail(_("unsupported element type %1").arg(quoted));
     if (descr[1] == 'O')
-        fail(QStringLiteral("object element type %1 is not supported").arg(quoted));
+        fail(_("object element type %1 is not supported").arg(quoted));
     const std::string code = descr.substr(1);
     for (const TypeCode &type : kTypeCodes) {
         if (code != type.code)
             continue;
         const bool single = dtype_size(type.dtype) == 1;
         if (descr[0] == '|' && !single)
-            fail(QStringLiteral("element type %1 lacks its byte order").arg(quoted));
+            fail(_("element type %1 lacks its byte order").arg(quoted));
         return {type.dtype, descr[0] == '>' && !single};
     }
-    fail(QStringLiteral("unsupported element type %1").arg(quoted));
+    fail(_("unsupported element type %1").arg(quoted));
 }
 
 // A strict reader of the header's Python dictionary literal: string keys,
@@ -101,16 +102,16 @@ public:
             skip_space();
             if (key == "descr" && !descr) {
                 if (peek('['))
-                    fail(QStringLiteral("structured element types are not supported"));
+                    fail(_("structured element types are not supported"));
                 descr = string_literal();
             } else if (key == "fortran_order" && !fortran) {
                 fortran = boolean();
             } else if (key == "shape" && !shape) {
                 shape = tuple();
             } else if (key == "descr" || key == "fortran_order" || key == "shape") {
-                fail(QStringLiteral("duplicate key '%1' in the header").arg(QString::fromStdString(key)));
+                fail(_("duplicate key '%1' in the header").arg(QString::fromStdString(key)));
             } else {
-                fail(QStringLiteral("unexpected key '%1' in the header")
+                fail(_("unexpected key '%1' in the header")
                          .arg(QString::fromLatin1(key.data(), int(key.size()))));
             }
             skip_space();
@@ -122,13 +123,13 @@ public:
         expect('}');
         skip_space();
         if (m_pos != m_end)
-            fail(QStringLiteral("unexpected text after the header dictionary at offset %1").arg(offset()));
+            fail(_("unexpected text after the header dictionary at offset %1").arg(offset()));
         if (!descr)
-            fail(QStringLiteral("the header lacks the key 'descr'"));
+            fail(_("the header lacks the key 'descr'"));
         if (!fortran)
-            fail(QStringLiteral("the header lacks the key 'fortran_order'"));
+            fail(_("the header lacks the key 'fortran_order'"));
         if (!shape)
-            fail(QStringLiteral("the header lacks the key 'shape'"));
+            fail(_("the header lacks the key 'shape'"));
         std::tie(header.dtype, header.big_endian) = parse_descr(*descr);
         header.fortran_order = *fortran;
         header.shape = std::move(*shape);
@@ -148,23 +149,23 @@ private:
     void expect(char c)
     {
         if (!peek(c))
-            fail(QStringLiteral("malformed header: expected '%1' at offset %2").arg(QLatin1Char(c)).arg(offset()));
+            fail(_("malformed header: expected '%1' at offset %2").arg(QLatin1Char(c)).arg(offset()));
         ++m_pos;
     }
 
     std::string string_literal()
     {
         if (!peek('\'') && !peek('"'))
-            fail(QStringLiteral("malformed header: expected a quoted text at offset %1").arg(offset()));
+            fail(_("malformed header: expected a quoted text at offset %1").arg(offset()));
         const char quote = *m_pos++;
         const char *start = m_pos;
         while (m_pos != m_end && *m_pos != quote) {
             if (*m_pos == '\\' || *m_pos == '\n')
-                fail(QStringLiteral("malformed header: unsupported character in a text at offset %1").arg(offset()));
+                fail(_("malformed header: unsupported character in a text at offset %1").arg(offset()));
             ++m_pos;
         }
         if (m_pos == m_end)
-            fail(QStringLiteral("malformed header: unterminated text"));
+            fail(_("malformed header: unterminated text"));
         return std::string(start, m_pos++);
     }
 
@@ -177,26 +178,26 @@ private:
                 return value;
             }
         }
-        fail(QStringLiteral("malformed header: fortran_order is not True or False"));
+        fail(_("malformed header: fortran_order is not True or False"));
     }
 
     std::int64_t integer()
     {
         if (peek('-'))
-            fail(QStringLiteral("negative extent in the shape"));
+            fail(_("negative extent in the shape"));
         const char *start = m_pos;
         std::int64_t value = 0;
         while (m_pos != m_end && *m_pos >= '0' && *m_pos <= '9') {
             const int digit = *m_pos - '0';
             if (value > (std::numeric_limits<std::int64_t>::max() - digit) / 10)
-                fail(QStringLiteral("an extent of the shape overflows 64 bits"));
+                fail(_("an extent of the shape overflows 64 bits"));
             value = value * 10 + digit;
             ++m_pos;
         }
         if (m_pos == start)
-            fail(QStringLiteral("malformed header: expected an extent at offset %1").arg(offset()));
+            fail(_("malformed header: expected an extent at offset %1").arg(offset()));
         if (*start == '0' && m_pos - start > 1)
-            fail(QStringLiteral("malformed header: extent with a leading zero at offset %1").arg(offset()));
+            fail(_("malformed header: extent with a leading zero at offset %1").arg(offset()));
         return value;
     }
 
@@ -208,7 +209,7 @@ private:
         bool trailing_comma = false;
         while (!peek(')')) {
             if (values.size() == std::size_t(MAX_AXES))
-                fail(QStringLiteral("the shape has more than %1 axes").arg(MAX_AXES));
+                fail(_("the shape has more than %1 axes").arg(MAX_AXES));
             values.push_back(integer());
             skip_space();
             trailing_comma = peek(',');
@@ -219,7 +220,7 @@ private:
         }
         expect(')');
         if (values.size() == 1 && !trailing_comma)
-            fail(QStringLiteral("malformed header: the shape is not a tuple"));
+            fail(_("malformed header: the shape is not a tuple"));
         return values;
     }
 
@@ -263,24 +264,24 @@ void swap_bytes(std::byte *data, std::int64_t count, int width)
 Header read_header(const char *data, std::size_t available, std::int64_t blob_size)
 {
     if (blob_size < kMagicLength + 4 || available < std::size_t(kMagicLength + 4))
-        fail(QStringLiteral("%1 bytes are too short for an .npy header").arg(blob_size));
+        fail(_("%1 bytes are too short for an .npy header").arg(blob_size));
     if (std::memcmp(data, kMagic, kMagicLength) != 0)
-        fail(QStringLiteral("bad magic, the blob does not start with \\x93NUMPY"));
+        fail(_("bad magic, the blob does not start with \\x93NUMPY"));
     const int major = static_cast<unsigned char>(data[6]);
     const int minor = static_cast<unsigned char>(data[7]);
     if (minor != 0 || major < 1 || major > 3)
-        fail(QStringLiteral("unsupported .npy version %1.%2").arg(major).arg(minor));
+        fail(_("unsupported .npy version %1.%2").arg(major).arg(minor));
     const std::int64_t prefix = major == 1 ? 10 : 12;
     if (blob_size < prefix || available < std::size_t(prefix))
-        fail(QStringLiteral("%1 bytes are too short for an .npy header").arg(blob_size));
+        fail(_("%1 bytes are too short for an .npy header").arg(blob_size));
     const std::int64_t length = major == 1 ? qFromLittleEndian<quint16>(data + 8)
                                            : qFromLittleEndian<quint32>(data + 8);
     if (length > MAX_HEADER_LENGTH)
-        fail(QStringLiteral("header length %1 exceeds the limit of %2 bytes").arg(length).arg(MAX_HEADER_LENGTH));
+        fail(_("header length %1 exceeds the limit of %2 bytes").arg(length).arg(MAX_HEADER_LENGTH));
     if (prefix + length > blob_size)
-        fail(QStringLiteral("header length %1 runs past the end of the blob of %2 bytes").arg(length).arg(blob_size));
+        fail(_("header length %1 runs past the end of the blob of %2 bytes").arg(length).arg(blob_size));
     if (std::size_t(prefix + length) > available)
-        fail(QStringLiteral("the header is not fully available"));
+        fail(_("the header is not fully available"));
 
     Header header;
     HeaderParser(data + prefix, data + prefix + length).parse(header);
@@ -291,7 +292,7 @@ Header read_header(const char *data, std::size_t available, std::int64_t blob_si
     std::int64_t capacity = item;
     for (const std::int64_t extent : header.shape) {
         if (extent != 0 && capacity > std::numeric_limits<std::int64_t>::max() / extent)
-            fail(QStringLiteral("the byte count of shape %1 of %2 overflows")
+            fail(_("the byte count of shape %1 of %2 overflows")
                      .arg(tuple_text(header.shape), dtype_name(header.dtype)));
         capacity *= std::max<std::int64_t>(extent, 1);
         count *= extent;
@@ -299,7 +300,7 @@ Header read_header(const char *data, std::size_t available, std::int64_t blob_si
     header.data_nbytes = count * item;
     const std::int64_t present = blob_size - header.data_offset;
     if (present != header.data_nbytes)
-        fail(QStringLiteral("%1 data bytes do not match shape %2 of %3, which needs %4")
+        fail(_("%1 data bytes do not match shape %2 of %3, which needs %4")
                  .arg(present).arg(tuple_text(header.shape), dtype_name(header.dtype))
                  .arg(header.data_nbytes));
     return header;
@@ -326,7 +327,7 @@ void to_native(const Header &header, std::byte *data)
 QByteArray header_bytes(DType dtype, const std::vector<std::int64_t> &shape)
 {
     if (shape.size() > std::size_t(MAX_AXES))
-        throw ValueError(QStringLiteral("an array of %1 axes cannot be stored; the most is %2")
+        throw ValueError(_("an array of %1 axes cannot be stored; the most is %2")
                              .arg(shape.size()).arg(MAX_AXES));
     // The dictionary exactly as numpy writes it, keys sorted.
     QByteArray text = QStringLiteral("{'descr': '%1', 'fortran_order': False, 'shape': %2, }")
@@ -350,7 +351,7 @@ QByteArray adapt_array(const NdArray &array)
 {
     const QByteArray header = npy::header_bytes(array.dtype(), array.shape());
     if (array.nbytes() > std::numeric_limits<int>::max() - header.size())
-        throw ValueError(QStringLiteral("an array of %1 bytes is too large for one blob").arg(array.nbytes()));
+        throw ValueError(_("an array of %1 bytes is too large for one blob").arg(array.nbytes()));
     QByteArray blob;
     blob.reserve(header.size() + int(array.nbytes()));
     blob.append(header);

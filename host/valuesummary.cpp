@@ -3,6 +3,7 @@
 #include "host/arraynotes.h"
 #include "host/parallel.h"
 #include "host/quickscan.h"
+#include "host/translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -144,7 +145,7 @@ std::vector<ValueSummary> summarize(const std::vector<NdArray> &arrays)
 {
     for (const NdArray &array : arrays) {
         if (!is_real(array.dtype()))
-            throw ValueError(QStringLiteral("%1 values cannot be measured").arg(array.dtype_name()));
+            throw ValueError(_("%1 values cannot be measured").arg(array.dtype_name()));
     }
     std::vector<ValueSummary> summaries(arrays.size());
     // Which arrays this call measures (with the write count when it began)

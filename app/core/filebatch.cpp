@@ -277,26 +277,26 @@ Batch parse(const QStringList &arguments)
 const std::vector<BatchOption> &batch_options()
 {
     static const std::vector<BatchOption> options{
-        {"as", "name", QT_TRID_NOOP("With --import: the name of the object made (default: from the file).")},
-        {"format", "name", QT_TRID_NOOP("With --import or --export: the file's format (default: recognised "
+        {"as", QT_TRID_NOOP("name"), QT_TRID_NOOP("With --import: the name of the object made (default: from the file).")},
+        {"format", QT_TRID_NOOP("name"), QT_TRID_NOOP("With --import or --export: the file's format (default: recognised "
                                         "from the content, or from the name of the file written).")},
-        {"null", "value", QT_TRID_NOOP("With --import (several times): a value that means no value, besides "
+        {"null", QT_TRID_NOOP("value"), QT_TRID_NOOP("With --import (several times): a value that means no value, besides "
                                        "the file's own. With --export: the value written for no value.")},
         {"columns", "x,y,z", QT_TRID_NOOP("With --import of XYZ or CSV columns: the columns of X, Y and Z, from 1.")},
         {"geometry", "Point|Line", QT_TRID_NOOP("With --import of XYZ or CSV columns: what the file becomes.")},
-        {"wellhead", "x,y[,datum]", QT_TRID_NOOP("With --import of a LAS well: the wellhead's X and Y and the "
+        {"wellhead", QT_TRID_NOOP("x,y[,datum]"), QT_TRID_NOOP("With --import of a LAS well: the wellhead's X and Y and the "
                                                  "datum (elevation of MD 0) where the file has none; without a "
                                                  "wellhead the well stands at X = Y = 0.")},
-        {"path", "file", QT_TRID_NOOP("With --import of a LAS well: a deviation survey (MD, INC, AZI) or a table "
+        {"path", QT_TRID_NOOP("file"), QT_TRID_NOOP("With --import of a LAS well: a deviation survey (MD, INC, AZI) or a table "
                                       "of X, Y and TVDSS, TVD or Z that the well follows.")},
-        {"tops", "file", QT_TRID_NOOP("With --import of a LAS well: formation tops (well, top, MD) that become a "
+        {"tops", QT_TRID_NOOP("file"), QT_TRID_NOOP("With --import of a LAS well: formation tops (well, top, MD) that become a "
                                       "Label object.")},
         {"cube", "", QT_TRID_NOOP("With --import of SEG-Y: read the Cube of amplitudes as well as the Survey.")},
-        {"inlines", "first:last[:step]", QT_TRID_NOOP("With --import of SEG-Y and --cube: the inlines read, by "
+        {"inlines", QT_TRID_NOOP("first:last[:step]"), QT_TRID_NOOP("With --import of SEG-Y and --cube: the inlines read, by "
                                                       "their numbers; every step-th one.")},
-        {"crosslines", "first:last[:step]", QT_TRID_NOOP("With --import of SEG-Y and --cube: the crosslines read, "
+        {"crosslines", QT_TRID_NOOP("first:last[:step]"), QT_TRID_NOOP("With --import of SEG-Y and --cube: the crosslines read, "
                                                          "by their numbers; every step-th one.")},
-        {"samples", "first:last[:step]", QT_TRID_NOOP("With --import of SEG-Y and --cube: the samples read, by "
+        {"samples", QT_TRID_NOOP("first:last[:step]"), QT_TRID_NOOP("With --import of SEG-Y and --cube: the samples read, by "
                                                       "their time in ms; every step-th one.")},
         {"header-bytes", "inline,crossline", QT_TRID_NOOP("With --import of SEG-Y: the trace header bytes where "
                                                           "the inline and crossline numbers start (default "

@@ -26,7 +26,7 @@ namespace kelvra::app {
 
 // An option of --import or --export, for --help: its name without the
 // dashes, the name of its value (empty for a flag) and what it does
-// (untranslated; QT_TRID_NOOP marks it).
+// (untranslated; QT_TRID_NOOP marks the texts to translate).
 struct BatchOption
 {
     const char *name;

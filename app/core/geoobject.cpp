@@ -16,7 +16,7 @@ void check_grid(const ObjectRecord &record, std::int64_t vertices)
 {
     const GridGeometry &grid = *record.grid;
     if (grid.vertex_count() != vertices)
-        throw ValueError(QStringLiteral("the grid of object '%1' has %2 x %3 x %4 nodes for %5 vertices")
+        throw ValueError(_("the grid of object '%1' has %2 x %3 x %4 nodes for %5 vertices")
                              .arg(record.name)
                              .arg(grid.columns)
                              .arg(grid.rows)
@@ -26,7 +26,7 @@ void check_grid(const ObjectRecord &record, std::int64_t vertices)
                               grid.rotation,  grid.z_origin, grid.z_increment};
     const bool finite = std::all_of(std::begin(numbers), std::end(numbers), [](double v) { return std::isfinite(v); });
     if (!finite || grid.x_increment == 0 || grid.y_increment == 0 || (grid.layers > 1 && grid.z_increment == 0))
-        throw ValueError(QStringLiteral("the grid of object '%1' has a spacing of zero or a number that is not finite")
+        throw ValueError(_("the grid of object '%1' has a spacing of zero or a number that is not finite")
                              .arg(record.name));
 }
 
@@ -35,7 +35,7 @@ void check_vertex_numbers(const ObjectRecord &record, const T *numbers, std::int
 {
     for (std::int64_t i = 0; i < count; ++i) {
         if (numbers[i] < 0 || std::int64_t(numbers[i]) >= vertices)
-            throw ValueError(QStringLiteral("triangle %1 of object '%2' names vertex %3, which it does not have")
+            throw ValueError(_("triangle %1 of object '%2' names vertex %3, which it does not have")
                                  .arg(i / 3)
                                  .arg(record.name)
                                  .arg(qlonglong(numbers[i])));
@@ -47,7 +47,7 @@ void check_triangles(const ObjectRecord &record, std::int64_t vertices)
     const NdArray &triangles = record.triangles;
     if (triangles.ndim() != 2 || triangles.shape()[1] != 3
         || (triangles.dtype() != DType::Int32 && triangles.dtype() != DType::Int64))
-        throw ValueError(QStringLiteral("the triangles of object '%1' are not rows of three vertex numbers")
+        throw ValueError(_("the triangles of object '%1' are not rows of three vertex numbers")
                              .arg(record.name));
     if (triangles.dtype() == DType::Int32)
         check_vertex_numbers(record, triangles.data<std::int32_t>(), triangles.size(), vertices);
@@ -73,19 +73,19 @@ void normalize_record(ObjectRecord &record)
     for (const char *axis : {"X", "Y", "Z"}) {
         const QString key = QLatin1String(axis);
         if (!prop.contains(key))
-            throw ValueError(QStringLiteral("object '%1' has no %2 coordinates").arg(name, key));
+            throw ValueError(_("object '%1' has no %2 coordinates").arg(name, key));
         if (!is_real(prop.value(key).dtype()))
-            throw ValueError(QStringLiteral("the %1 coordinates of object '%2' are not real numbers").arg(key, name));
+            throw ValueError(_("the %1 coordinates of object '%2' are not real numbers").arg(key, name));
         prop.insert(key, prop.value(key).astype(DType::Float64));
     }
     const std::int64_t vertices = prop.value(QStringLiteral("X")).size();
     for (const QString &key : prop.keys()) {
         const NdArray &values = prop.value(key);
         if (!is_real(values.dtype()))
-            throw ValueError(QStringLiteral("property '%1' of object '%2' holds %3 values, not real numbers")
+            throw ValueError(_("property '%1' of object '%2' holds %3 values, not real numbers")
                                  .arg(key, name, values.dtype_name()));
         if (values.size() != vertices)
-            throw ValueError(QStringLiteral("property '%1' of object '%2' has %3 values for %4 vertices")
+            throw ValueError(_("property '%1' of object '%2' has %3 values for %4 vertices")
                                  .arg(key, name).arg(values.size()).arg(vertices));
         if (values.ndim() != 1)
             prop.insert(key, values.ravel());
@@ -97,7 +97,7 @@ void normalize_record(ObjectRecord &record)
     if (record.triangles.size() > 0 || record.triangles.ndim() > 1)
         check_triangles(record, vertices);
     if (!record.texts.isEmpty() && record.texts.size() != vertices)
-        throw ValueError(QStringLiteral("object '%1' has %2 texts for %3 vertices")
+        throw ValueError(_("object '%1' has %2 texts for %3 vertices")
                              .arg(name)
                              .arg(record.texts.size())
                              .arg(vertices));

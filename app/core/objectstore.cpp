@@ -14,7 +14,7 @@ namespace {
 void check_not_coordinate(const QString &property, const char *what)
 {
     if (is_coordinate(property))
-        throw ValueError(QStringLiteral("the coordinates %1 cannot be %2").arg(property, QLatin1String(what)));
+        throw ValueError(_("the coordinates %1 cannot be %2").arg(property, _(what)));
 }
 
 // The property that becomes current when `removed` goes: the next
@@ -36,7 +36,7 @@ std::optional<QString> successor(const QStringList &keys, const QString &removed
 void check_property_name(const QString &name)
 {
     if (name.trimmed().isEmpty())
-        throw ValueError(QStringLiteral("a property needs a name"));
+        throw ValueError(_("a property needs a name"));
 }
 
 } // namespace
@@ -67,14 +67,14 @@ GeoObject *ObjectStore::get(const QString &name) const
 {
     if (GeoObject *found = object(name))
         return found;
-    throw LookupError(QStringLiteral("there is no object '%1'").arg(name));
+    throw LookupError(_("there is no object '%1'").arg(name));
 }
 
 GeoObject *ObjectStore::get_with_property(const QString &object, const QString &property) const
 {
     GeoObject *found = get(object);
     if (!found->prop().contains(property))
-        throw LookupError(QStringLiteral("object '%1' has no property '%2'").arg(object, property));
+        throw LookupError(_("object '%1' has no property '%2'").arg(object, property));
     return found;
 }
 
@@ -87,9 +87,9 @@ void ObjectStore::check_free() const
 void ObjectStore::check_new_name(const QString &name) const
 {
     if (name.trimmed().isEmpty())
-        throw ValueError(QStringLiteral("an object needs a name"));
+        throw ValueError(_("an object needs a name"));
     if (object(name))
-        throw ValueError(QStringLiteral("the name '%1' is already taken").arg(name));
+        throw ValueError(_("the name '%1' is already taken").arg(name));
 }
 
 void ObjectStore::give_colour(GeoObject *object) const
@@ -122,7 +122,7 @@ void ObjectStore::replace_all(std::vector<std::unique_ptr<GeoObject>> objects)
     by_name.reserve(int(objects.size()));
     for (const auto &object : objects) {
         if (object->name().trimmed().isEmpty() || by_name.contains(object->name()))
-            throw ValueError(QStringLiteral("the name '%1' is empty or used twice").arg(object->name()));
+            throw ValueError(_("the name '%1' is empty or used twice").arg(object->name()));
         by_name.insert(object->name(), object.get());
     }
     qDeleteAll(m_objects);
@@ -233,7 +233,7 @@ void ObjectStore::create_property(const QString &object, const QString &property
     GeoObject *found = get(object);
     check_property_name(property);
     if (found->prop().contains(property))
-        throw ValueError(QStringLiteral("object '%1' already has a property '%2'").arg(object, property));
+        throw ValueError(_("object '%1' already has a property '%2'").arg(object, property));
     found->properties().insert(property, NdArray(DType::Float64, {found->vertex_count()}));
     if (!found->current_property())
         found->set_current_property(property);
@@ -248,13 +248,13 @@ void ObjectStore::copy_property(const QString &from_object, const QString &from_
     GeoObject *target = get(to_object);
     check_property_name(to_property);
     if (source->geometry_type() != target->geometry_type())
-        throw ValueError(QStringLiteral("'%1' is a %2 and '%3' a %4: both objects must have the same geometry type")
+        throw ValueError(_("'%1' is a %2 and '%3' a %4: both objects must have the same geometry type")
                              .arg(from_object, source->geometry_type(), to_object, target->geometry_type()));
     if (source->vertex_count() != target->vertex_count())
-        throw ValueError(QStringLiteral("'%1' has %2 vertices and '%3' has %4: the vertex counts must match")
+        throw ValueError(_("'%1' has %2 vertices and '%3' has %4: the vertex counts must match")
                              .arg(from_object).arg(source->vertex_count()).arg(to_object).arg(target->vertex_count()));
     if (target->prop().contains(to_property))
-        throw ValueError(QStringLiteral("object '%1' already has a property '%2'").arg(to_object, to_property));
+        throw ValueError(_("object '%1' already has a property '%2'").arg(to_object, to_property));
     target->properties().insert(to_property, source->prop().value(from_property));
     if (source->units().contains(from_property))
         target->units().insert(to_property, source->units().value(from_property));
@@ -267,7 +267,7 @@ void ObjectStore::rename_property(const QString &object, const QString &property
 {
     check_free();
     GeoObject *found = get_with_property(object, property);
-    check_not_coordinate(property, "renamed");
+    check_not_coordinate(property, QT_TRID_NOOP("renamed"));
     check_property_name(new_name);
     found->properties().rename(property, new_name);
     if (found->units().contains(property))
@@ -281,7 +281,7 @@ void ObjectStore::remove_property(const QString &object, const QString &property
 {
     check_free();
     GeoObject *found = get_with_property(object, property);
-    check_not_coordinate(property, "removed");
+    check_not_coordinate(property, QT_TRID_NOOP("removed"));
     const QStringList keys = found->prop().keys();
     found->properties().remove(property);
     found->units().remove(property);
@@ -308,15 +308,15 @@ void ObjectStore::set_properties(const QString &object, const std::vector<std::p
     for (const auto &[name, array] : values) {
         check_property_name(name);
         if (is_coordinate(name))
-            throw ValueError(QStringLiteral("'%1' would replace coordinates of object '%2': "
-                                            "X, Y and Z cannot be replaced").arg(name, object));
+            throw ValueError(_("'%1' would replace coordinates of object '%2': "
+                               "X, Y and Z cannot be replaced").arg(name, object));
         if (names.contains(name))
-            throw ValueError(QStringLiteral("'%1' is given twice").arg(name));
+            throw ValueError(_("'%1' is given twice").arg(name));
         names.insert(name);
         if (!is_real(array.dtype()))
-            throw ValueError(QStringLiteral("'%1' holds %2 values, not real numbers").arg(name, array.dtype_name()));
+            throw ValueError(_("'%1' holds %2 values, not real numbers").arg(name, array.dtype_name()));
         if (array.size() != found->vertex_count())
-            throw ValueError(QStringLiteral("'%1' holds %2 values, but object '%3' has %4 vertices")
+            throw ValueError(_("'%1' holds %2 values, but object '%3' has %4 vertices")
                                  .arg(name).arg(array.size()).arg(object).arg(found->vertex_count()));
     }
     if (values.empty())

@@ -127,12 +127,12 @@ std::uint32_t description_checksum(std::int64_t position, const ObjectRecord &ob
 
 QString describe(const QString &object, const QString &prop)
 {
-    return QStringLiteral("object '%1', property '%2'").arg(object, prop);
+    return _("object '%1', property '%2'").arg(object, prop);
 }
 
 QString describe_array(const QString &table, const QString &object, const QString &prop)
 {
-    return table == kTopology ? QStringLiteral("object '%1', its triangles").arg(object) : describe(object, prop);
+    return table == kTopology ? _("object '%1', its triangles").arg(object) : describe(object, prop);
 }
 
 void store_array(sqlite::Connection &db, const QString &table, const QString &object, const QString &prop,
@@ -327,7 +327,7 @@ std::vector<StoredObject> Reader::read_descriptions()
     std::vector<StoredObject> objects;
     for (Row &row : rows) {
         StoredObject &object = row.object;
-        m_where = QStringLiteral("object '%1'").arg(object.record.name);
+        m_where = _("object '%1'").arg(object.record.name);
         const std::optional<QString> colour = read_description(object);
         check_description(row.position, object, colour);
         if (object.record.current_property && object.record.current_property->isEmpty())

@@ -72,9 +72,9 @@ PgParam pg_number(std::int64_t value)
 void PgResult::check(int row, int column, std::int64_t size) const
 {
     if (row < 0 || row >= rows() || column < 0 || column >= PQnfields(m_result.get()))
-        throw ServerError(QStringLiteral("no value %1 in row %2 of the server's answer").arg(column).arg(row));
+        throw ServerError(_("no value %1 in row %2 of the server's answer").arg(column).arg(row));
     if (is_null(row, column) || (size >= 0 && length(row, column) != size))
-        throw ServerError(QStringLiteral("unexpected value %1 in row %2 of the server's answer").arg(column).arg(row));
+        throw ServerError(_("unexpected value %1 in row %2 of the server's answer").arg(column).arg(row));
 }
 
 QString PgResult::text(int row, int column) const
@@ -168,7 +168,7 @@ void PgCopyIn::begin_bytes(std::int64_t size)
 {
     // A bytea of PostgreSQL holds at most 1 GB; the chunks are cut smaller.
     if (size < 0 || size > std::numeric_limits<std::int32_t>::max())
-        throw ServerError(QStringLiteral("a value of %1 bytes is too large for the server").arg(size));
+        throw ServerError(_("a value of %1 bytes is too large for the server").arg(size));
     append_big_endian<std::int32_t>(m_buffer, std::int32_t(size));
 }
 
@@ -230,7 +230,7 @@ PgConnection::PgConnection(const ServerAddress &address, Progress *progress) : m
 
     m_connection = PQconnectStartParams(keys.data(), values.data(), 1);
     if (!m_connection)
-        throw ServerError(QStringLiteral("out of memory"));
+        throw ServerError(_("out of memory"));
     try {
         // Connecting without blocking, so that Cancel works while a server
         // is slow to answer; libpq leaves connect_timeout to such callers.
@@ -245,7 +245,7 @@ PgConnection::PgConnection(const ServerAddress &address, Progress *progress) : m
             if (m_progress && m_progress->cancelled())
                 throw Cancelled();
             if (timeout_ms > 0 && clock.elapsed() > timeout_ms)
-                throw ServerError(QStringLiteral("timeout expired"));
+                throw ServerError(_("timeout expired"));
             if (ready != 0)
                 state = PQconnectPoll(m_connection);
         }
@@ -307,7 +307,7 @@ void PgConnection::fail(const PGresult *result) const
     const char *state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
     QString message = primary ? trimmed_message(primary) : error_message();
     if (message.isEmpty())
-        message = QStringLiteral("the server closed the connection");
+        message = _("the server closed the connection");
     throw ServerError(message, state ? QByteArray(state) : QByteArray());
 }
 

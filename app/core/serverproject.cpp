@@ -290,7 +290,7 @@ using StoredArrays = std::map<ArrayKey, StoredArray>;
 
 QString describe(const ArrayKey &key)
 {
-    return QStringLiteral("object '%1', property '%2'").arg(key.first, key.second);
+    return _("object '%1', property '%2'").arg(key.first, key.second);
 }
 
 // Reads the chunk headers of a chunk table (only the first bytes of each
@@ -303,9 +303,9 @@ StoredArrays read_headers(PgConnection &db, const char *sql, const QString &proj
         const ArrayKey key{rows.text(row, 0), rows.text(row, 1)};
         StoredArray &stored = arrays[key];
         const std::int64_t number = rows.int32(row, 2);
-        const QString chunk = QStringLiteral("chunk %1 of %2").arg(number).arg(describe(key));
+        const QString chunk = _("chunk %1 of %2").arg(number).arg(describe(key));
         if (number != std::int64_t(stored.headers.size()) + 1)
-            throw ValueError(QStringLiteral("chunk %1 of %2 is missing").arg(stored.headers.size() + 1).arg(describe(key)));
+            throw ValueError(_("chunk %1 of %2 is missing").arg(stored.headers.size() + 1).arg(describe(key)));
         npy::Header header;
         try {
             header = npy::read_header(rows.bytes(row, 4), std::size_t(rows.length(row, 4)), rows.int64(row, 3));
@@ -313,12 +313,12 @@ StoredArrays read_headers(PgConnection &db, const char *sql, const QString &proj
             throw ValueError(chunk + QStringLiteral(": ") + error_text(error));
         }
         if (header.shape.empty())
-            throw ValueError(chunk + QStringLiteral(" is a 0-d array"));
+            throw ValueError(_("%1 is a 0-d array").arg(chunk));
         if (!stored.headers.empty()) {
             const npy::Header &first = stored.headers.front();
             if (header.dtype != first.dtype
                 || !std::equal(header.shape.begin() + 1, header.shape.end(), first.shape.begin() + 1, first.shape.end()))
-                throw ValueError(chunk + QStringLiteral(" does not match chunk 1 in element type or extents"));
+                throw ValueError(_("%1 does not match chunk 1 in element type or extents").arg(chunk));
         }
         stored.headers.push_back(std::move(header));
     }
@@ -328,7 +328,7 @@ StoredArrays read_headers(PgConnection &db, const char *sql, const QString &proj
         std::int64_t offset = 0;
         for (const npy::Header &header : stored.headers) {
             if (header.shape.front() > std::numeric_limits<std::int64_t>::max() - shape.front())
-                throw ValueError(describe(key) + QStringLiteral(": too many rows"));
+                throw ValueError(_("%1: too many rows").arg(describe(key)));
             shape.front() += header.shape.front();
             stored.offsets.push_back(offset);
             offset += header.data_nbytes;
@@ -358,11 +358,11 @@ void read_chunks(PgConnection &db, const char *sql, const QString &project, Stor
         const auto found = arrays.find(key);
         const std::int64_t number = row.int32(0, 2);
         if (found == arrays.end() || number < 1 || number > std::int64_t(found->second.headers.size()))
-            throw ValueError(QStringLiteral("unexpected chunk %1 of %2").arg(number).arg(describe(key)));
+            throw ValueError(_("unexpected chunk %1 of %2").arg(number).arg(describe(key)));
         StoredArray &stored = found->second;
         const npy::Header &header = stored.headers[std::size_t(number - 1)];
         if (row.is_null(0, 3) || row.length(0, 3) != header.data_offset + header.data_nbytes)
-            throw ValueError(QStringLiteral("chunk %1 of %2 changed while it was read").arg(number).arg(describe(key)));
+            throw ValueError(_("chunk %1 of %2 changed while it was read").arg(number).arg(describe(key)));
         std::byte *out = stored.array.bytes() + stored.offsets[std::size_t(number - 1)];
         const char *in = row.bytes(0, 3) + header.data_offset;
         for (std::int64_t done = 0; done < header.data_nbytes;) {
@@ -377,7 +377,7 @@ void read_chunks(PgConnection &db, const char *sql, const QString &project, Stor
     });
     for (const auto &[key, stored] : arrays) {
         if (std::find(stored.read.begin(), stored.read.end(), false) != stored.read.end())
-            throw ValueError(QStringLiteral("chunks of %1 vanished while they were read").arg(describe(key)));
+            throw ValueError(_("chunks of %1 vanished while they were read").arg(describe(key)));
     }
 }
 
@@ -432,14 +432,14 @@ std::vector<ObjectRecord> read_project(PgConnection &db, const QString &project,
     const auto object_of = [&](const QString &object_name) -> ObjectRecord & {
         const auto found = index.find(object_name);
         if (found == index.end())
-            throw ValueError(QStringLiteral("values of an object '%1' that the project does not hold").arg(object_name));
+            throw ValueError(_("values of an object '%1' that the project does not hold").arg(object_name));
         return objects[found->second];
     };
     for (ObjectRecord &record : objects) {
         for (const QString &key : keys[record.name]) {
             const auto found = arrays.find({record.name, key});
             if (found == arrays.end())
-                throw ValueError(QStringLiteral("no chunks of %1").arg(describe({record.name, key})));
+                throw ValueError(_("no chunks of %1").arg(describe({record.name, key})));
             record.prop.insert(key, found->second.array);
         }
         const auto topology = triangles.find({record.name, kTriangles});
@@ -450,7 +450,7 @@ std::vector<ObjectRecord> read_project(PgConnection &db, const QString &project,
     for (int row = 0; row < colours.rows(); ++row) {
         const QColor colour(colours.text(row, 1));
         if (!colour.isValid())
-            throw ValueError(QStringLiteral("object '%1' has no colour '%2'")
+            throw ValueError(_("object '%1' has no colour '%2'")
                                  .arg(colours.text(row, 0), colours.text(row, 1)));
         object_of(colours.text(row, 0)).colour = colour.rgb();
     }
@@ -477,7 +477,7 @@ std::vector<ObjectRecord> read_project(PgConnection &db, const QString &project,
     for (int row = 0; row < texts.rows(); ++row) {
         ObjectRecord &record = object_of(texts.text(row, 0));
         if (texts.int64(row, 1) != record.texts.size())
-            throw ValueError(QStringLiteral("text %1 of object '%2' is missing").arg(record.texts.size()).arg(record.name));
+            throw ValueError(_("text %1 of object '%2' is missing").arg(record.texts.size()).arg(record.name));
         record.texts << texts.text(row, 2);
     }
     const PgResult units = db.exec("SELECT object_name, prop_name, unit FROM kelvra_units WHERE project = $1", {name});

@@ -39,9 +39,9 @@ QStringList add_imported(ObjectStore &store, std::vector<ObjectRecord> records)
     QStringList names;
     for (const ObjectRecord &record : records) {
         if (record.name.trimmed().isEmpty())
-            throw ValueError(QStringLiteral("an imported object needs a name"));
+            throw ValueError(_("an imported object needs a name"));
         if (store.object(record.name) || names.contains(record.name))
-            throw ValueError(QStringLiteral("there is an object named '%1' already; import it under another name")
+            throw ValueError(_("there is an object named '%1' already; import it under another name")
                                  .arg(record.name));
         names << record.name;
     }
@@ -82,8 +82,8 @@ const Format &export_format(const QString &path, const ObjectRecord &object, con
                 return *format;
         }
     }
-    throw ValueError(QStringLiteral("%1: the name of the file says no format that can hold the %2 '%3'; name one "
-                                    "of: %4")
+    throw ValueError(_("%1: the name of the file says no format that can hold the %2 '%3'; name one "
+                       "of: %4")
                          .arg(path, object.geometry_type, object.name, formats_for(object).join(QStringLiteral(", "))));
 }
 

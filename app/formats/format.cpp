@@ -11,11 +11,11 @@ QString place_text(FormatError::Place place, std::int64_t where)
 {
     switch (place) {
     case FormatError::Place::Line:
-        return QStringLiteral(", line %1").arg(where);
+        return _(", line %1").arg(where);
     case FormatError::Place::Byte:
-        return QStringLiteral(", byte %1").arg(where);
+        return _(", byte %1").arg(where);
     case FormatError::Place::Trace:
-        return QStringLiteral(", trace %1").arg(where);
+        return _(", trace %1").arg(where);
     case FormatError::Place::None:
         break;
     }
@@ -39,7 +39,7 @@ FormatError::FormatError(const QString &file, const QString &reason)
 
 void Format::write(const QString &path, const ObjectRecord &object, const ExportOptions &, Progress *) const
 {
-    throw ValueError(QStringLiteral("%1: %2 files cannot hold the %3 '%4'")
+    throw ValueError(_("%1: %2 files cannot hold the %3 '%4'")
                          .arg(path, title(), object.geometry_type, object.name));
 }
 
@@ -51,7 +51,7 @@ const Format &format_named(const QString &name)
             return *format;
         known << format->name();
     }
-    throw LookupError(QStringLiteral("there is no file format '%1'; the formats are: %2")
+    throw LookupError(_("there is no file format '%1'; the formats are: %2")
                           .arg(name, known.join(QStringLiteral(", "))));
 }
 
@@ -60,7 +60,7 @@ void check_readable(const QString &path)
     try {
         readable_file_size(path);
     } catch (const LookupError &) {
-        throw FormatError(path, QStringLiteral("there is no such file"));
+        throw FormatError(path, _("there is no such file"));
     }
 }
 
@@ -69,7 +69,7 @@ const Format &recognise_file(const QString &path)
     check_readable(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw FormatError(path, QStringLiteral("the file cannot be read: %1").arg(file.errorString()));
+        throw FormatError(path, _("the file cannot be read: %1").arg(file.errorString()));
     const QByteArray head = file.read(64 * 1024);
     const Format *best = nullptr;
     int best_score = 0;
@@ -81,7 +81,7 @@ const Format &recognise_file(const QString &path)
         }
     }
     if (!best)
-        throw FormatError(path, QStringLiteral("the file is in none of the formats Kelvra reads"));
+        throw FormatError(path, _("the file is in none of the formats Kelvra reads"));
     return *best;
 }
 

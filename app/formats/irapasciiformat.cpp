@@ -40,18 +40,18 @@ AsciiHeader read_header(const MappedFile &file)
         const std::int64_t line = line_number_at(file.begin(), start);
         if (word.empty())
             throw FormatError(path, FormatError::Place::Line, line,
-                              QStringLiteral("the file ends inside the header, after %1 of its 19 numbers").arg(n));
+                              _("the file ends inside the header, after %1 of its 19 numbers").arg(n));
         if (!parse_whole_number(word, numbers[n]))
             throw FormatError(path, FormatError::Place::Line, line,
-                              QStringLiteral("'%1' is not a number").arg(QString::fromUtf8(word.data(), int(word.size()))));
+                              _("'%1' is not a number").arg(QString::fromUtf8(word.data(), int(word.size()))));
     }
     if (numbers[0] != -996)
         throw FormatError(path, FormatError::Place::Line, 1,
-                          QStringLiteral("an IRAP grid starts with -996, not %1").arg(numbers[0]));
+                          _("an IRAP grid starts with -996, not %1").arg(numbers[0]));
     auto whole = [&](double value, int at) {
         if (!(value >= 1 && value <= 9.2e18) || value != std::floor(value))
             throw FormatError(path, FormatError::Place::Line, at,
-                              QStringLiteral("%1 is not a count of nodes").arg(value));
+                              _("%1 is not a count of nodes").arg(value));
         return std::int64_t(value);
     };
     AsciiHeader header;
@@ -91,16 +91,16 @@ AsciiHeader read_header(const MappedFile &file)
             double value;
             if (!parse_whole_number(word, value))
                 throw FormatError(path, FormatError::Place::Line, lines.line_number(),
-                                  QStringLiteral("'%1' is not a number").arg(QString::fromUtf8(word.data(), int(word.size()))));
+                                  _("'%1' is not a number").arg(QString::fromUtf8(word.data(), int(word.size()))));
             if (++count > total)
                 throw FormatError(path, FormatError::Place::Line, lines.line_number(),
-                                  QStringLiteral("there are more values than the %1 x %2 nodes of the header")
+                                  _("there are more values than the %1 x %2 nodes of the header")
                                       .arg(header.grid.columns)
                                       .arg(header.grid.rows));
         }
     }
     throw FormatError(path, FormatError::Place::Line, lines.line_number() + 1,
-                      QStringLiteral("the file ends after %1 of the %2 values (%3 x %4 nodes)")
+                      _("the file ends after %1 of the %2 values (%3 x %4 nodes)")
                           .arg(count)
                           .arg(total)
                           .arg(header.grid.columns)
@@ -120,7 +120,7 @@ class IrapAsciiFormat : public Format
 {
 public:
     QString name() const override { return QStringLiteral("irap-ascii"); }
-    QString title() const override { return QStringLiteral("IRAP classic grid (ASCII)"); }
+    QString title() const override { return _("IRAP classic grid (ASCII)"); }
     QStringList patterns() const override
     {
         return {QStringLiteral("*.irap"), QStringLiteral("*.fgr"), QStringLiteral("*.dat"), QStringLiteral("*.txt")};
@@ -164,7 +164,7 @@ public:
         const MappedFile file(path);
         const AsciiHeader header = read_header(file);
         const std::int64_t total = header.grid.vertex_count();
-        check_room(path, total, 2, file.end() - header.data, QStringLiteral("the header"));
+        check_room(path, total, 2, file.end() - header.data, _("the header"));
         if (progress)
             progress->set_total(file.size());
         std::vector<double> nulls = options.null_values;

@@ -63,16 +63,16 @@ Record record_at(const MappedFile &file, std::int64_t offset, const char *what)
     const QString &path = file.path();
     if (file.size() - offset < 4)
         throw FormatError(path, FormatError::Place::Byte, offset,
-                          QStringLiteral("the file ends where %1 should start").arg(QLatin1String(what)));
+                          _("the file ends where %1 should start").arg(_(what)));
     const std::int64_t bytes = std::int32_t(big_endian(file.begin() + offset));
     if (bytes < 0 || bytes > file.size() - offset - 8)
         throw FormatError(path, FormatError::Place::Byte, offset,
-                          QStringLiteral("%1 claims %2 bytes, which the file does not hold")
-                              .arg(QLatin1String(what))
+                          _("%1 claims %2 bytes, which the file does not hold")
+                              .arg(_(what))
                               .arg(bytes));
     if (std::int32_t(big_endian(file.begin() + offset + 4 + bytes)) != bytes)
         throw FormatError(path, FormatError::Place::Byte, offset + 4 + bytes,
-                          QStringLiteral("%1 of %2 bytes does not end with its length").arg(QLatin1String(what)).arg(bytes));
+                          _("%1 of %2 bytes does not end with its length").arg(_(what)).arg(bytes));
     return {offset + 4, bytes};
 }
 
@@ -86,13 +86,13 @@ struct BinaryHeader
 BinaryHeader read_header(const MappedFile &file)
 {
     const QString &path = file.path();
-    const Record first = record_at(file, 0, "the first header record");
+    const Record first = record_at(file, 0, QT_TRID_NOOP("the first header record"));
     if (first.bytes != 32)
         throw FormatError(path, FormatError::Place::Byte, 0,
-                          QStringLiteral("the first header record has %1 bytes, not 32").arg(first.bytes));
+                          _("the first header record has %1 bytes, not 32").arg(first.bytes));
     const char *p = file.begin() + first.offset;
     if (std::int32_t(big_endian(p)) != -996)
-        throw FormatError(path, FormatError::Place::Byte, 4, QStringLiteral("an IRAP grid starts with -996"));
+        throw FormatError(path, FormatError::Place::Byte, 4, _("an IRAP grid starts with -996"));
     BinaryHeader header;
     IrapHeader &irap = header.irap;
     irap.ny = std::int32_t(big_endian(p + 4));
@@ -102,16 +102,16 @@ BinaryHeader read_header(const MappedFile &file)
     irap.ymax = big_endian_float(p + 20);
     irap.xinc = big_endian_float(p + 24);
     irap.yinc = big_endian_float(p + 28);
-    const Record second = record_at(file, first.offset + first.bytes + 4, "the second header record");
+    const Record second = record_at(file, first.offset + first.bytes + 4, QT_TRID_NOOP("the second header record"));
     if (second.bytes != 16)
         throw FormatError(path, FormatError::Place::Byte, second.offset - 4,
-                          QStringLiteral("the second header record has %1 bytes, not 16").arg(second.bytes));
+                          _("the second header record has %1 bytes, not 16").arg(second.bytes));
     p = file.begin() + second.offset;
     irap.nx = std::int32_t(big_endian(p));
     irap.rotation = big_endian_float(p + 4);
     irap.xrot = big_endian_float(p + 8);
     irap.yrot = big_endian_float(p + 12);
-    const Record third = record_at(file, second.offset + second.bytes + 4, "the third header record");
+    const Record third = record_at(file, second.offset + second.bytes + 4, QT_TRID_NOOP("the third header record"));
     header.grid = irap_grid(path, irap);
     header.data = third.offset + third.bytes + 4;
     return header;
@@ -121,7 +121,7 @@ class IrapBinaryFormat : public Format
 {
 public:
     QString name() const override { return QStringLiteral("irap-binary"); }
-    QString title() const override { return QStringLiteral("IRAP classic grid (binary)"); }
+    QString title() const override { return _("IRAP classic grid (binary)"); }
     QStringList patterns() const override { return {QStringLiteral("*.gri"), QStringLiteral("*.irapbin")}; }
 
     int recognise(const QByteArray &head, const QString &path) const override
@@ -159,21 +159,21 @@ public:
         const BinaryHeader header = read_header(file);
         const std::int64_t total = header.grid.vertex_count();
         // Every value takes 4 bytes: a file shorter than that holds no such grid.
-        check_room(path, total, 4, file.size() - header.data, QStringLiteral("the header"));
+        check_room(path, total, 4, file.size() - header.data, _("the header"));
         // Where the records of values are; they hold exactly the values.
         std::vector<Record> records;
         std::int64_t values = 0;
         std::int64_t offset = header.data;
         while (offset < file.size()) {
-            const Record record = record_at(file, offset, "a record of values");
+            const Record record = record_at(file, offset, QT_TRID_NOOP("a record of values"));
             if (record.bytes % 4 != 0)
                 throw FormatError(path, FormatError::Place::Byte, offset,
-                                  QStringLiteral("a record of values has %1 bytes, not a whole number of float32 values")
+                                  _("a record of values has %1 bytes, not a whole number of float32 values")
                                       .arg(record.bytes));
             values += record.bytes / 4;
             if (values > total)
                 throw FormatError(path, FormatError::Place::Byte, offset,
-                                  QStringLiteral("there are more values than the %1 x %2 nodes of the header")
+                                  _("there are more values than the %1 x %2 nodes of the header")
                                       .arg(header.grid.columns)
                                       .arg(header.grid.rows));
             records.push_back(record);
@@ -181,7 +181,7 @@ public:
         }
         if (values != total)
             throw FormatError(path, FormatError::Place::Byte, file.size(),
-                              QStringLiteral("the file ends after %1 of the %2 values (%3 x %4 nodes)")
+                              _("the file ends after %1 of the %2 values (%3 x %4 nodes)")
                                   .arg(values)
                                   .arg(total)
                                   .arg(header.grid.columns)

@@ -12,15 +12,15 @@ GridGeometry irap_grid(const QString &path, const IrapHeader &header)
                               header.rotation, header.xrot, header.yrot};
     for (const double number : numbers) {
         if (!std::isfinite(number))
-            throw FormatError(path, QStringLiteral("the header holds a number that is not finite"));
+            throw FormatError(path, _("the header holds a number that is not finite"));
     }
     if (header.nx < 2 || header.ny < 2)
-        throw FormatError(path, QStringLiteral("a grid of %1 x %2 nodes has no spacing; Kelvra reads grids of at "
-                                               "least 2 x 2 nodes")
+        throw FormatError(path, _("a grid of %1 x %2 nodes has no spacing; Kelvra reads grids of at "
+                                  "least 2 x 2 nodes")
                                     .arg(header.nx)
                                     .arg(header.ny));
     if (header.xinc == 0 || header.yinc == 0)
-        throw FormatError(path, QStringLiteral("the header gives a spacing of zero"));
+        throw FormatError(path, _("the header gives a spacing of zero"));
     GridGeometry grid;
     grid.columns = header.nx;
     grid.rows = header.ny;
@@ -35,7 +35,7 @@ GridGeometry irap_grid(const QString &path, const IrapHeader &header)
     grid.x_origin = (dx == 0 && dy == 0) ? header.xori : header.xrot + dx * c - dy * s;
     grid.y_origin = (dx == 0 && dy == 0) ? header.yori : header.yrot + dx * s + dy * c;
     if (grid.vertex_count() < 0)
-        throw FormatError(path, QStringLiteral("%1 x %2 nodes are more than any file holds").arg(header.nx).arg(header.ny));
+        throw FormatError(path, _("%1 x %2 nodes are more than any file holds").arg(header.nx).arg(header.ny));
     return grid;
 }
 

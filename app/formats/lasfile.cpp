@@ -153,7 +153,7 @@ public:
                 while (word_end < end && *word_end != ' ' && *word_end != '\t' && *word_end != ',')
                     ++word_end;
                 throw FormatError(m_file, FormatError::Place::Line, number,
-                                  QStringLiteral("'%1' is not a number")
+                                  _("'%1' is not a number")
                                       .arg(decode_text(std::string_view(p, std::size_t(word_end - p)))));
             }
             p = stop;
@@ -163,10 +163,10 @@ public:
             }
             if (m_next == 0 && std::isnan(value))
                 throw FormatError(m_file, FormatError::Place::Line, number,
-                                  QStringLiteral("the depth of a sample is missing (a null value)"));
+                                  _("the depth of a sample is missing (a null value)"));
             if (!m_wrapped && on_line == m_curves)
                 throw FormatError(m_file, FormatError::Place::Line, number,
-                                  QStringLiteral("more values than the %1 curves of the curve section").arg(m_curves));
+                                  _("more values than the %1 curves of the curve section").arg(m_curves));
             m_columns[m_next].push_back(value);
             m_next = (m_next + 1) % m_curves;
             ++on_line;
@@ -174,7 +174,7 @@ public:
         m_last_line = number;
         if (!m_wrapped && on_line > 0 && on_line != m_curves)
             throw FormatError(m_file, FormatError::Place::Line, number,
-                              QStringLiteral("%1 values where the curve section names %2 curves")
+                              _("%1 values where the curve section names %2 curves")
                                   .arg(on_line)
                                   .arg(m_curves));
     }
@@ -183,11 +183,11 @@ public:
     {
         if (m_next != 0)
             throw FormatError(m_file, FormatError::Place::Line, m_last_line,
-                              QStringLiteral("the data end in the middle of a depth step: %1 of %2 values")
+                              _("the data end in the middle of a depth step: %1 of %2 values")
                                   .arg(m_next)
                                   .arg(m_curves));
         if (m_columns.front().empty())
-            throw FormatError(m_file, QStringLiteral("the data section holds no values"));
+            throw FormatError(m_file, _("the data section holds no values"));
         std::vector<NdArray> arrays;
         for (auto &column : m_columns) {
             // The array takes the column's memory as it is.
@@ -245,16 +245,16 @@ LasFile read_las(QIODevice &device, const QString &file, const std::vector<doubl
             const Section next = section_of(text.substr(first));
             if (!seen_version && next != Section::Version)
                 throw FormatError(file, FormatError::Place::Line, number,
-                                  QStringLiteral("a LAS file starts with the ~Version section"));
+                                  _("a LAS file starts with the ~Version section"));
             if (next == Section::Version)
                 seen_version = true;
             if (next == Section::Data) {
                 if (data)
                     throw FormatError(file, FormatError::Place::Line, number,
-                                      QStringLiteral("a second data section: Kelvra reads LAS files of one"));
+                                      _("a second data section: Kelvra reads LAS files of one"));
                 if (las.curves.empty())
                     throw FormatError(file, FormatError::Place::Line, number,
-                                      QStringLiteral("the data section comes before any curve is named"));
+                                      _("the data section comes before any curve is named"));
                 data = std::make_unique<DataReader>(file, las, null_values, device.size() - device.pos());
             }
             section = next;
@@ -264,7 +264,7 @@ LasFile read_las(QIODevice &device, const QString &file, const std::vector<doubl
             continue;
         if (section == Section::None)
             throw FormatError(file, FormatError::Place::Line, number,
-                              QStringLiteral("a LAS file starts with the ~Version section"));
+                              _("a LAS file starts with the ~Version section"));
         if (section == Section::Data) {
             data->line(text, number);
             continue;
@@ -275,7 +275,7 @@ LasFile read_las(QIODevice &device, const QString &file, const std::vector<doubl
         if (!item) {
             if (section == Section::Curves)
                 throw FormatError(file, FormatError::Place::Line, number,
-                                  QStringLiteral("a curve line needs a mnemonic and a dot before its unit"));
+                                  _("a curve line needs a mnemonic and a dot before its unit"));
             continue;
         }
         const QString mnemonic = item->mnemonic.toUpper();
@@ -285,7 +285,7 @@ LasFile read_las(QIODevice &device, const QString &file, const std::vector<doubl
                 const auto version = parse_number(item->value);
                 if (!version)
                     throw FormatError(file, FormatError::Place::Line, number,
-                                      QStringLiteral("the version '%1' is not a number").arg(item->value));
+                                      _("the version '%1' is not a number").arg(item->value));
                 las.version = *version;
             } else if (mnemonic == QLatin1String("WRAP")) {
                 las.wrapped = item->value.trimmed().toUpper() == QLatin1String("YES");
@@ -298,7 +298,7 @@ LasFile read_las(QIODevice &device, const QString &file, const std::vector<doubl
                 las.null_value = parse_number(item->value);
                 if (!las.null_value)
                     throw FormatError(file, FormatError::Place::Line, number,
-                                      QStringLiteral("the NULL value '%1' is not a number").arg(item->value));
+                                      _("the NULL value '%1' is not a number").arg(item->value));
             }
             las.well.push_back(*item);
             break;
@@ -307,7 +307,7 @@ LasFile read_las(QIODevice &device, const QString &file, const std::vector<doubl
             break;
         case Section::Curves:
             if (item->mnemonic.isEmpty())
-                throw FormatError(file, FormatError::Place::Line, number, QStringLiteral("a curve without a mnemonic"));
+                throw FormatError(file, FormatError::Place::Line, number, _("a curve without a mnemonic"));
             las.curves.push_back(LasCurve{item->mnemonic, item->unit, item->description});
             break;
         default:
@@ -315,11 +315,11 @@ LasFile read_las(QIODevice &device, const QString &file, const std::vector<doubl
         }
     }
     if (!seen_version)
-        throw FormatError(file, QStringLiteral("not a LAS file: there is no ~Version section"));
+        throw FormatError(file, _("not a LAS file: there is no ~Version section"));
     if (las.curves.empty())
-        throw FormatError(file, QStringLiteral("the file names no curves (~Curve section)"));
+        throw FormatError(file, _("the file names no curves (~Curve section)"));
     if (!data)
-        throw FormatError(file, QStringLiteral("the file has no data section (~A)"));
+        throw FormatError(file, _("the file has no data section (~A)"));
     las.columns = data->finish();
     return las;
 }
@@ -384,14 +384,14 @@ void write_las(QIODevice &device, const LasFile &las, double null_value, Progres
         out += '\n';
         if (out.size() > (1 << 20) || row + 1 == rows) {
             if (device.write(out) != out.size())
-                throw ValueError(QStringLiteral("the file cannot be written: %1").arg(device.errorString()));
+                throw ValueError(_("the file cannot be written: %1").arg(device.errorString()));
             if (progress)
                 progress->advance(out.size());
             out.clear();
         }
     }
     if (!out.isEmpty() && device.write(out) != out.size())
-        throw ValueError(QStringLiteral("the file cannot be written: %1").arg(device.errorString()));
+        throw ValueError(_("the file cannot be written: %1").arg(device.errorString()));
 }
 
 } // namespace kelvra::app::formats

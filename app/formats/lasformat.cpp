@@ -35,7 +35,7 @@ QFile &open_for_reading(QFile &file)
 {
     check_readable(file.fileName());
     if (!file.open(QIODevice::ReadOnly))
-        throw FormatError(file.fileName(), QStringLiteral("the file cannot be read: %1").arg(file.errorString()));
+        throw FormatError(file.fileName(), _("the file cannot be read: %1").arg(file.errorString()));
     return file;
 }
 
@@ -166,7 +166,7 @@ WellPath make_path(const LasFile &las, const ImportOptions &options, const QStri
     const bool absolute_table = table && table->kind == PathFile::Kind::Positions && !table->offsets;
     if (!head && !absolute_table)
         notes << _("The wellhead of '%1' is not known: the well is placed at X = Y = 0 (Translate "
-                                "moves it).")
+                   "moves it).")
                      .arg(name);
     const bool datum_needed = !table || table->kind == PathFile::Kind::Survey
         || table->vertical == PathFile::Vertical::Tvd || table->md.empty() || std::isnan(table->md.front());
@@ -334,7 +334,7 @@ QString LasFormat::name() const
 
 QString LasFormat::title() const
 {
-    return QStringLiteral("LAS well log");
+    return _("LAS well log");
 }
 
 QStringList LasFormat::patterns() const

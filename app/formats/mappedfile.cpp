@@ -13,13 +13,13 @@ MappedFile::MappedFile(const QString &path)
 {
     check_readable(path);
     if (!m_file.open(QIODevice::ReadOnly))
-        throw FormatError(path, QStringLiteral("the file cannot be read: %1").arg(m_file.errorString()));
+        throw FormatError(path, _("the file cannot be read: %1").arg(m_file.errorString()));
     m_size = m_file.size();
     if (m_size == 0)
         return;
     uchar *mapped = m_file.map(0, m_size);
     if (!mapped)
-        throw FormatError(path, QStringLiteral("the file cannot be read: %1").arg(m_file.errorString()));
+        throw FormatError(path, _("the file cannot be read: %1").arg(m_file.errorString()));
     m_data = reinterpret_cast<const char *>(mapped);
     ::madvise(mapped, std::size_t(m_size), MADV_SEQUENTIAL);
 }

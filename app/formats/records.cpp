@@ -90,7 +90,7 @@ Description summarise(const Format &format, const std::vector<ObjectRecord> &rec
     if (x0 <= x1)
         description.extent = QRectF(QPointF(x0, y0), QPointF(x1, y1));
     if (records.size() > 1)
-        description.notes << QStringLiteral("%1 objects").arg(records.size());
+        description.notes << _("%1 objects").arg(records.size());
     return description;
 }
 
@@ -99,7 +99,7 @@ void check_room(const QString &path, std::int64_t values, double bytes_per_value
 {
     // The last value needs no separator after it.
     if (values < 0 || double(values) * bytes_per_value > double(bytes) + bytes_per_value - 1.0)
-        throw FormatError(path, QStringLiteral("%1 declares %2 values, more than the %3 bytes of the file can hold")
+        throw FormatError(path, _("%1 declares %2 values, more than the %3 bytes of the file can hold")
                                     .arg(what)
                                     .arg(values)
                                     .arg(bytes));

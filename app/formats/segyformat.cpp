@@ -134,7 +134,7 @@ ObjectRecord read_cube(const SegyLayout &layout, const SegySelection &selection,
             void *target = direct ? static_cast<void *>(pa + at) : static_cast<void *>(buffer.data());
             if (segy_readtrace(handle.get(), int(trace), target, layout.trace0, layout.trace_bytes) != SEGY_OK)
                 throw FormatError(layout.file, FormatError::Place::Trace, trace + 1,
-                                  QStringLiteral("the samples of the trace cannot be read"));
+                                  _("the samples of the trace cannot be read"));
             segy_to_native(layout.format, layout.samples, target);
             if (!direct)
                 samples_to_float(layout.format, buffer.data(), selection.sample_first, selection.sample_step, layers,
@@ -193,18 +193,18 @@ void write_cube(const QString &temporary, const QString &path, const ObjectRecor
     const double interval = -grid.z_increment * 1000.0;
     const double first_time = -grid.z_origin;
     const auto refuse = [&](const QString &reason) {
-        throw ValueError(QStringLiteral("%1: the cube '%2' cannot be written as SEG-Y: %3").arg(path, object.name, reason));
+        throw ValueError(_("%1: the cube '%2' cannot be written as SEG-Y: %3").arg(path, object.name, reason));
     };
     if (layers > 65535)
-        refuse(QStringLiteral("%1 samples per trace, where SEG-Y holds at most 65535").arg(layers));
+        refuse(_("%1 samples per trace, where SEG-Y holds at most 65535").arg(layers));
     if (grid.columns * grid.rows > std::numeric_limits<std::int32_t>::max())
-        refuse(QStringLiteral("more traces than SEG-Y numbers"));
+        refuse(_("more traces than SEG-Y numbers"));
     if (layers > 1 && !(interval >= 1 && interval <= 65535 && std::abs(interval - std::round(interval)) < 1e-6))
-        refuse(QStringLiteral("the sample interval must be a whole number of microseconds from 1 to 65535, with Z "
-                              "decreasing down the samples; it is %1")
+        refuse(_("the sample interval must be a whole number of microseconds from 1 to 65535, with Z "
+                 "decreasing down the samples; it is %1")
                    .arg(interval));
     if (!(std::abs(first_time - std::round(first_time)) < 1e-9 && std::abs(first_time) <= 32767))
-        refuse(QStringLiteral("the first sample's time %1 ms is not a whole number of 16 bits").arg(first_time));
+        refuse(_("the first sample's time %1 ms is not a whole number of 16 bits").arg(first_time));
     const NdArray values = object.prop.value(cube_property(object)).astype(DType::Float32);
     const double *x = object.prop.value(QStringLiteral("X")).data<double>();
     const double *y = object.prop.value(QStringLiteral("Y")).data<double>();
@@ -220,7 +220,7 @@ void write_cube(const QString &temporary, const QString &path, const ObjectRecor
         }
     }
     if (factor == 0 || !std::isfinite(largest))
-        refuse(QStringLiteral("coordinates as large as %1 do not fit the trace headers").arg(largest));
+        refuse(_("coordinates as large as %1 do not fit the trace headers").arg(largest));
 
     SegyHandle handle(temporary, "w+b", path);
     QByteArray text(SEGY_TEXT_HEADER_SIZE + 1, ' ');
@@ -288,7 +288,7 @@ QString SegyFormat::name() const
 
 QString SegyFormat::title() const
 {
-    return QStringLiteral("SEG-Y seismic");
+    return _("SEG-Y seismic");
 }
 
 QStringList SegyFormat::patterns() const

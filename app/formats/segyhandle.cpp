@@ -10,14 +10,14 @@ namespace {
 QString error_name(int code)
 {
     switch (code) {
-    case SEGY_FOPEN_ERROR: return QStringLiteral("the file cannot be opened");
-    case SEGY_FSEEK_ERROR: return QStringLiteral("the position is past the end of the file");
-    case SEGY_FREAD_ERROR: return QStringLiteral("the file ends before the data it announces");
-    case SEGY_FWRITE_ERROR: return QStringLiteral("the file cannot be written");
-    case SEGY_INVALID_FIELD: return QStringLiteral("no header field starts at this byte");
-    case SEGY_TRACE_SIZE_MISMATCH: return QStringLiteral("the traces do not fill the file");
-    case SEGY_INVALID_ARGS: return QStringLiteral("the header holds values that cannot be used");
-    default: return QStringLiteral("segyio error %1").arg(code);
+    case SEGY_FOPEN_ERROR: return _("the file cannot be opened");
+    case SEGY_FSEEK_ERROR: return _("the position is past the end of the file");
+    case SEGY_FREAD_ERROR: return _("the file ends before the data it announces");
+    case SEGY_FWRITE_ERROR: return _("the file cannot be written");
+    case SEGY_INVALID_FIELD: return _("no header field starts at this byte");
+    case SEGY_TRACE_SIZE_MISMATCH: return _("the traces do not fill the file");
+    case SEGY_INVALID_ARGS: return _("the header holds values that cannot be used");
+    default: return _("segyio error %1").arg(code);
     }
 }
 
@@ -37,7 +37,7 @@ SegyHandle::SegyHandle(const QString &path, const char *mode, const QString &sho
     , m_file(segy_open(native_path(path).constData(), mode))
 {
     if (!m_file)
-        throw FormatError(m_path, QStringLiteral("the file cannot be opened"));
+        throw FormatError(m_path, _("the file cannot be opened"));
 }
 
 SegyHandle::~SegyHandle()
@@ -75,7 +75,7 @@ TraceHeader read_trace_header(const SegyHandle &handle, const SegyLayout &layout
     const int code = segy_traceheader(handle.get(), int(trace), header, layout.trace0, layout.trace_bytes);
     if (code != SEGY_OK)
         throw FormatError(layout.file, FormatError::Place::Trace, trace + 1,
-                          QStringLiteral("the trace header cannot be read"));
+                          _("the trace header cannot be read"));
     return decode_trace_header(header, layout.inline_byte, layout.crossline_byte);
 }
 
@@ -84,8 +84,8 @@ void check_trace_lines(const SegyLayout &layout, const TraceHeader &header, std:
 {
     if (header.inline_number != inline_number || header.crossline_number != crossline_number)
         throw FormatError(layout.file, FormatError::Place::Trace, trace + 1,
-                          QStringLiteral("inline %1 crossline %2, where a full rectangle of lines has inline %3 "
-                                         "crossline %4")
+                          _("inline %1 crossline %2, where a full rectangle of lines has inline %3 "
+                            "crossline %4")
                               .arg(header.inline_number)
                               .arg(header.crossline_number)
                               .arg(inline_number)

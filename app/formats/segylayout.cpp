@@ -60,8 +60,8 @@ LineAxis axis_of(const QString &file, std::int64_t first, std::int64_t second, s
     LineAxis axis{first, count > 1 ? second - first : 1, count};
     if (count > 1 && axis.step == 0)
         throw FormatError(file, FormatError::Place::Trace, second_trace + 1,
-                          QStringLiteral("the %1 number %2 repeats: the file is not a post-stack 3-D survey")
-                              .arg(QLatin1String(what))
+                          _("the %1 number %2 repeats: the file is not a post-stack 3-D survey")
+                              .arg(_(what))
                               .arg(second));
     return axis;
 }
@@ -106,11 +106,11 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
     constexpr std::int64_t kHeaders = SEGY_TEXT_HEADER_SIZE + SEGY_BINARY_HEADER_SIZE;
     if (size < kHeaders)
         throw FormatError(path, FormatError::Place::Byte, size,
-                          QStringLiteral("the file ends before the %1 bytes of its text and binary headers").arg(kHeaders));
+                          _("the file ends before the %1 bytes of its text and binary headers").arg(kHeaders));
     for (const int byte : {inline_byte, crossline_byte}) {
         char probe[SEGY_TRACE_HEADER_SIZE] = {};
         if (segy_set_field(probe, byte, 1) != SEGY_OK)
-            throw FormatError(path, QStringLiteral("byte %1 is not the start of a trace header field").arg(byte));
+            throw FormatError(path, _("byte %1 is not the start of a trace header field").arg(byte));
     }
     SegyHandle handle(path);
     std::vector<char> binary(static_cast<std::size_t>(segy_binheader_size()));
@@ -121,8 +121,8 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
         const int swapped = ((format & 0xFF) << 8) | ((format >> 8) & 0xFF);
         if (!known_format(swapped))
             throw FormatError(path, FormatError::Place::Byte, 3225,
-                              QStringLiteral("the sample format code %1 is none of IBM float (1), 32-bit integer (2), "
-                                             "16-bit integer (3), IEEE float (5) or 8-bit integer (8)")
+                              _("the sample format code %1 is none of IBM float (1), 32-bit integer (2), "
+                                "16-bit integer (3), IEEE float (5) or 8-bit integer (8)")
                                   .arg(format));
         layout.little_endian = true;
         handle.check(segy_set_format(handle.get(), swapped | SEGY_LSB), 3225);
@@ -136,7 +136,7 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
     layout.trace0 = segy_trace0(binary.data());
     if (layout.trace0 < kHeaders || layout.trace0 > size)
         throw FormatError(path, FormatError::Place::Byte, 3505,
-                          QStringLiteral("the count of extended text headers puts the first trace past the end of the file"));
+                          _("the count of extended text headers puts the first trace past the end of the file"));
     const std::int64_t trace_space = size - layout.trace0;
     // The samples per trace: the binary header's, unless it does not fit
     // the file and the first trace header's does (cropped files keep the
@@ -155,8 +155,8 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
         }
         if (!fits(from_trace))
             throw FormatError(path, FormatError::Place::Byte, 3221,
-                              QStringLiteral("traces of %1 samples of %2 bytes do not fill the %3 bytes after the headers: "
-                                             "the file is cut short or its sample count is wrong")
+                              _("traces of %1 samples of %2 bytes do not fill the %3 bytes after the headers: "
+                                "the file is cut short or its sample count is wrong")
                                   .arg(samples)
                                   .arg(layout.sample_bytes)
                                   .arg(trace_space));
@@ -169,12 +169,12 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
     layout.trace_bytes = segy_trsize(format, samples);
     layout.traces = trace_space / (SEGY_TRACE_HEADER_SIZE + layout.trace_bytes);
     if (layout.traces > std::numeric_limits<int>::max())
-        throw FormatError(path, QStringLiteral("%1 traces: more than Kelvra reads from one file").arg(layout.traces));
+        throw FormatError(path, _("%1 traces: more than Kelvra reads from one file").arg(layout.traces));
 
     float interval = 0;
     handle.check(segy_sample_interval(handle.get(), 0.0f, &interval), 3217);
     if (!(interval > 0))
-        throw FormatError(path, FormatError::Place::Byte, 3217, QStringLiteral("the sample interval is zero"));
+        throw FormatError(path, FormatError::Place::Byte, 3217, _("the sample interval is zero"));
     layout.interval_us = interval;
 
     const auto header = [&](std::int64_t trace) { return read_trace_header(handle, layout, trace); };
@@ -193,8 +193,8 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
             layout.inline_sorted = false;
         else
             throw FormatError(path, FormatError::Place::Trace, 2,
-                              QStringLiteral("inline %1 crossline %2 follows inline %3 crossline %4: the traces are not "
-                                             "in lines of a 3-D survey (are the line numbers at bytes %5 and %6?)")
+                              _("inline %1 crossline %2 follows inline %3 crossline %4: the traces are not "
+                                "in lines of a 3-D survey (are the line numbers at bytes %5 and %6?)")
                                   .arg(second.inline_number)
                                   .arg(second.crossline_number)
                                   .arg(first.inline_number)
@@ -211,22 +211,22 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
                 break;
             if (fast(next) != fast(first) + line_length * fast_step)
                 throw FormatError(path, FormatError::Place::Trace, line_length + 1,
-                                  QStringLiteral("line number %1 breaks the step of %2 of the traces before it")
+                                  _("line number %1 breaks the step of %2 of the traces before it")
                                       .arg(fast(next))
                                       .arg(fast_step));
             ++line_length;
         }
         if (layout.traces % line_length != 0)
-            throw FormatError(path, QStringLiteral("%1 traces do not fill lines of %2 traces: the survey is not a "
-                                                   "full rectangle")
+            throw FormatError(path, _("%1 traces do not fill lines of %2 traces: the survey is not a "
+                                      "full rectangle")
                                         .arg(layout.traces)
                                         .arg(line_length));
         const std::int64_t lines = layout.traces / line_length;
         const TraceHeader next_line = lines > 1 ? header(line_length) : first;
         const LineAxis fast_axis = axis_of(path, fast(first), fast(second), line_length, 1,
-                                           layout.inline_sorted ? "crossline" : "inline");
+                                           layout.inline_sorted ? QT_TRID_NOOP("crossline") : QT_TRID_NOOP("inline"));
         const LineAxis slow_axis = axis_of(path, slow(first), slow(next_line), lines, line_length,
-                                           layout.inline_sorted ? "inline" : "crossline");
+                                           layout.inline_sorted ? QT_TRID_NOOP("inline") : QT_TRID_NOOP("crossline"));
         layout.inlines = layout.inline_sorted ? slow_axis : fast_axis;
         layout.crosslines = layout.inline_sorted ? fast_axis : slow_axis;
     }
@@ -249,11 +249,11 @@ SegyLayout read_segy_layout(const QString &path, int inline_byte, int crossline_
             layout.corners[c] = QPointF(double(layout.crosslines.number(corner_index[c][1])),
                                         double(layout.inlines.number(corner_index[c][0])));
         layout.notes << _("The trace headers hold no CDP X/Y: X is the crossline number and Y the "
-                                       "inline number.");
+                          "inline number.");
     } else if (layout.corners[0] == layout.corners[1] && layout.crosslines.count > 1) {
-        throw FormatError(path, QStringLiteral("the first and last traces of the first line share one position"));
+        throw FormatError(path, _("the first and last traces of the first line share one position"));
     } else if (layout.corners[0] == layout.corners[3] && layout.inlines.count > 1) {
-        throw FormatError(path, QStringLiteral("the first traces of the first and last lines share one position"));
+        throw FormatError(path, _("the first traces of the first and last lines share one position"));
     }
     layout.text_header = text_header_of(path, handle);
     return layout;
@@ -267,8 +267,8 @@ SegySelection select(const SegyLayout &layout, const NumberRange &inlines, const
         const auto index = [&](std::int64_t number) {
             const std::int64_t offset = number - axis.first;
             if (offset % axis.step != 0 || offset / axis.step < 0 || offset / axis.step >= axis.count)
-                throw FormatError(layout.file, QStringLiteral("there is no %1 %2: the %1s run from %3 to %4 in steps of %5")
-                                                   .arg(QLatin1String(what))
+                throw FormatError(layout.file, _("there is no %1 %2: the %1s run from %3 to %4 in steps of %5")
+                                                   .arg(_(what))
                                                    .arg(number)
                                                    .arg(axis.first)
                                                    .arg(axis.number(axis.count - 1))
@@ -278,16 +278,16 @@ SegySelection select(const SegyLayout &layout, const NumberRange &inlines, const
         const std::int64_t from = range.first ? index(*range.first) : 0;
         const std::int64_t to = range.last ? index(*range.last) : axis.count - 1;
         if (range.step < 1)
-            throw FormatError(layout.file, QStringLiteral("the %1 step must be 1 or more").arg(QLatin1String(what)));
+            throw FormatError(layout.file, _("the %1 step must be 1 or more").arg(_(what)));
         if (to < from)
-            throw FormatError(layout.file, QStringLiteral("the %1 range ends before it starts").arg(QLatin1String(what)));
+            throw FormatError(layout.file, _("the %1 range ends before it starts").arg(_(what)));
         first = from;
         step = range.step;
         count = (to - from) / step + 1;
     };
     SegySelection selection;
-    range(layout.inlines, inlines, "inline", selection.il_first, selection.il_count, selection.il_step);
-    range(layout.crosslines, crosslines, "crossline", selection.xl_first, selection.xl_count, selection.xl_step);
+    range(layout.inlines, inlines, QT_TRID_NOOP("inline"), selection.il_first, selection.il_count, selection.il_step);
+    range(layout.crosslines, crosslines, QT_TRID_NOOP("crossline"), selection.xl_first, selection.xl_count, selection.xl_step);
     // Samples by their time (or depth) in ms, the nearest sample inside the range.
     const double dt = layout.interval_us / 1000.0;
     const double last_time = layout.first_time + (layout.samples - 1) * dt;
@@ -296,10 +296,10 @@ SegySelection select(const SegyLayout &layout, const NumberRange &inlines, const
     const auto k_from = std::int64_t(std::ceil((from_time - layout.first_time) / dt - 1e-6));
     const auto k_to = std::int64_t(std::floor((to_time - layout.first_time) / dt + 1e-6));
     if (samples.step < 1)
-        throw FormatError(layout.file, QStringLiteral("the sample step must be 1 or more"));
+        throw FormatError(layout.file, _("the sample step must be 1 or more"));
     if (k_from < 0 || k_to >= layout.samples || k_to < k_from)
-        throw FormatError(layout.file, QStringLiteral("the samples from %1 to %2 are not inside the traces, which run "
-                                                      "from %3 to %4")
+        throw FormatError(layout.file, _("the samples from %1 to %2 are not inside the traces, which run "
+                                         "from %3 to %4")
                                            .arg(from_time)
                                            .arg(to_time)
                                            .arg(layout.first_time)

@@ -95,20 +95,20 @@ std::vector<ObjectRecord> read_tsurf(const QString &path, const ImportOptions &o
     auto number = [&](std::string_view word, const char *what) {
         double value;
         if (!parse_whole_number(word, value))
-            throw fail(QStringLiteral("'%1' is not a number (%2)").arg(text_of(word), QLatin1String(what)));
+            throw fail(_("'%1' is not a number (%2)").arg(text_of(word), _(what)));
         return value;
     };
     auto id_of = [&](std::string_view word) {
         std::int64_t id;
         if (!parse_whole_integer(word, id))
-            throw fail(QStringLiteral("'%1' is not a vertex number").arg(text_of(word)));
+            throw fail(_("'%1' is not a vertex number").arg(text_of(word)));
         return id;
     };
     auto index_of = [&](std::string_view word) {
         const std::int64_t id = id_of(word);
         const auto found = surface->index_of_id.find(id);
         if (found == surface->index_of_id.end())
-            throw fail(QStringLiteral("there is no vertex %1 before this line").arg(id));
+            throw fail(_("there is no vertex %1 before this line").arg(id));
         return found->second;
     };
     while (lines.next(line)) {
@@ -137,14 +137,14 @@ std::vector<ObjectRecord> read_tsurf(const QString &path, const ImportOptions &o
         }
         if (starts_with(line, "GOCAD")) {
             if (surface)
-                throw fail(QStringLiteral("a new object starts before the END of the one before"));
+                throw fail(_("a new object starts before the END of the one before"));
             if (!starts_with(line.substr(std::min<std::size_t>(6, line.size())), "TSurf"))
-                throw fail(QStringLiteral("'%1' is not a TSurf object").arg(text_of(line)));
+                throw fail(_("'%1' is not a TSurf object").arg(text_of(line)));
             surface.emplace();
             continue;
         }
         if (!surface)
-            throw fail(QStringLiteral("there is no GOCAD TSurf line before '%1'").arg(text_of(line.substr(0, 40))));
+            throw fail(_("there is no GOCAD TSurf line before '%1'").arg(text_of(line.substr(0, 40))));
         if (starts_with(line, "HEADER")) {
             const std::size_t open = line.find('{');
             const std::size_t close = line.find('}');
@@ -164,32 +164,33 @@ std::vector<ObjectRecord> read_tsurf(const QString &path, const ImportOptions &o
         if (key == "VRTX" || key == "PVRTX") {
             const std::size_t wanted = 5 + (key == "PVRTX" ? std::size_t(surface->properties.size()) : 0);
             if (words.size() < wanted)
-                throw fail(QStringLiteral("%1 needs a number, X, Y, Z%2")
-                               .arg(text_of(key), key == "PVRTX" ? QStringLiteral(" and the property values") : QString()));
+                throw fail((key == "PVRTX" ? _("%1 needs a number, X, Y, Z and the property values")
+                                           : _("%1 needs a number, X, Y, Z"))
+                               .arg(text_of(key)));
             const std::int64_t id = id_of(words[1]);
             if (!surface->index_of_id.emplace(id, std::int64_t(surface->x.size())).second)
-                throw fail(QStringLiteral("vertex %1 is there twice").arg(id));
+                throw fail(_("vertex %1 is there twice").arg(id));
             surface->x.push_back(number(words[2], "X"));
             surface->y.push_back(number(words[3], "Y"));
             surface->z.push_back(number(words[4], "Z"));
             for (int k = 0; k < surface->properties.size(); ++k)
-                surface->values[std::size_t(k)].push_back(key == "PVRTX" ? number(words[5 + std::size_t(k)], "property")
+                surface->values[std::size_t(k)].push_back(key == "PVRTX" ? number(words[5 + std::size_t(k)], QT_TRID_NOOP("property"))
                                                                          : double(NAN));
         } else if (key == "ATOM" || key == "PATOM") {
             if (words.size() < 3)
-                throw fail(QStringLiteral("%1 needs a number and the vertex it repeats").arg(text_of(key)));
+                throw fail(_("%1 needs a number and the vertex it repeats").arg(text_of(key)));
             const std::int64_t id = id_of(words[1]);
             const std::int64_t index = index_of(words[2]);
             if (!surface->index_of_id.emplace(id, index).second)
-                throw fail(QStringLiteral("vertex %1 is there twice").arg(id));
+                throw fail(_("vertex %1 is there twice").arg(id));
         } else if (key == "TRGL") {
             if (words.size() < 4)
-                throw fail(QStringLiteral("TRGL needs three vertex numbers"));
+                throw fail(_("TRGL needs three vertex numbers"));
             for (int k = 1; k <= 3; ++k)
                 surface->triangles.push_back(index_of(words[std::size_t(k)]));
         } else if (key == "PROPERTIES") {
             if (!surface->x.empty())
-                throw fail(QStringLiteral("PROPERTIES comes after the first vertex"));
+                throw fail(_("PROPERTIES comes after the first vertex"));
             surface->properties.clear();
             for (std::size_t k = 1; k < words.size(); ++k) {
                 QString name = text_of(words[k]);
@@ -202,12 +203,12 @@ std::vector<ObjectRecord> read_tsurf(const QString &path, const ImportOptions &o
         } else if (key == "ESIZES") {
             for (std::size_t k = 1; k < words.size(); ++k) {
                 if (words[k] != "1")
-                    throw fail(QStringLiteral("properties of more than one value per vertex are not read"));
+                    throw fail(_("properties of more than one value per vertex are not read"));
             }
         } else if (key == "NO_DATA_VALUES") {
             surface->property_nulls.clear();
             for (std::size_t k = 1; k < words.size(); ++k)
-                surface->property_nulls.push_back(number(words[k], "no-data value"));
+                surface->property_nulls.push_back(number(words[k], QT_TRID_NOOP("no-data value")));
         } else if (key == "ZPOSITIVE") {
             if (words.size() > 1 && (words[1] == "Depth" || words[1] == "DEPTH" || words[1] == "depth"))
                 surface->z_sign = -1;
@@ -227,9 +228,9 @@ std::vector<ObjectRecord> read_tsurf(const QString &path, const ImportOptions &o
     }
     if (surface)
         throw FormatError(path, FormatError::Place::Line, lines.line_number() + 1,
-                          QStringLiteral("the file ends before the END of the object"));
+                          _("the file ends before the END of the object"));
     if (records.empty())
-        throw FormatError(path, QStringLiteral("the file holds no TSurf object"));
+        throw FormatError(path, _("the file holds no TSurf object"));
     if (progress)
         progress->advance(file.end() - reported);
     return records;
@@ -239,7 +240,7 @@ class TsurfFormat : public Format
 {
 public:
     QString name() const override { return QStringLiteral("tsurf"); }
-    QString title() const override { return QStringLiteral("GOCAD TSurf"); }
+    QString title() const override { return _("GOCAD TSurf"); }
     QStringList patterns() const override { return {QStringLiteral("*.ts")}; }
 
     int recognise(const QByteArray &head, const QString &path) const override
@@ -265,8 +266,8 @@ public:
         description.format = title();
         description.geometry_type = QStringLiteral("Tsurface");
         description.nulls = -1;
-        description.notes << QStringLiteral("The file is large: its vertices, triangles and properties are counted "
-                                            "when it is imported.");
+        description.notes << _("The file is large: its vertices, triangles and properties are counted "
+                               "when it is imported.");
         return description;
     }
 

@@ -100,8 +100,8 @@ PathFile read_path_file(QIODevice &device, const QString &file)
                 path.kind = PathFile::Kind::Positions;
             } else {
                 throw FormatError(file, FormatError::Place::Line, number,
-                                  QStringLiteral("the first line names the columns: MD, INC and AZI of a deviation "
-                                                 "survey, or X, Y and TVDSS (or TVD or Z) of a well path, not '%1'")
+                                  _("the first line names the columns: MD, INC and AZI of a deviation "
+                                    "survey, or X, Y and TVDSS (or TVD or Z) of a well path, not '%1'")
                                       .arg(text));
             }
             continue;
@@ -109,13 +109,13 @@ PathFile read_path_file(QIODevice &device, const QString &file)
         const auto value = [&](int column) {
             if (column >= fields.size())
                 throw FormatError(file, FormatError::Place::Line, number,
-                                  QStringLiteral("%1 values where the first line names %2 columns")
+                                  _("%1 values where the first line names %2 columns")
                                       .arg(fields.size())
                                       .arg(keys.size()));
             const auto number_value = parse_number(fields.at(column));
             if (!number_value || !std::isfinite(*number_value))
                 throw FormatError(file, FormatError::Place::Line, number,
-                                  QStringLiteral("the %1 '%2' is not a number").arg(keys.at(column), fields.at(column)));
+                                  _("the %1 '%2' is not a number").arg(keys.at(column), fields.at(column)));
             return *number_value;
         };
         const double row_md = md >= 0 ? value(md) : std::numeric_limits<double>::quiet_NaN();
@@ -125,7 +125,7 @@ PathFile read_path_file(QIODevice &device, const QString &file)
                 : (path.md.empty() ? -HUGE_VAL : path.md.back());
             if (!(row_md > last))
                 throw FormatError(file, FormatError::Place::Line, number,
-                                  QStringLiteral("the MD %1 does not follow the MD %2 of line %3: MDs must increase")
+                                  _("the MD %1 does not follow the MD %2 of line %3: MDs must increase")
                                       .arg(row_md)
                                       .arg(last)
                                       .arg(previous_md_line));
@@ -135,7 +135,7 @@ PathFile read_path_file(QIODevice &device, const QString &file)
             const double inclination = value(inc);
             if (inclination < 0 || inclination > 180)
                 throw FormatError(file, FormatError::Place::Line, number,
-                                  QStringLiteral("the inclination %1 is not between 0 and 180 degrees").arg(inclination));
+                                  _("the inclination %1 is not between 0 and 180 degrees").arg(inclination));
             path.stations.push_back({row_md, inclination, value(azi)});
         } else {
             path.md.push_back(row_md);
@@ -145,9 +145,9 @@ PathFile read_path_file(QIODevice &device, const QString &file)
         }
     }
     if (keys.isEmpty())
-        throw FormatError(file, QStringLiteral("the file is empty"));
+        throw FormatError(file, _("the file is empty"));
     if (path.stations.empty() && path.x.empty())
-        throw FormatError(file, QStringLiteral("the file names its columns but holds no stations"));
+        throw FormatError(file, _("the file names its columns but holds no stations"));
     return path;
 }
 
@@ -176,14 +176,14 @@ WellPath::WellPath(const std::vector<SurveyStation> &stations, double x, double 
     for (std::size_t k = 1; k < all.size(); ++k) {
         const SurveyStation &a = all[k - 1], &b = all[k];
         if (!(b.md > a.md))
-            throw ValueError(QStringLiteral("the MDs of a deviation survey must increase: %1 follows %2")
+            throw ValueError(_("the MDs of a deviation survey must increase: %1 follows %2")
                                  .arg(b.md)
                                  .arg(a.md));
         const Direction ta = direction_of(a.inclination, a.azimuth);
         const Direction tb = direction_of(b.inclination, b.azimuth);
         const double dogleg = std::acos(std::clamp(dot(ta, tb), -1.0, 1.0));
         if (dogleg > M_PI - 1e-6)
-            throw ValueError(QStringLiteral("the hole turns right round between the MDs %1 and %2").arg(a.md).arg(b.md));
+            throw ValueError(_("the hole turns right round between the MDs %1 and %2").arg(a.md).arg(b.md));
         const double half = (b.md - a.md) / 2 * ratio_factor(dogleg);
         const Node &last = m_nodes.back();
         add_node(b.md, last.e + half * (ta.e + tb.e), last.n + half * (ta.n + tb.n), last.v + half * (ta.v + tb.v),
@@ -231,7 +231,7 @@ WellPath::WellPath(const PathFile &table, double x, double y, double datum)
             dv = 1;
         }
         if (k > 0 && !(md[k] > md[k - 1]))
-            throw ValueError(QStringLiteral("the MDs of a well path must increase: %1 follows %2").arg(md[k]).arg(md[k - 1]));
+            throw ValueError(_("the MDs of a well path must increase: %1 follows %2").arg(md[k]).arg(md[k - 1]));
         add_node(md[k], e[k], n[k], v[k], de, dn, dv);
     }
 }

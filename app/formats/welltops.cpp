@@ -38,7 +38,7 @@ std::vector<WellTop> read_tops(QIODevice &device, const QString &file)
             if (header_well >= 0 || header_name >= 0 || header_md >= 0) {
                 if (header_well < 0 || header_name < 0 || header_md < 0)
                     throw FormatError(file, FormatError::Place::Line, number,
-                                      QStringLiteral("the header names no columns WELL, TOP and MD: '%1'").arg(text));
+                                      _("the header names no columns WELL, TOP and MD: '%1'").arg(text));
                 well = header_well;
                 name = header_name;
                 md = header_md;
@@ -47,15 +47,15 @@ std::vector<WellTop> read_tops(QIODevice &device, const QString &file)
         }
         if (fields.size() <= std::max({well, name, md}))
             throw FormatError(file, FormatError::Place::Line, number,
-                              QStringLiteral("a top needs a well name, a top name and an MD: '%1'").arg(text));
+                              _("a top needs a well name, a top name and an MD: '%1'").arg(text));
         const auto depth = parse_number(fields.at(md));
         if (!depth || !std::isfinite(*depth))
             throw FormatError(file, FormatError::Place::Line, number,
-                              QStringLiteral("the MD '%1' is not a number").arg(fields.at(md)));
+                              _("the MD '%1' is not a number").arg(fields.at(md)));
         tops.push_back({fields.at(well), fields.at(name), *depth});
     }
     if (tops.empty())
-        throw FormatError(file, QStringLiteral("the file holds no tops"));
+        throw FormatError(file, _("the file holds no tops"));
     return tops;
 }
 

@@ -114,7 +114,7 @@ Layout read_layout(const MappedFile &file, const ImportOptions &options)
         if (layout.header) {
             // A second line of words: the first one was no header.
             throw FormatError(path, FormatError::Place::Line, lines.line_number(),
-                              QStringLiteral("'%1' is not a row of numbers").arg(text_of(trimmed(line))));
+                              _("'%1' is not a row of numbers").arg(text_of(trimmed(line))));
         }
         layout.header = true;
         for (std::string_view field : fields)
@@ -129,7 +129,7 @@ Layout read_layout(const MappedFile &file, const ImportOptions &options)
     if (layout.header && layout.columns != layout.names.size() && found
         && !(layout.columns == layout.names.size() + 1 && fields.back().empty()))
         throw FormatError(path, FormatError::Place::Line, layout.data_line,
-                          QStringLiteral("the row has %1 values where the header names %2 columns")
+                          _("the row has %1 values where the header names %2 columns")
                               .arg(layout.columns)
                               .arg(layout.names.size()));
     if (layout.header)
@@ -156,10 +156,10 @@ Layout read_layout(const MappedFile &file, const ImportOptions &options)
     const int needed = std::max({layout.x, layout.y, layout.z}) + 1;
     if (layout.x < 0 || layout.y < 0 || layout.z < 0 || layout.x == layout.y || layout.x == layout.z
         || layout.y == layout.z)
-        throw FormatError(path, QStringLiteral("X, Y and Z need three different columns"));
+        throw FormatError(path, _("X, Y and Z need three different columns"));
     if (found && layout.columns < needed)
         throw FormatError(path, FormatError::Place::Line, layout.data_line,
-                          QStringLiteral("the row has %1 values; X, Y and Z are taken from columns %2, %3 and %4")
+                          _("the row has %1 values; X, Y and Z are taken from columns %2, %3 and %4")
                               .arg(layout.columns)
                               .arg(layout.x + 1)
                               .arg(layout.y + 1)
@@ -295,7 +295,7 @@ void read_part(const MappedFile &file, Part &part, const Layout &layout, const s
             continue;
         }
         if (row >= end_row)
-            throw FormatError(path, FormatError::Place::Line, at, QStringLiteral("more rows than were counted"));
+            throw FormatError(path, FormatError::Place::Line, at, _("more rows than were counted"));
         if (layout.id < 0 && plain_row(line, layout.columns, nulls, out, row)) {
             if (row == part.first_row)
                 part.break_before = piece_open;
@@ -315,7 +315,7 @@ void read_part(const MappedFile &file, Part &part, const Layout &layout, const s
             --count;
         if (count != std::size_t(layout.columns))
             throw FormatError(path, FormatError::Place::Line, at,
-                              QStringLiteral("the row has %1 values where the rows before have %2")
+                              _("the row has %1 values where the rows before have %2")
                                   .arg(count)
                                   .arg(layout.columns));
         for (std::size_t k = 0; k < count; ++k) {
@@ -332,7 +332,7 @@ void read_part(const MappedFile &file, Part &part, const Layout &layout, const s
                 value = NAN;
             else if (!parse_whole_number(fields[k], value))
                 throw FormatError(path, FormatError::Place::Line, at,
-                                  QStringLiteral("'%1' in column %2 (%3) is not a number")
+                                  _("'%1' in column %2 (%3) is not a number")
                                       .arg(text_of(fields[k]))
                                       .arg(k + 1)
                                       .arg(layout.names.value(int(k))));
@@ -463,12 +463,12 @@ std::vector<ObjectRecord> read_columns(const QString &path, const ImportOptions 
         progress->set_total(file.size());
     const Table table = read_table(file, layout, options.null_values, progress);
     if (table.rows == 0)
-        throw FormatError(path, QStringLiteral("the file holds no rows of numbers"));
+        throw FormatError(path, _("the file holds no rows of numbers"));
     QString type = options.geometry_type.value_or(QString());
     if (type.isEmpty())
         type = (layout.id >= 0 || table.piece_starts.size() > 1) ? QStringLiteral("Line") : QStringLiteral("Point");
     if (type != QLatin1String("Point") && type != QLatin1String("Line"))
-        throw ValueError(QStringLiteral("columns of numbers become Point or Line objects, not %1").arg(type));
+        throw ValueError(_("columns of numbers become Point or Line objects, not %1").arg(type));
     ObjectRecord record;
     record.name = object_name(path, options);
     record.geometry_type = type;
@@ -616,13 +616,13 @@ public:
         Description description;
         description.format = title();
         description.geometry_type = options.geometry_type.value_or(
-            layout.id >= 0 ? QStringLiteral("Line") : QStringLiteral("Point or Line"));
+            layout.id >= 0 ? QStringLiteral("Line") : _("Point or Line"));
         description.nulls = -1;
         for (int k = 0; k < layout.columns; ++k) {
             if (k != layout.x && k != layout.y && k != layout.z && k != layout.id)
                 description.properties << layout.names[k];
         }
-        description.notes << QStringLiteral("The file is large: its rows, extent and nulls are counted when it is imported.");
+        description.notes << _("The file is large: its rows, extent and nulls are counted when it is imported.");
         return description;
     }
 
@@ -642,7 +642,7 @@ class XyzFormat : public ColumnsFormat
 {
 public:
     QString name() const override { return QStringLiteral("xyz"); }
-    QString title() const override { return QStringLiteral("XYZ columns"); }
+    QString title() const override { return _("XYZ columns"); }
     QStringList patterns() const override
     {
         return {QStringLiteral("*.xyz"), QStringLiteral("*.poi"), QStringLiteral("*.pol"), QStringLiteral("*.txt"),
@@ -668,7 +668,7 @@ class CsvFormat : public ColumnsFormat
 {
 public:
     QString name() const override { return QStringLiteral("csv"); }
-    QString title() const override { return QStringLiteral("CSV columns"); }
+    QString title() const override { return _("CSV columns"); }
     QStringList patterns() const override { return {QStringLiteral("*.csv")}; }
     int recognise(const QByteArray &head, const QString &path) const override
     {

@@ -51,23 +51,23 @@ ZmapHeader read_header(const MappedFile &file)
     };
     while (true) {
         if (!lines.next(line))
-            throw FormatError(path, QStringLiteral("there is no ZMAP+ header (a line starting with '@')"));
+            throw FormatError(path, _("there is no ZMAP+ header (a line starting with '@')"));
         line = trimmed(line);
         if (line.empty() || line.front() == '!')
             continue;
         if (line.front() != '@')
-            throw fail(lines.line_number(), QStringLiteral("a ZMAP+ header starts with '@' here"));
+            throw fail(lines.line_number(), _("a ZMAP+ header starts with '@' here"));
         break;
     }
     ZmapHeader header;
     {
         const std::vector<std::string_view> first = split_fields(line.substr(1), ',');
         if (first.size() < 2 || QString::fromLatin1(first[1].data(), int(first[1].size())).toUpper() != "GRID")
-            throw fail(lines.line_number(), QStringLiteral("only ZMAP+ files of type GRID are grids"));
+            throw fail(lines.line_number(), _("only ZMAP+ files of type GRID are grids"));
         std::int64_t per_line = 0;
         if (first.size() > 2 && !first[2].empty()) {
             if (!parse_whole_integer(first[2], per_line) || per_line <= 0 || per_line > 10000)
-                throw fail(lines.line_number(), QStringLiteral("'%1' is not a count of values per line")
+                throw fail(lines.line_number(), _("'%1' is not a count of values per line")
                                                     .arg(QString::fromUtf8(first[2].data(), int(first[2].size()))));
         }
         header.per_line = int(per_line);
@@ -75,7 +75,7 @@ ZmapHeader read_header(const MappedFile &file)
     std::vector<Field> fields;
     while (true) {
         if (!lines.next(line))
-            throw fail(lines.line_number() + 1, QStringLiteral("the header has no closing '@' line"));
+            throw fail(lines.line_number() + 1, _("the header has no closing '@' line"));
         const std::string_view text = trimmed(line);
         if (!text.empty() && text.front() == '!')
             continue;
@@ -87,54 +87,54 @@ ZmapHeader read_header(const MappedFile &file)
         for (std::string_view part : parts)
             fields.push_back({part, lines.line_number()});
         if (fields.size() > 64)
-            throw fail(lines.line_number(), QStringLiteral("the header has no closing '@' line"));
+            throw fail(lines.line_number(), _("the header has no closing '@' line"));
     }
     if (fields.size() < 11)
-        throw fail(lines.line_number(), QStringLiteral("the header has %1 fields; a grid header has at least 11 "
-                                                       "(field width, null value, null text, decimals, start "
-                                                       "column, rows, columns, xmin, xmax, ymin, ymax)")
+        throw fail(lines.line_number(), _("the header has %1 fields; a grid header has at least 11 "
+                                          "(field width, null value, null text, decimals, start "
+                                          "column, rows, columns, xmin, xmax, ymin, ymax)")
                                             .arg(fields.size()));
     auto text_of = [](const Field &field) { return QString::fromUtf8(field.text.data(), int(field.text.size())); };
     auto number = [&](int index, const char *what) {
         double value;
         if (!parse_whole_number(fields[index].text, value) || !std::isfinite(value))
             throw fail(fields[index].line,
-                       QStringLiteral("the %1 '%2' is not a number").arg(QLatin1String(what), text_of(fields[index])));
+                       _("the %1 '%2' is not a number").arg(_(what), text_of(fields[index])));
         return value;
     };
     auto count = [&](int index, const char *what) {
         std::int64_t value;
         if (!parse_whole_integer(fields[index].text, value) || value <= 0)
-            throw fail(fields[index].line, QStringLiteral("the %1 '%2' is not a positive whole number")
-                                               .arg(QLatin1String(what), text_of(fields[index])));
+            throw fail(fields[index].line, _("the %1 '%2' is not a positive whole number")
+                                               .arg(_(what), text_of(fields[index])));
         return value;
     };
     if (!fields[0].text.empty()) {
-        const std::int64_t width = count(0, "field width");
+        const std::int64_t width = count(0, QT_TRID_NOOP("field width"));
         header.field_width = width <= 1000 ? int(width) : 0;
     }
     if (!fields[1].text.empty())
-        header.null_value = number(1, "null value");
+        header.null_value = number(1, QT_TRID_NOOP("null value"));
     else if (!fields[2].text.empty())
-        header.null_value = number(2, "null value");
+        header.null_value = number(2, QT_TRID_NOOP("null value"));
     if (!fields[4].text.empty()) {
-        const std::int64_t start = count(4, "start column");
+        const std::int64_t start = count(4, QT_TRID_NOOP("start column"));
         header.start_column = start <= 1000 ? int(start) : 1;
     }
-    header.rows = count(5, "number of rows");
-    header.columns = count(6, "number of columns");
+    header.rows = count(5, QT_TRID_NOOP("number of rows"));
+    header.columns = count(6, QT_TRID_NOOP("number of columns"));
     header.xmin = number(7, "xmin");
     header.xmax = number(8, "xmax");
     header.ymin = number(9, "ymin");
     header.ymax = number(10, "ymax");
     if (header.rows < 2 || header.columns < 2)
-        throw fail(fields[5].line, QStringLiteral("a grid of %1 rows and %2 columns has no spacing; Kelvra reads "
-                                                  "grids of at least 2 x 2 nodes")
+        throw fail(fields[5].line, _("a grid of %1 rows and %2 columns has no spacing; Kelvra reads "
+                                     "grids of at least 2 x 2 nodes")
                                        .arg(header.rows)
                                        .arg(header.columns));
     if (!(header.xmax > header.xmin) || !(header.ymax > header.ymin))
-        throw fail(fields[7].line, QStringLiteral("the extents run backwards or are empty (xmin %1, xmax %2, "
-                                                  "ymin %3, ymax %4)")
+        throw fail(fields[7].line, _("the extents run backwards or are empty (xmin %1, xmax %2, "
+                                     "ymin %3, ymax %4)")
                                        .arg(header.xmin)
                                        .arg(header.xmax)
                                        .arg(header.ymin)
@@ -155,7 +155,7 @@ ZmapHeader read_header(const MappedFile &file)
     grid.columns = header.columns;
     grid.rows = header.rows;
     if (grid.vertex_count() < 0)
-        throw fail(fields[5].line, QStringLiteral("%1 x %2 nodes are more than any file holds")
+        throw fail(fields[5].line, _("%1 x %2 nodes are more than any file holds")
                                        .arg(header.rows)
                                        .arg(header.columns));
     grid.x_origin = header.xmin;
@@ -310,16 +310,16 @@ void read_values_by_line(const MappedFile &file, const ZmapHeader &header, doubl
         for (std::string_view word : words) {
             double value;
             if (!parse_whole_number(word, value))
-                throw fail(at, QStringLiteral("'%1' is not a number").arg(QString::fromUtf8(word.data(), int(word.size()))));
+                throw fail(at, _("'%1' is not a number").arg(QString::fromUtf8(word.data(), int(word.size()))));
         }
-        throw fail(at, QStringLiteral("the values of this line cannot be told apart"));
+        throw fail(at, _("the values of this line cannot be told apart"));
     };
     std::int64_t s = 0;
     const std::int64_t total = header.rows * header.columns;
     while (s < total) {
         if (!lines.next(line))
             throw fail(lines.line_number() + 1,
-                       QStringLiteral("the file ends after %1 of the %2 values (%3 rows x %4 columns)")
+                       _("the file ends after %1 of the %2 values (%3 rows x %4 columns)")
                            .arg(s)
                            .arg(total)
                            .arg(header.rows)
@@ -329,8 +329,8 @@ void read_values_by_line(const MappedFile &file, const ZmapHeader &header, doubl
         numbers_of(line, lines.line_number());
         const std::int64_t in_column = s % header.rows;
         if (in_column + std::int64_t(values.size()) > header.rows)
-            throw fail(lines.line_number(), QStringLiteral("column %1 has more values than the %2 rows; each column "
-                                                           "starts on a new line")
+            throw fail(lines.line_number(), _("column %1 has more values than the %2 rows; each column "
+                                              "starts on a new line")
                                                 .arg(s / header.rows + 1)
                                                 .arg(header.rows));
         for (double value : values) {
@@ -340,8 +340,8 @@ void read_values_by_line(const MappedFile &file, const ZmapHeader &header, doubl
     }
     while (lines.next(line)) {
         if (!trimmed(line).empty())
-            throw fail(lines.line_number(), QStringLiteral("there are more values than the %1 rows x %2 columns "
-                                                           "of the header")
+            throw fail(lines.line_number(), _("there are more values than the %1 rows x %2 columns "
+                                              "of the header")
                                                 .arg(header.rows)
                                                 .arg(header.columns));
     }
@@ -351,7 +351,7 @@ class ZmapFormat : public Format
 {
 public:
     QString name() const override { return QStringLiteral("zmap"); }
-    QString title() const override { return QStringLiteral("ZMAP+ grid"); }
+    QString title() const override { return _("ZMAP+ grid"); }
     QStringList patterns() const override { return {QStringLiteral("*.zmap"), QStringLiteral("*.dat")}; }
 
     int recognise(const QByteArray &head, const QString &path) const override
@@ -396,7 +396,7 @@ public:
         const ZmapHeader header = read_header(file);
         const std::int64_t total = header.rows * header.columns;
         // Each value takes a character and a separator at least.
-        check_room(path, total, 2, file.end() - header.data, QStringLiteral("the header"));
+        check_room(path, total, 2, file.end() - header.data, _("the header"));
         if (progress)
             progress->set_total(file.size());
         std::vector<double> nulls = options.null_values;
@@ -423,8 +423,8 @@ public:
     {
         if (!can_write(object)) {
             if (object.grid && object.grid->rotation != 0)
-                throw ValueError(QStringLiteral("%1: ZMAP+ grids have no rotation, and the grid of '%2' is rotated "
-                                                "by %3 degrees; export it as an IRAP grid")
+                throw ValueError(_("%1: ZMAP+ grids have no rotation, and the grid of '%2' is rotated "
+                                   "by %3 degrees; export it as an IRAP grid")
                                      .arg(path, object.name)
                                      .arg(object.grid->rotation));
             Format::write(path, object, options, progress);

@@ -56,6 +56,28 @@ NdArray take(PythonThread &python, const py::array &array)
     return NdArray(dtype_of(array.dtype()), {array.size()}, std::move(storage));
 }
 
+// The runner's refusals (runner.py), which it shows in the interface language.
+const char *const kRunnerTexts[] = {
+    QT_TRID_NOOP("props holds the key %1: property names are texts"),
+    QT_TRID_NOOP("'%1' was given one value as a variable and another in props"),
+    QT_TRID_NOOP("'%1' is a masked array: fill the masked values first, as in %1.filled(numpy.nan)"),
+    QT_TRID_NOOP("'%1' is None, neither a number nor a numpy array (numpy's in-place methods "
+                 "such as %1.sort() return None: write %1 = numpy.sort(...))"),
+    QT_TRID_NOOP("'%1' holds a %2, neither a number nor a numpy array "
+                 "(names of the script's own values start with '_')"),
+    QT_TRID_NOOP("'%1' holds complex numbers"),
+    QT_TRID_NOOP("'%1' holds %2 values, not numbers"),
+    QT_TRID_NOOP("'%1' holds %2 values for %3 vertices"),
+};
+
+py::dict runner_texts()
+{
+    py::dict texts;
+    for (const char *english : kRunnerTexts)
+        texts[py::str(english)] = py::str(_(english).toStdString());
+    return texts;
+}
+
 QString text(py::handle runner, py::handle value)
 {
     return QString::fromStdString(runner.attr("utf8")(value).cast<std::string>());
@@ -125,6 +147,7 @@ void PropertyScript::run(Progress &progress)
         return ScriptError(refusal_message(m_object, why));
     };
     try {
+        runner.attr("TEXTS") = runner_texts();
         py::list views;
         for (const QString &name : m_properties.keys())
             views.append(py::make_tuple(name.toStdString(), view_of(m_properties.value(name))));

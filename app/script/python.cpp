@@ -85,8 +85,8 @@ void PythonThread::start_interpreter()
         status = Py_InitializeFromConfig(&config);
     PyConfig_Clear(&config);
     if (PyStatus_Exception(status))
-        throw ScriptError(QStringLiteral("Python could not be started: %1")
-                              .arg(QString::fromUtf8(status.err_msg ? status.err_msg : "no reason given")));
+        throw ScriptError(_("Python could not be started: %1")
+                              .arg(status.err_msg ? QString::fromUtf8(status.err_msg) : _("no reason given")));
     // pybind11 sets up its bookkeeping on first use, remembering the
     // thread state of the thread it runs on: here, whose state lives as
     // long as the interpreter, rather than on a worker whose state it
@@ -103,7 +103,7 @@ void PythonThread::start_interpreter()
         py::exec(kRunnerSource, runner.attr("__dict__"));
         m_runner = runner.release().ptr();
     } catch (const py::error_already_set &error) {
-        throw ScriptError(QStringLiteral("Python started, but scripts cannot run (is numpy installed?): %1")
+        throw ScriptError(_("Python started, but scripts cannot run (is numpy installed?): %1")
                               .arg(QString::fromUtf8(error.what())));
     }
     PyEval_SaveThread();

@@ -6,6 +6,7 @@ import bisect
 import io
 import keyword
 import linecache
+import re
 import sys
 import tokenize
 import traceback
@@ -35,6 +36,19 @@ class Props(dict):
 
 class Failed(Exception):
     """The script raised, or left a value that cannot become a property."""
+
+
+# The refusals below in the interface language, by their English text; the
+# host fills it before each run (app/script/propertyscript.cpp lists them).
+TEXTS = {}
+
+
+def text(template, *args):
+    """template in the interface language, its %1, %2, ... replaced by args."""
+    def argument(match):
+        number = int(match.group(1))
+        return str(args[number - 1]) if number <= len(args) else match.group(0)
+    return re.sub(r"%([1-9])", argument, TEXTS.get(template, template))
 
 
 def bound_as_variable(name):
@@ -125,11 +139,11 @@ def collect(namespace, props, originals, vertices):
         rank.setdefault(name, (position, 1))
     for name, value in props.items():
         if not isinstance(name, str):
-            raise Failed(f"props holds the key {name!r}: property names are texts")
+            raise Failed(text("props holds the key %1: property names are texts", repr(name)))
         if unchanged(originals, name, value):
             continue
         if name in found and found[name] is not value:
-            raise Failed(f"'{name}' was given one value as a variable and another in props")
+            raise Failed(text("'%1' was given one value as a variable and another in props", name))
         found[name] = value
         rank[name] = min(rank.get(name, (len(namespace), 2)), (props.first_set.get(name, len(namespace)), 0))
     results = []
@@ -190,28 +204,28 @@ class HeldMemory:
 
 def as_property(name, value, vertices):
     if isinstance(value, numpy.ma.MaskedArray):
-        raise Failed(f"'{name}' is a masked array: fill the masked values first, as in {name}.filled(numpy.nan)")
+        raise Failed(text("'%1' is a masked array: fill the masked values first, as in %1.filled(numpy.nan)", name))
     if value is None:
-        raise Failed(f"'{name}' is None, neither a number nor a numpy array (numpy's in-place methods "
-                     f"such as {name}.sort() return None: write {name} = numpy.sort(...))")
+        raise Failed(text("'%1' is None, neither a number nor a numpy array (numpy's in-place methods "
+                          "such as %1.sort() return None: write %1 = numpy.sort(...))", name))
     if isinstance(value, numpy.ndarray):
         array = numpy.asarray(value)
     elif isinstance(value, (int, float, numpy.number, numpy.bool_)):
         array = numpy.asarray(value)
     else:
-        raise Failed(f"'{name}' holds a {type(value).__name__}, neither a number nor a numpy array "
-                     "(names of the script's own values start with '_')")
+        raise Failed(text("'%1' holds a %2, neither a number nor a numpy array "
+                          "(names of the script's own values start with '_')", name, type(value).__name__))
     kind = array.dtype.kind
     if kind == "c":
-        raise Failed(f"'{name}' holds complex numbers")
+        raise Failed(text("'%1' holds complex numbers", name))
     if kind not in "buif":
-        raise Failed(f"'{name}' holds {array.dtype} values, not numbers")
+        raise Failed(text("'%1' holds %2 values, not numbers", name, array.dtype))
     if kind == "f" and array.dtype.itemsize > 8:
         array = array.astype(numpy.float64)
     if array.ndim == 0:
         array = numpy.full(vertices, array, dtype=array.dtype)
     elif array.size != vertices:
-        raise Failed(f"'{name}' holds {array.size} values for {vertices} vertices")
+        raise Failed(text("'%1' holds %2 values for %3 vertices", name, array.size, vertices))
     array = numpy.require(array.reshape(-1), array.dtype.newbyteorder("="), "CA")
     if not in_numpys_own_memory(array):
         # A file mapped into memory (numpy.memmap, numpy.frombuffer of an

@@ -209,7 +209,7 @@ void HostWindow::load_dock_plugins()
         guarded([&] {
             auto *plugin = qobject_cast<EasyPluginWidget *>(record.factory->create_plugin(this));
             if (!plugin)
-                throw ValueError(QStringLiteral("the plug-in %1 gave no dock widget").arg(record.path));
+                throw ValueError(_("the plug-in %1 gave no dock widget").arg(record.path));
             dock_plugins << plugin;
             plugin->register_plugin();
         });

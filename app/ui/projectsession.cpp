@@ -25,7 +25,7 @@
 namespace kelvra::app {
 namespace {
 
-const QString kProjectFilter = QStringLiteral("DB files (*.db);;All files (*)");
+const char *const kProjectFilter = QT_TRID_NOOP("DB files (*.db);;All files (*)");
 
 } // namespace
 
@@ -46,8 +46,8 @@ ProjectSession::ProjectSession(HostWindow *window)
         const QString folder = m_location.is_server() || m_location.is_empty()
             ? QString()
             : QFileInfo(m_location.path()).absolutePath();
-        return saving ? QFileDialog::getSaveFileName(m_window, _("Save project"), folder, kProjectFilter)
-                      : QFileDialog::getOpenFileName(m_window, _("Open project"), folder, kProjectFilter);
+        return saving ? QFileDialog::getSaveFileName(m_window, _("Save project"), folder, _(kProjectFilter))
+                      : QFileDialog::getOpenFileName(m_window, _("Open project"), folder, _(kProjectFilter));
     };
 
     // Every change the store accepts reaches it through one of these.

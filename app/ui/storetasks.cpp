@@ -45,7 +45,7 @@ BackgroundTask *StoreTasks::start(StoreTask task)
                         if (!failed || !failed(error))
                             report_error(error);
                     } catch (...) {
-                        report_error(std::runtime_error("unknown error"));
+                        report_error(std::runtime_error(_("unknown error").toStdString()));
                     }
                 }
                 if (ended)

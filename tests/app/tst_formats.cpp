@@ -12,6 +12,7 @@
 
 #include "host/errors.h"
 #include "testmain.h"
+#include "testsupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -540,6 +541,20 @@ private Q_SLOTS:
             QVERIFY2(text.startsWith(path + QStringLiteral(", ")) || text.startsWith(path + QStringLiteral(": ")),
                      qPrintable(text));
             QVERIFY2(text.contains(message), qPrintable(text));
+        }
+    }
+
+    void broken_file_is_refused_in_the_interface_language()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("broken.zmap"));
+        write_file(path, "@g HEADER, GRID, 5\n15, -99999.0, , 4, 1\nthree, 2, 0.0, 10.0, 0.0, 20.0\n@\n");
+        const test::InterfaceLanguageScope german(QStringLiteral("de"));
+        try {
+            import_file(path, QString(), {}, nullptr);
+            QFAIL("the file was taken");
+        } catch (const FormatError &error) {
+            QCOMPARE(QString::fromUtf8(error.what()),
+                     path + QStringLiteral(", Zeile 3: „three“ ist als Anzahl der Zeilen keine positive ganze Zahl"));
         }
     }
 

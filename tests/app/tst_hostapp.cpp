@@ -50,6 +50,7 @@
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QSettings>
 #include <QProgressDialog>
 #include <QThread>
 
@@ -232,6 +233,7 @@ private Q_SLOTS:
     void cancel_stops_an_endless_script();
     void batch_script_run_on_the_sample_project();
     void batch_imports_exports_and_saves();
+    void help_is_in_the_interface_language();
     void batch_refusals_save_nothing();
     void import_and_export_through_the_dialogs();
     void batch_imports_wells_and_seismic_with_their_options();
@@ -771,9 +773,12 @@ double value_at(const ObjectRecord &object, const char *property, std::int64_t v
 }
 
 // Runs kelvra with the arguments; its exit status, standard output and error.
-std::tuple<int, QString, QString> run_kelvra(const QStringList &arguments)
+std::tuple<int, QString, QString> run_kelvra(const QStringList &arguments,
+                                             const QProcessEnvironment &environment =
+                                                 QProcessEnvironment::systemEnvironment())
 {
     QProcess kelvra;
+    kelvra.setProcessEnvironment(environment);
     kelvra.start(QCoreApplication::applicationDirPath() + QStringLiteral("/kelvra"), arguments);
     if (!kelvra.waitForFinished(60000))
         return {-1, {}, {}};
@@ -1629,6 +1634,20 @@ void TestHostApp::bug_report_is_handed_over()
     QFile file(saved);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().contains("Subject: Offline"));
+}
+
+void TestHostApp::help_is_in_the_interface_language()
+{
+    const QString config = m_dir.filePath(QStringLiteral("german.ini"));
+    QSettings(config, QSettings::IniFormat).setValue(QStringLiteral("main/interface_language"), QStringLiteral("de"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("KELVRA_CONFIG"), config);
+    const auto [status, out, err] = run_kelvra({QStringLiteral("--help")}, environment);
+    QVERIFY2(status == 0, qPrintable(err));
+    for (const QString &line : {QStringLiteral("Erstellt und untersucht 3-D-Modelle des Untergrunds."),
+                                QStringLiteral("Optionen:"), QStringLiteral("--import <datei>"),
+                                QStringLiteral("--wellhead <x,y[,bezug]>")})
+        QVERIFY2(out.contains(line), qPrintable(out));
 }
 
 void TestHostApp::preferences_are_kept_and_reach_new_viewers()

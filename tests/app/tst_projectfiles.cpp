@@ -484,6 +484,7 @@ private Q_SLOTS:
     // Damaged and hostile files.
     void damaged_file_is_refused_data();
     void damaged_file_is_refused();
+    void damaged_file_is_refused_in_the_interface_language();
     void hostile_sizes_are_refused_before_allocating();
     void open_errors_name_file_and_place_data();
     void open_errors_name_file_and_place();
@@ -664,6 +665,22 @@ void TestProjectFiles::damaged_file_is_refused()
     QVERIFY2(message.contains(file), qPrintable(message));
     for (const QString &part : said)
         QVERIFY2(message.contains(part), qPrintable(message));
+}
+
+void TestProjectFiles::damaged_file_is_refused_in_the_interface_language()
+{
+    ObjectRecord surface = gsurface(4, 3);
+    normalize_record(surface);
+    ObjectRecord text = label();
+    normalize_record(text);
+    const QString file = path(QStringLiteral("damaged.db"));
+    save_objects(file, {surface, text});
+    change(file, {QStringLiteral("DELETE FROM kelvra_objects WHERE name = 'label'")});
+    const test::InterfaceLanguageScope german(QStringLiteral("de"));
+    QCOMPARE(open_error(file),
+             QStringLiteral("„%1“ ist beschädigt: Objekt „label“ fehlt: seine Prüfsumme steht in der Datei, "
+                            "das Objekt nicht")
+                 .arg(file));
 }
 
 void TestProjectFiles::hostile_sizes_are_refused_before_allocating()

@@ -63,6 +63,7 @@ private Q_SLOTS:
     void arrays_are_shared_not_copied();
     void refused_values_are_named();
     void none_is_refused_by_name();
+    void refusals_are_in_the_interface_language();
     void results_over_mapped_files_get_memory_of_their_own();
     void scripts_leave_the_signal_handlers_alone();
     void script_files_are_read_as_python_reads_them();
@@ -164,6 +165,14 @@ void TestPropertyScript::none_is_refused_by_name()
         QVERIFY2(message.contains(QStringLiteral("'ordered' is None")), qPrintable(message));
         QVERIFY(script.results().empty());
     }
+}
+
+void TestPropertyScript::refusals_are_in_the_interface_language()
+{
+    const test::InterfaceLanguageScope german(QStringLiteral("de"));
+    PropertyScript script(QStringLiteral("well"), QStringLiteral("props['fast'] = vint[:2]\n"), well());
+    QCOMPARE(run(script), QStringLiteral("Das Skript auf „well“ hat nichts geändert:\n„fast“ enthält 2 Werte für 3 Knoten"));
+    QVERIFY(script.results().empty());
 }
 
 void TestPropertyScript::results_over_mapped_files_get_memory_of_their_own()

@@ -8,8 +8,10 @@
 #include "host/functions.h"
 #include "host/icon_manager.h"
 #include "host/logging.h"
+#include "host/ndarray.h"
 #include "host/propertymap.h"
 #include "host/qthelpers.h"
+#include "host/sqlite_array.h"
 #include "host/translation.h"
 
 #include "testmain.h"
@@ -18,13 +20,16 @@
 #include <QAction>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QtTest>
 
 #include <clocale>
 #include <cmath>
+#include <functional>
 
 using namespace kelvra;
 
@@ -43,6 +48,8 @@ private Q_SLOTS:
     void config_persists_in_its_file();
     void language_follows_the_configuration();
     void translation_of_the_shipped_language();
+    void host_library_refuses_in_the_interface_language();
+    void every_catalogue_entry_is_translated();
     void icons_are_never_null();
     void actions_and_menus();
     void property_map_keeps_insertion_order();
@@ -197,6 +204,71 @@ void TestHostServices::translation_of_the_shipped_language()
     CONF.set(QStringLiteral("main"), QStringLiteral("interface_language"), QStringLiteral("en"));
     QCOMPARE(load_translations(), QStringLiteral("en"));
     QCOMPARE(_("Cancel"), QStringLiteral("Cancel"));
+}
+
+void TestHostServices::host_library_refuses_in_the_interface_language()
+{
+    const test::InterfaceLanguageScope german(QStringLiteral("de"));
+    const auto refusal = [](const std::function<void()> &fn) {
+        try {
+            fn();
+        } catch (const std::exception &error) {
+            return error_text(error);
+        }
+        return QStringLiteral("accepted");
+    };
+    QCOMPARE(refusal([] { NdArray::concatenate({}); }),
+             QStringLiteral("zum Verketten wird mindestens ein Feld gebraucht"));
+    QCOMPARE(refusal([] { convert_array(QByteArray("\x93NUMPY\x09\x00", 8) + QByteArray(120, ' ')); }),
+             QStringLiteral("ungültiger .npy-Blob: nicht unterstützte .npy-Version 9.0"));
+    QCOMPARE(refusal([] { text_to_double(QStringLiteral("1,5")); }),
+             QStringLiteral("der Text „1,5“ lässt sich nicht in eine Gleitkommazahl umwandeln"));
+}
+
+// Every message of every shipped catalogue has a translation that keeps the
+// placeholders of its English text: an untranslated entry would show
+// English, a lost %1 the wrong text.
+void TestHostServices::every_catalogue_entry_is_translated()
+{
+    const QDir folder(QStringLiteral(KELVRA_TRANSLATIONS_DIR));
+    const QStringList catalogues = folder.entryList({QStringLiteral("*.ts")}, QDir::Files);
+    QVERIFY(!catalogues.isEmpty());
+    const QRegularExpression placeholder(QStringLiteral("%(\\d+|n)"));
+    const auto placeholders = [&placeholder](const QString &text) {
+        QStringList found;
+        for (auto match = placeholder.globalMatch(text); match.hasNext();)
+            found << match.next().captured();
+        found.removeDuplicates();
+        found.sort();
+        return found;
+    };
+    for (const QString &name : catalogues) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader ts(&file);
+        QString id;
+        int messages = 0;
+        while (!ts.atEnd()) {
+            if (ts.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (ts.name() == QLatin1String("message")) {
+                id = ts.attributes().value(QLatin1String("id")).toString();
+                ++messages;
+            } else if (ts.name() == QLatin1String("translation")) {
+                const QString type = ts.attributes().value(QLatin1String("type")).toString();
+                const QString translation = ts.readElementText(QXmlStreamReader::IncludeChildElements);
+                if (type == QLatin1String("vanished") || type == QLatin1String("obsolete"))
+                    continue;
+                QVERIFY2(type != QLatin1String("unfinished") && !translation.isEmpty(),
+                         qPrintable(QStringLiteral("%1: \"%2\" is not translated").arg(name, id)));
+                QVERIFY2(placeholders(translation) == placeholders(id),
+                         qPrintable(QStringLiteral("%1: \"%2\" has other placeholders in \"%3\"")
+                                        .arg(name, id, translation)));
+            }
+        }
+        QVERIFY2(!ts.hasError(), qPrintable(name + QStringLiteral(": ") + ts.errorString()));
+        QVERIFY2(messages > 0, qPrintable(name));
+    }
 }
 
 void TestHostServices::icons_are_never_null()

@@ -1,6 +1,8 @@
 #include "testsupport.h"
 
+#include "host/config.h"
 #include "host/errors.h"
+#include "host/translation.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -38,6 +40,19 @@ ErrorRecorder::ErrorRecorder()
 ErrorRecorder::~ErrorRecorder()
 {
     set_error_handler(std::move(m_previous));
+}
+
+InterfaceLanguageScope::InterfaceLanguageScope(const QString &language)
+    : m_previous(CONF.get(QStringLiteral("main"), QStringLiteral("interface_language"), QStringLiteral("en")).toString())
+{
+    CONF.set(QStringLiteral("main"), QStringLiteral("interface_language"), language);
+    load_translations();
+}
+
+InterfaceLanguageScope::~InterfaceLanguageScope()
+{
+    CONF.set(QStringLiteral("main"), QStringLiteral("interface_language"), m_previous);
+    load_translations();
 }
 
 void on_next_modal(std::function<void(QWidget *)> fn, int timeout_ms)

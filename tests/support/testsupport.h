@@ -39,6 +39,21 @@ private:
     ErrorHandler m_previous;
 };
 
+// Puts an interface language into effect (the configuration and the
+// installed translators) for as long as it lives; then the language that
+// was configured before it, so that a failing check leaves English behind.
+class InterfaceLanguageScope
+{
+public:
+    explicit InterfaceLanguageScope(const QString &language);
+    ~InterfaceLanguageScope();
+    InterfaceLanguageScope(const InterfaceLanguageScope &) = delete;
+    InterfaceLanguageScope &operator=(const InterfaceLanguageScope &) = delete;
+
+private:
+    QString m_previous;
+};
+
 // Arranges for fn to run on the next modal widget that opens, from inside
 // its event loop; fn must close it (accept or reject). A dialog that fn
 // leaves open is rejected, so a failing check never blocks the test run.
