@@ -19,11 +19,14 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
 
 namespace kelvra {
+
+class GridLevels;
 
 // Map coordinates to the pixels of an image: column = x * sx + ox,
 // row = y * sy + oy (sy is negative: north up). A vertex lands in pixel
@@ -75,6 +78,13 @@ struct RenderLayer
     std::optional<QRectF> bounds;
     QString name;             // of the object, and of its property: for the cursor readout
     QString property;
+    // A surface drawn as a continuous picture rather than as dots: the
+    // levels of a grid (a Gsurface, or the slice of a Cube) whose cells are
+    // filled, or the triangles (int32 or int64, shape (n, 3)) of a
+    // Tsurface. Without values it is filled in its colour.
+    std::shared_ptr<const GridLevels> levels;
+    NdArray triangles;
+    bool seismic = false; // values coloured red through white to blue rather than by viridis
 };
 
 // The key of a pixel's vertex: layer (its index in RenderedMap::layers) and
