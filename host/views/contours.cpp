@@ -114,11 +114,14 @@ bool finite(double value)
     return value - value == 0;
 }
 
-// The values among `values` (sorted) that lie in [low, high): their index range.
+// The values among `values` (sorted) that lie in (low, high]: their index
+// range. A node on the value counts as above it, so a value at a cell's
+// highest corner crosses the cell there, and one at its lowest does not:
+// a line through nodes is traced once, by the cells below it.
 std::pair<std::size_t, std::size_t> values_within(const std::vector<double> &values, double low, double high)
 {
-    const auto first = std::lower_bound(values.begin(), values.end(), low);
-    const auto last = std::lower_bound(first, values.end(), high);
+    const auto first = std::upper_bound(values.begin(), values.end(), low);
+    const auto last = std::upper_bound(first, values.end(), high);
     return {std::size_t(first - values.begin()), std::size_t(last - values.begin())};
 }
 
