@@ -24,12 +24,17 @@
         <translation>Andockfenster des Diagramms</translation>
     </message>
     <message id="Hide all objects">
-        <location filename="../host/views/mapviewer.cpp" line="+136"/>
+        <location filename="../host/views/mapviewer.cpp" line="+149"/>
         <source></source>
         <translation>Alle Objekte ausblenden</translation>
     </message>
+    <message id="Cannot trace the contours: %1">
+        <location line="+10"/>
+        <source></source>
+        <translation>Die Isolinien lassen sich nicht ziehen: %1</translation>
+    </message>
     <message id="The coordinates of %1 are not float64 arrays">
-        <location line="+37"/>
+        <location line="+60"/>
         <source></source>
         <translation>Die Koordinaten von %1 sind keine float64-Felder</translation>
     </message>
@@ -44,7 +49,7 @@
         <translation>Die Werte von %1 von %2 sind nicht eine reelle Zahl je Knoten</translation>
     </message>
     <message id="Viewer background colour">
-        <location line="+118"/>
+        <location line="+134"/>
         <source></source>
         <translation>Hintergrundfarbe des Betrachters</translation>
     </message>
@@ -65,22 +70,27 @@
     </message>
     <message id="Cannot draw the map: %1">
         <location line="-27"/>
-        <location line="+338"/>
+        <location line="+454"/>
         <source></source>
         <translation>Die Karte kann nicht gezeichnet werden: %1</translation>
     </message>
     <message id="Show names">
-        <location line="-566"/>
+        <location line="-740"/>
         <source></source>
         <translation>Namen zeigen</translation>
     </message>
+    <message id="Show contours">
+        <location line="+4"/>
+        <source></source>
+        <translation>Isolinien zeigen</translation>
+    </message>
     <message id="No objects shown">
-        <location line="+608"/>
+        <location line="+786"/>
         <source></source>
         <translation>Keine Objekte angezeigt</translation>
     </message>
     <message id="E %1   N %2">
-        <location line="+175"/>
+        <location line="+177"/>
         <source></source>
         <translation>O %1   N %2</translation>
     </message>
@@ -100,20 +110,24 @@
         <translation>Gitter anzeigen</translation>
     </message>
     <message id="Zoom to fit">
-        <location filename="../host/views/mapviewer.cpp" line="-796"/>
+        <location filename="../host/views/mapviewer.cpp" line="-980"/>
         <location filename="../host/views/plotwidget.cpp" line="+7"/>
         <source></source>
         <translation>Auf alles zoomen</translation>
     </message>
     <message id="Vertex">
-        <location filename="../host/views/propertyplot.cpp" line="+33"/>
+        <location filename="../host/views/propertyplot.cpp" line="+34"/>
         <source></source>
         <translation>Knoten</translation>
     </message>
     <message id="%1: no property to plot">
+        <source></source>
+        <translation type="vanished">%1 hat keine Eigenschaft zum Darstellen</translation>
+    </message>
+    <message id="%1 has no property to plot">
         <location line="+27"/>
         <source></source>
-        <translation>%1 hat keine Eigenschaft zum Darstellen</translation>
+        <translation>%1 hat keine Eigenschaft, die sich darstellen lässt</translation>
     </message>
     <message id="%1 holds %2 values, which cannot be plotted">
         <location line="+5"/>
@@ -149,6 +163,21 @@
         <location line="+2"/>
         <source></source>
         <translation>Nordwert</translation>
+    </message>
+    <message id="Sample">
+        <location filename="../host/views/cubeslice.cpp" line="+27"/>
+        <source></source>
+        <translation>Abtastpunkt</translation>
+    </message>
+    <message id="The horizontal slice of the cube shown on the map">
+        <location line="+5"/>
+        <source></source>
+        <translation>Der waagrechte Schnitt durch den Würfel, den die Karte zeigt</translation>
+    </message>
+    <message id="Z %1">
+        <location line="+21"/>
+        <source></source>
+        <translation>Z %1</translation>
     </message>
 </context>
 </TS>
