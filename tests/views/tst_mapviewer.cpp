@@ -150,6 +150,7 @@ private Q_SLOTS:
     void grid_surface_leaves_no_gaps_data();
     void grid_surface_leaves_no_gaps();
     void grid_hole_is_left_unpainted();
+    void large_grid_is_prepared_beside_the_gui_thread();
     void rotated_grid_lands_where_its_geometry_says();
     void readout_names_the_nearest_node();
     void triangle_interior_has_interpolated_colours();
@@ -450,6 +451,22 @@ void TestMapViewer::grid_hole_is_left_unpainted()
     // Next to the hole, the surface; its nearest node is finite.
     QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 300, 400)), viridis(3, 0, 8)));
     QVERIFY(colour_at(viewer, pixel_of(viewer, 500, 300)) != QColor(Qt::white));
+}
+
+void TestMapViewer::large_grid_is_prepared_beside_the_gui_thread()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    // Over a million nodes, valued by their column: shown at once, drawn a
+    // moment later, filled edge to edge.
+    QSignalSpy pictures(&viewer, &MapViewer::sig_picture_ready);
+    viewer.show_object(QStringLiteral("g"), grid_surface(1100, 1000, 1, [](int i, int) { return double(i); }));
+    QVERIFY(!viewer.picture_is_current());
+    QVERIFY(pictures.wait(10000));
+    const QImage picture = viewer.grab().toImage();
+    QCOMPARE(background_pixels(viewer, picture, QRectF(0, 0, 1099, 999), 1), 0);
+    QVERIFY(alike(picture.pixelColor(pixel_of(viewer, 549.5, 500)), viridis(549.5, 0, 1099)));
 }
 
 void TestMapViewer::rotated_grid_lands_where_its_geometry_says()
