@@ -70,12 +70,12 @@
     </message>
     <message id="Cannot draw the map: %1">
         <location line="-27"/>
-        <location line="+454"/>
+        <location line="+467"/>
         <source></source>
         <translation>Die Karte kann nicht gezeichnet werden: %1</translation>
     </message>
     <message id="Show names">
-        <location line="-740"/>
+        <location line="-753"/>
         <source></source>
         <translation>Namen zeigen</translation>
     </message>
@@ -84,8 +84,13 @@
         <source></source>
         <translation>Isolinien zeigen</translation>
     </message>
+    <message id="Cannot draw %1 as a surface: %2">
+        <location line="+543"/>
+        <source></source>
+        <translation>%1 kann nicht als Fläche gezeichnet werden: %2</translation>
+    </message>
     <message id="No objects shown">
-        <location line="+786"/>
+        <location line="+256"/>
         <source></source>
         <translation>Keine Objekte angezeigt</translation>
     </message>
@@ -110,7 +115,7 @@
         <translation>Gitter anzeigen</translation>
     </message>
     <message id="Zoom to fit">
-        <location filename="../host/views/mapviewer.cpp" line="-980"/>
+        <location filename="../host/views/mapviewer.cpp" line="-993"/>
         <location filename="../host/views/plotwidget.cpp" line="+7"/>
         <source></source>
         <translation>Auf alles zoomen</translation>

@@ -62,9 +62,6 @@ public:
     void draw(QPainter &painter, const QRect &area, const QTransform &to_pixels, const QColor &ink,
               const QColor &background) const;
 
-    // Lines traced, for every surface.
-    const std::vector<ContourLine> &lines() const { return m_lines; }
-
 Q_SIGNALS:
     // New lines were traced.
     void sig_traced();

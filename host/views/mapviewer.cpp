@@ -667,22 +667,29 @@ void MapViewer::prepare_levels(Layer &layer)
         layer.levels = grid_levels(grid, values, layer.sample);
         return;
     }
-    auto *watcher = new QFutureWatcher<std::shared_ptr<const GridLevels>>(this);
+    // The levels, or why they could not be built.
+    using Built = std::pair<std::shared_ptr<const GridLevels>, QString>;
+    auto *watcher = new QFutureWatcher<Built>(this);
     m_measuring.erase(std::remove(m_measuring.begin(), m_measuring.end(), nullptr), m_measuring.end());
     m_measuring.emplace_back(watcher);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, layer] {
         watcher->deleteLater();
-        if (!watcher->isCanceled())
-            guarded([&] { take_levels(layer, watcher->result()); });
+        if (watcher->isCanceled())
+            return;
+        guarded([&] {
+            const Built built = watcher->result();
+            take_levels(layer, built.first);
+            if (!built.first)
+                throw std::runtime_error(_("Cannot draw %1 as a surface: %2").arg(layer.name, built.second).toStdString());
+        });
     });
-    watcher->setFuture(
-        QtConcurrent::run([grid, values, sample = layer.sample]() -> std::shared_ptr<const GridLevels> {
-            try {
-                return grid_levels(grid, values, sample);
-            } catch (const std::exception &) {
-                return nullptr; // drawn as dots instead
-            }
-        }));
+    watcher->setFuture(QtConcurrent::run([grid, values, sample = layer.sample]() -> Built {
+        try {
+            return {grid_levels(grid, values, sample), QString()};
+        } catch (const std::exception &error) {
+            return {nullptr, QString::fromLocal8Bit(error.what())};
+        }
+    }));
 }
 
 void MapViewer::take_levels(const Layer &built, std::shared_ptr<const GridLevels> levels)
@@ -697,14 +704,20 @@ void MapViewer::take_levels(const Layer &built, std::shared_ptr<const GridLevels
         return;
     found->levels = std::move(levels);
     if (!found->levels)
-        found->grid.reset();
+        found->grid.reset(); // drawn as dots
     invalidate();
+}
+
+MapViewer::Layer *MapViewer::last_cube()
+{
+    const auto cube = std::find_if(m_layers.rbegin(), m_layers.rend(), [](const Layer &layer) { return layer.is_cube(); });
+    return cube == m_layers.rend() ? nullptr : &*cube;
 }
 
 void MapViewer::follow_cubes()
 {
-    const auto cube = std::find_if(m_layers.rbegin(), m_layers.rend(), [](const Layer &layer) { return layer.is_cube(); });
-    if (cube == m_layers.rend()) {
+    const Layer *cube = last_cube();
+    if (!cube) {
         slice_chooser->hide();
         return;
     }
@@ -716,8 +729,8 @@ void MapViewer::follow_cubes()
 
 void MapViewer::choose_sample(std::int64_t sample)
 {
-    const auto cube = std::find_if(m_layers.rbegin(), m_layers.rend(), [](const Layer &layer) { return layer.is_cube(); });
-    if (cube == m_layers.rend() || cube->sample == sample || sample < 0 || sample >= cube->grid->layers)
+    Layer *cube = last_cube();
+    if (!cube || cube->sample == sample || sample < 0 || sample >= cube->grid->layers)
         return;
     cube->sample = sample;
     prepare_levels(*cube);

@@ -4,8 +4,9 @@
 // above (north up): surfaces filled with the colours of their current
 // property between their nodes (a cube by one horizontal slice, in
 // red-white-blue), with a colour bar and, on request, contour lines;
-// objects without a grid or triangles as dots; wells as markers with their names, lines and outlines
-// as lines, with easting and northing axes and a legend. The picture is
+// other objects of points as dots; wells as markers with their names;
+// lines and outlines as lines; with easting and northing axes and a
+// legend. The picture is
 // drawn off the GUI thread into an image that is kept while nothing
 // changes; while a new one is made, the last one is shown moved and scaled
 // to the new view.
@@ -244,6 +245,8 @@ private:
     bool measuring() const;
     // The values a grid layer is filled by.
     static const NdArray &level_values(const Layer &layer);
+    // The cube shown last; null when none is shown.
+    Layer *last_cube();
     // Shows the slice chooser for the cube shown last, or hides it.
     void follow_cubes();
     void choose_sample(std::int64_t sample);
