@@ -160,6 +160,16 @@ void ContourLayer::follow(const std::vector<ContourSource> &sources, const MapVi
         emit sig_traced();
         return;
     }
+    // Lines of other surfaces or values are not shown over the new picture
+    // while the trace runs; those of the same ones at another detail are.
+    const bool same_sources = m_traced.size() == wanted.size()
+        && std::equal(m_traced.begin(), m_traced.end(), wanted.begin(),
+                      [](const Plan &a, const Plan &b) { return same_source(a.source, b.source); });
+    if (!same_sources) {
+        m_traced.clear();
+        m_lines.clear();
+        m_bounds.clear();
+    }
     m_tracing = plans(sources, view, kMargin);
     m_current = false;
     const quint64 generation = ++*m_generation;
@@ -253,7 +263,9 @@ void ContourLayer::draw(QPainter &painter, const QRect &area, const QTransform &
     std::vector<std::pair<QRectF, QString>> labels; // placed so far, in widget pixels
     painter.setPen(QPen(line_colour, 1.0));
     for (std::size_t k = 0; k < m_lines.size(); ++k) {
-        if (!m_bounds[k].intersects(seen) && !seen.contains(m_bounds[k].topLeft()))
+        // Inclusive, so that a straight north-south or east-west line counts.
+        const QRectF &b = m_bounds[k];
+        if (b.left() > seen.right() || b.right() < seen.left() || b.top() > seen.bottom() || b.bottom() < seen.top())
             continue;
         const ContourLine &line = m_lines[k];
         QPolygonF pixels;

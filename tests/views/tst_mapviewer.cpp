@@ -539,12 +539,11 @@ void TestMapViewer::contours_are_drawn_per_viewer_at_round_values()
     QVERIFY(!viewer.act_show_contours->isChecked());
     QVERIFY(viewer.contextMenuPolicy() == Qt::ActionsContextMenu && viewer.actions().contains(viewer.act_show_contours));
 
-    // Whether the pixels about X at a quarter of the height (clear of the
-    // values written half way along the lines) are darker than the surface's
-    // own colour there.
-    const auto lined = [](MapViewer &shown, double x) {
+    // Whether the pixels about (X, Y) are darker than the surface's own
+    // colour there; Y clear of the values written half way along the lines.
+    const auto lined = [](MapViewer &shown, double x, double y = 250) {
         const QImage picture = shown.grab().toImage();
-        const QPoint pixel = pixel_of(shown, x, 250);
+        const QPoint pixel = pixel_of(shown, x, y);
         int darkest = 255;
         for (int dx = -1; dx <= 1; ++dx)
             darkest = std::min(darkest, qGray(picture.pixel(pixel + QPoint(dx, 0))));
@@ -563,10 +562,15 @@ void TestMapViewer::contours_are_drawn_per_viewer_at_round_values()
     // Only in the viewer they were switched on in.
     other.render_now();
     QVERIFY(!lined(other, 500));
+    // Zoomed in, a line that runs on past the view's edges is still drawn.
+    wheel(viewer, pixel_of(viewer, 500, 500), 6);
+    viewer.render_now();
+    QVERIFY(lined(viewer, 500, 430));
+    QVERIFY(!lined(viewer, 550, 430));
 
     viewer.act_show_contours->trigger();
     viewer.render_now();
-    QVERIFY(!lined(viewer, 500));
+    QVERIFY(!lined(viewer, 500, 430));
 }
 
 void TestMapViewer::cube_shows_the_chosen_slice_in_seismic_colours()
