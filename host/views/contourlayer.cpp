@@ -211,17 +211,18 @@ void ContourLayer::take(const std::shared_ptr<Traced> &traced)
     if (!traced || traced->generation != m_generation->load())
         return;
     std::vector<Plan> plans = std::exchange(m_tracing, {});
-    if (!traced->error.isEmpty()) {
-        emit sig_failed(traced->error);
+    if (!traced->complete && traced->error.isEmpty())
         return;
-    }
-    if (!traced->complete)
-        return;
+    // A failed trace leaves no lines and is not tried again for the same
+    // surfaces: the failure is reported once, not at every view.
     m_lines = std::move(traced->lines);
     m_bounds = std::move(traced->bounds);
     m_traced = std::move(plans);
     m_current = true;
-    emit sig_traced();
+    if (traced->error.isEmpty())
+        emit sig_traced();
+    else
+        emit sig_failed(traced->error);
 }
 
 void ContourLayer::clear()
