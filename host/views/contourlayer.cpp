@@ -215,11 +215,12 @@ void ContourLayer::take(const std::shared_ptr<Traced> &traced)
         return;
     // A failed trace leaves no lines and is not tried again for the same
     // surfaces: the failure is reported once, not at every view.
-    m_lines = std::move(traced->lines);
-    m_bounds = std::move(traced->bounds);
+    const bool failed = !traced->error.isEmpty();
+    m_lines = failed ? std::vector<ContourLine>() : std::move(traced->lines);
+    m_bounds = failed ? std::vector<QRectF>() : std::move(traced->bounds);
     m_traced = std::move(plans);
     m_current = true;
-    if (traced->error.isEmpty())
+    if (!failed)
         emit sig_traced();
     else
         emit sig_failed(traced->error);
