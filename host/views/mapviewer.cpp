@@ -155,7 +155,7 @@ MapViewer::MapViewer(QWidget *parent)
         update();
         emit sig_contours_ready();
     });
-    connect(m_contours, &ContourLayer::sig_failed, this, [this](const QString &reason) {
+    connect(m_contours, &ContourLayer::sig_failed, this, [](const QString &reason) {
         report_error(std::runtime_error(_("Cannot trace the contours: %1").arg(reason).toStdString()));
     });
     slice_chooser = new CubeSliceChooser(this);
