@@ -65,6 +65,56 @@ bool filled(const RenderLayer &layer)
     return layer.levels || layer.triangles.size() > 0;
 }
 
+constexpr std::int64_t kVerticesBetweenLooks = std::int64_t(1) << 18;
+
+// Whether the layer has more vertices than the pixels its extent covers in view.
+bool dense(const RenderLayer &layer, const MapView &view)
+{
+    if (!layer.bounds)
+        return false;
+    const double across = layer.bounds->width() * std::abs(view.sx);
+    const double down = layer.bounds->height() * std::abs(view.sy);
+    return double(layer.x.size()) > std::max(across, 1.0) * std::max(down, 1.0);
+}
+
+// Where several vertices of a triangulated layer (number l, with values)
+// fall into one pixel of the band that the layer painted, the pixel takes
+// the colour of their mean value, as a grid's pixel does from its coarser
+// levels: fine patterns do not fold into moiré. False when stopped as stale.
+bool average_shared_pixels(const RenderLayer &layer, std::size_t l, const MapView &view, const PixelTarget &band,
+                           const QRgb *table, const std::function<bool()> &stale)
+{
+    const std::size_t pixels = std::size_t(band.width) * std::size_t(band.height);
+    std::vector<double> sums(pixels, 0.0);
+    std::vector<std::uint32_t> counts(pixels, 0);
+    const double *x = layer.x.data<double>(), *y = layer.y.data<double>();
+    const double width = band.width, height = band.height;
+    const bool complete = visit_real(layer.values, [&](const auto *values) {
+        for (std::int64_t i = 0, count = layer.x.size(); i < count; ++i) {
+            if (i % kVerticesBetweenLooks == 0 && stale && stale())
+                return false;
+            const double column = x[i] * view.sx + view.ox, row = y[i] * view.sy + view.oy;
+            const double value = double(values[i]);
+            // Written so that NaN fails the tests too.
+            if (!(column >= 0 && column < width && row >= 0 && row < height) || !(value - value == 0))
+                continue;
+            const std::size_t pixel = std::size_t(row) * std::size_t(band.width) + std::size_t(column);
+            sums[pixel] += value;
+            ++counts[pixel];
+        }
+        return true;
+    });
+    if (!complete)
+        return false;
+    const ColourLookup lookup(layer.low, layer.high);
+    for (std::size_t pixel = 0; pixel < pixels; ++pixel) {
+        const std::uint64_t key = band.keys[pixel];
+        if (counts[pixel] >= 2 && key && key_layer(key) == l)
+            band.colours[pixel] = table[lookup.index(sums[pixel] / counts[pixel])];
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<GridGeometry> surface_grid(const MapObject &object)
@@ -147,6 +197,9 @@ bool fill_surfaces(RenderedMap &map, const std::function<bool()> &stale)
             // Without values the coordinates decide where the holes are.
             if (!fill_triangles(layer.triangles, 0, layer.triangles.shape()[0], layer.x, layer.y,
                                 valued ? layer.values : layer.x, view, colouring, key_base, band, stale))
+                return false;
+            if (valued && dense(layer, map.view)
+                && !average_shared_pixels(layer, l, view, band, colouring.table, stale))
                 return false;
         }
         return true;
