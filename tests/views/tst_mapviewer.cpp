@@ -154,6 +154,7 @@ private Q_SLOTS:
     void rotated_grid_lands_where_its_geometry_says();
     void readout_names_the_nearest_node();
     void triangle_interior_has_interpolated_colours();
+    void zoomed_out_triangles_show_means_not_moire();
     void contours_are_drawn_per_viewer_at_round_values();
     void cube_shows_the_chosen_slice_in_seismic_colours();
     void axis_ticks_data();
@@ -521,6 +522,51 @@ void TestMapViewer::triangle_interior_has_interpolated_colours()
     }
     // Beyond the long edge, nothing.
     QCOMPARE(picture.pixelColor(pixel_of(viewer, 700, 700)), QColor(Qt::white));
+}
+
+void TestMapViewer::zoomed_out_triangles_show_means_not_moire()
+{
+    MapViewer &viewer = *m_viewer;
+    // A triangulated square of 200 x 200 vertices a metre apart, valued 0
+    // and 1 like a chessboard: the mean over any pixel of many vertices is
+    // about a half.
+    constexpr int side = 200;
+    std::vector<double> x, y, values;
+    std::vector<std::int32_t> corners;
+    for (int j = 0; j < side; ++j) {
+        for (int i = 0; i < side; ++i) {
+            x.push_back(i);
+            y.push_back(j);
+            values.push_back((i + j) % 2);
+            if (i + 1 < side && j + 1 < side) {
+                const int a = j * side + i;
+                corners.insert(corners.end(), {a, a + 1, a + side + 1, a, a + side + 1, a + side});
+            }
+        }
+    }
+    MapObject surface{QStringLiteral("Tsurface"), NdArray::from_values(x), NdArray::from_values(y),
+                      QStringLiteral("value"), NdArray::from_values(values)};
+    surface.triangles = NdArray::from_values(corners, {std::int64_t(corners.size() / 3), 3});
+    viewer.show_object(QStringLiteral("t"), surface);
+    viewer.render_now();
+    wheel(viewer, viewer.map_area().center(), -10);
+    QVERIFY(viewer.map_to_pixels().m11() < 0.2); // over 25 vertices a pixel
+    viewer.render_now();
+    const QImage picture = viewer.grab().toImage();
+    const QRectF inner = viewer.map_to_pixels().mapRect(QRectF(0, 0, side - 1, side - 1)).adjusted(2, 2, -2, -2);
+    int checked = 0;
+    for (int row = int(std::ceil(inner.top())); row < inner.bottom(); ++row) {
+        for (int column = int(std::ceil(inner.left())); column < inner.right(); ++column) {
+            // Between 0.35 and 0.65.
+            const QColor shown = picture.pixelColor(column, row);
+            bool middle = false;
+            for (int k = 90; k <= 166 && !middle; ++k)
+                middle = alike(shown, QColor::fromRgb(viridis_table()[std::size_t(k)]));
+            QVERIFY2(middle, qPrintable(QStringLiteral("%1, %2").arg(column).arg(row)));
+            ++checked;
+        }
+    }
+    QVERIFY(checked > 100);
 }
 
 void TestMapViewer::contours_are_drawn_per_viewer_at_round_values()
