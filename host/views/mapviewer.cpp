@@ -574,9 +574,10 @@ std::vector<ColourScale> MapViewer::colour_scales() const
     }
     for (ColourScale &scale : scales) {
         if (scale.seismic) {
+            // A cube of zeros still shows zero as white, in the middle of a scale.
             const double largest = std::max(std::abs(scale.low), std::abs(scale.high));
-            scale.low = -largest;
-            scale.high = largest;
+            scale.low = largest > 0 ? -largest : -1.0;
+            scale.high = largest > 0 ? largest : 1.0;
         }
     }
     return scales;

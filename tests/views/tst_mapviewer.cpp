@@ -663,6 +663,12 @@ void TestMapViewer::cube_shows_the_chosen_slice_in_seismic_colours()
     QCOMPARE(ticks.back().value, 2.0);
     viewer.hide_object(QStringLiteral("cube"));
     QVERIFY(viewer.slice_chooser->isHidden());
+
+    // A cube of zeros is white, not the colour of the scale's low end.
+    MapObject zeros = cube();
+    std::fill_n(zeros.values.data<double>(), zeros.values.size(), 0.0);
+    viewer.show_object(QStringLiteral("zeros"), zeros);
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 300, 200)), Qt::white));
 }
 
 void TestMapViewer::axis_ticks_data()
