@@ -100,7 +100,7 @@
         <translation>%1 wurde nicht geöffnet; es wurde kein Bild aufgenommen.</translation>
     </message>
     <message id="Remove object...">
-        <location filename="../app/ui/hostwindow.cpp" line="+51"/>
+        <location filename="../app/ui/hostwindow.cpp" line="+52"/>
         <source></source>
         <translation>Objekt entfernen...</translation>
     </message>
@@ -210,7 +210,7 @@
         <translation>das Plug-in %1 hat kein andockbares Fenster geliefert</translation>
     </message>
     <message id="No object selected">
-        <location line="+186"/>
+        <location line="+188"/>
         <source></source>
         <translation>Kein Objekt ausgewählt</translation>
     </message>
@@ -220,7 +220,7 @@
         <translation>Projekt öffnen</translation>
     </message>
     <message id="Save project as...">
-        <location filename="../app/ui/hostwindow.cpp" line="-267"/>
+        <location filename="../app/ui/hostwindow.cpp" line="-269"/>
         <source></source>
         <translation>Projekt speichern unter...</translation>
     </message>

@@ -24,12 +24,17 @@
         <translation>Andockfenster des Diagramms</translation>
     </message>
     <message id="Hide all objects">
-        <location filename="../host/views/mapviewer.cpp" line="+138"/>
+        <location filename="../host/views/mapviewer.cpp" line="+151"/>
         <source></source>
         <translation>Alle Objekte ausblenden</translation>
     </message>
+    <message id="Cannot trace the contours: %1">
+        <location line="+10"/>
+        <source></source>
+        <translation>Die Isolinien lassen sich nicht ziehen: %1</translation>
+    </message>
     <message id="The coordinates of %1 are not float64 arrays">
-        <location line="+57"/>
+        <location line="+60"/>
         <source></source>
         <translation>Die Koordinaten von %1 sind keine float64-Felder</translation>
     </message>
@@ -49,7 +54,7 @@
         <translation>Die Werte von %1 von %2 sind nicht eine reelle Zahl je Knoten</translation>
     </message>
     <message id="Viewer background colour">
-        <location line="+128"/>
+        <location line="+139"/>
         <source></source>
         <translation>Hintergrundfarbe des Betrachters</translation>
     </message>
@@ -70,22 +75,32 @@
     </message>
     <message id="Cannot draw the map: %1">
         <location line="-27"/>
-        <location line="+339"/>
+        <location line="+469"/>
         <source></source>
         <translation>Die Karte kann nicht gezeichnet werden: %1</translation>
     </message>
     <message id="Show names">
-        <location line="-599"/>
+        <location line="-762"/>
         <source></source>
         <translation>Namen zeigen</translation>
     </message>
+    <message id="Show contours">
+        <location line="+4"/>
+        <source></source>
+        <translation>Isolinien zeigen</translation>
+    </message>
+    <message id="Cannot draw %1 as a surface: %2">
+        <location line="+551"/>
+        <source></source>
+        <translation>%1 kann nicht als Fläche gezeichnet werden: %2</translation>
+    </message>
     <message id="No objects shown">
-        <location line="+641"/>
+        <location line="+257"/>
         <source></source>
         <translation>Keine Objekte angezeigt</translation>
     </message>
     <message id="E %1   N %2">
-        <location line="+173"/>
+        <location line="+175"/>
         <source></source>
         <translation>O %1   N %2</translation>
     </message>
@@ -115,7 +130,7 @@
         <translation>Tiefe: Z</translation>
     </message>
     <message id="Zoom to fit">
-        <location filename="../host/views/mapviewer.cpp" line="-827"/>
+        <location filename="../host/views/mapviewer.cpp" line="-1000"/>
         <location filename="../host/views/plotwidget.cpp" line="-5"/>
         <source></source>
         <translation>Auf alles zoomen</translation>
@@ -125,14 +140,10 @@
         <source></source>
         <translation>Knoten</translation>
     </message>
-    <message id="%1: no property to plot">
-        <source></source>
-        <translation type="vanished">%1 hat keine Eigenschaft zum Darstellen</translation>
-    </message>
     <message id="%1 has no property to plot">
         <location line="-83"/>
         <source></source>
-        <translation>%1 hat keine Eigenschaft zum Darstellen</translation>
+        <translation>%1 hat keine Eigenschaft, die sich darstellen lässt</translation>
     </message>
     <message id="%1 holds %2 values, which cannot be plotted">
         <location line="+5"/>
@@ -173,6 +184,21 @@
         <location filename="../host/views/depthcurve.cpp" line="+66"/>
         <source></source>
         <translation>Tiefe (-Z)</translation>
+    </message>
+    <message id="Sample">
+        <location filename="../host/views/cubeslice.cpp" line="+27"/>
+        <source></source>
+        <translation>Abtastpunkt</translation>
+    </message>
+    <message id="The horizontal slice of the cube shown on the map">
+        <location line="+5"/>
+        <source></source>
+        <translation>Der waagrechte Schnitt durch den Würfel, den die Karte zeigt</translation>
+    </message>
+    <message id="Z %1">
+        <location line="+21"/>
+        <source></source>
+        <translation>Z %1</translation>
     </message>
 </context>
 </TS>

@@ -38,7 +38,8 @@ bool save(QWidget *widget, const QString &file, QSize size = {})
 }
 
 // Shows the window and finishes what is drawn beside the GUI thread: the
-// maps' pictures and the plot's measure of a long property.
+// maps' pictures (with their contours, where they are on) and the plot's
+// measure of a long property.
 void finish_drawing(HostWindow &window)
 {
     window.show();

@@ -59,6 +59,24 @@ const std::array<QRgb, 256> &viridis_table()
     return table;
 }
 
+const std::array<QRgb, 256> &seismic_table()
+{
+    static const std::array<QRgb, 256> table = [] {
+        constexpr int kRed[3] = {178, 24, 43};
+        constexpr int kBlue[3] = {43, 24, 178};
+        std::array<QRgb, 256> colours{};
+        for (int k = 0; k < 256; ++k) {
+            // How far from white, toward red below entry 128 and toward blue above.
+            const double depth = std::abs(k - 128) / 128.0;
+            const int *end = k < 128 ? kRed : kBlue;
+            const auto channel = [depth](int to) { return int(std::lround(255 + (to - 255) * depth)); };
+            colours[std::size_t(k)] = qRgb(channel(end[0]), channel(end[1]), channel(end[2]));
+        }
+        return colours;
+    }();
+    return table;
+}
+
 ColourLookup::ColourLookup(double low, double high)
 {
     if (!(std::isfinite(low) && std::isfinite(high) && high > low))

@@ -1,8 +1,9 @@
 #pragma once
 
-// The colour map of property values on the map: viridis, 256 colours from
+// The colour maps of property values on the map: viridis, 256 colours from
 // dark blue to yellow, even in perceived lightness, readable in grey and by
-// most colour-blind viewers.
+// most colour-blind viewers; and for seismic amplitudes, red through white
+// to blue, drawn on a scale symmetric about zero.
 
 #include "host/views/hostviews_export.h"
 
@@ -15,6 +16,11 @@ namespace kelvra {
 
 // The 256 opaque colours, lowest value first.
 HOSTVIEWS_EXPORT const std::array<QRgb, 256> &viridis_table();
+
+// The 256 opaque colours of the seismic map, lowest value first: red, paling
+// to white at entry 128 (where zero falls on a scale from -m to +m), then
+// deepening to blue; entries 128 - k and 128 + k are mirror images.
+HOSTVIEWS_EXPORT const std::array<QRgb, 256> &seismic_table();
 
 // Which entry of the table shows a value on the scale low to high: 0 at
 // low and below, 255 at high and above, the 256 entries sharing the range

@@ -114,11 +114,14 @@ bool finite(double value)
     return value - value == 0;
 }
 
-// The values among `values` (sorted) that lie in [low, high): their index range.
+// The values among `values` (sorted) that lie in (low, high]: their index
+// range. A node on the value counts as above it, so a value at a cell's
+// highest corner crosses the cell there, and one at its lowest does not:
+// a line through nodes is traced once, by the cells below it.
 std::pair<std::size_t, std::size_t> values_within(const std::vector<double> &values, double low, double high)
 {
-    const auto first = std::lower_bound(values.begin(), values.end(), low);
-    const auto last = std::lower_bound(first, values.end(), high);
+    const auto first = std::upper_bound(values.begin(), values.end(), low);
+    const auto last = std::upper_bound(first, values.end(), high);
     return {std::size_t(first - values.begin()), std::size_t(last - values.begin())};
 }
 
@@ -162,7 +165,7 @@ std::vector<double> contour_values(double low, double high, int wanted)
 }
 
 std::vector<ContourLine> trace_grid_contours(const GridLevels &levels, int level, const std::vector<double> &values,
-                                             const std::function<bool()> &stale)
+                                             const std::function<bool()> &stale, const GridWindow &window)
 {
     if (level < 0 || level >= levels.level_count())
         throw ValueError(QStringLiteral("the grid has no level %1").arg(level));
@@ -174,10 +177,14 @@ std::vector<ContourLine> trace_grid_contours(const GridLevels &levels, int level
         return levels.grid().node_position(double(i) * span + centre, double(j) * span + centre);
     };
     std::vector<Segments> segments(sorted.size());
-    for (std::int64_t j = 0; j + 1 < rows; ++j) {
-        if (j % 64 == 0 && stale && stale())
+    const std::int64_t i_first = std::max<std::int64_t>(window.i_first, 0);
+    const std::int64_t j_first = std::max<std::int64_t>(window.j_first, 0);
+    const std::int64_t i_last = std::min(window.i_last, columns - 1);
+    const std::int64_t j_last = std::min(window.j_last, rows - 1);
+    for (std::int64_t j = j_first; j < j_last; ++j) {
+        if ((j - j_first) % 64 == 0 && stale && stale())
             return {};
-        for (std::int64_t i = 0; i + 1 < columns; ++i) {
+        for (std::int64_t i = i_first; i < i_last; ++i) {
             // Corners counter-clockwise from (i, j): a, b, c, d.
             const std::int64_t id[4] = {j * columns + i, j * columns + i + 1, (j + 1) * columns + i + 1,
                                         (j + 1) * columns + i};

@@ -11,7 +11,9 @@
 
 #include <QPointF>
 
+#include <cstdint>
 #include <functional>
+#include <limits>
 #include <vector>
 
 namespace kelvra {
@@ -29,12 +31,22 @@ struct ContourLine
 // range is empty or not finite.
 HOSTVIEWS_EXPORT std::vector<double> contour_values(double low, double high, int wanted = 10);
 
+// The nodes of one level of a grid that a trace covers, first and last
+// included: the cells between them are traced. The whole level by default.
+struct GridWindow
+{
+    std::int64_t i_first = 0, j_first = 0;
+    std::int64_t i_last = std::numeric_limits<std::int64_t>::max();
+    std::int64_t j_last = std::numeric_limits<std::int64_t>::max();
+};
+
 // The contours of one level of a grid (see GridLevels), for the given
-// values. Returns what it traced; stops early, returning nothing, once
-// stale() says so.
+// values, within window. Returns what it traced; stops early, returning
+// nothing, once stale() says so.
 HOSTVIEWS_EXPORT std::vector<ContourLine> trace_grid_contours(const GridLevels &levels, int level,
                                                               const std::vector<double> &values,
-                                                              const std::function<bool()> &stale = {});
+                                                              const std::function<bool()> &stale = {},
+                                                              const GridWindow &window = {});
 
 // The contours of triangles (int32 or int64 of shape (n, 3)) over vertices
 // x, y with values, for the given contour values.

@@ -33,10 +33,10 @@ int easting_label_offset(int height)
     return kTick + std::max(kGap, height / 2 - kTick + 2);
 }
 
-// The colour map as a one-pixel-wide picture, highest value on top.
-QImage colour_ramp()
+// A colour map as a one-pixel-wide picture, highest value on top.
+QImage colour_ramp(bool seismic)
 {
-    const std::array<QRgb, 256> &table = viridis_table();
+    const std::array<QRgb, 256> &table = seismic ? seismic_table() : viridis_table();
     QImage ramp(1, int(table.size()), QImage::Format_RGB32);
     for (int i = 0; i < ramp.height(); ++i)
         ramp.setPixel(0, i, table[table.size() - 1 - std::size_t(i)]);
@@ -160,12 +160,12 @@ void draw_colour_bars(QPainter &painter, const std::vector<ColourBar> &bars, con
         return;
     const QFontMetrics metrics = painter.fontMetrics();
     const int height = metrics.height();
-    const QImage ramp = colour_ramp();
+    const QImage ramps[2] = {colour_ramp(false), colour_ramp(true)};
     const int widest = widest_bar_label(metrics, bars);
     painter.setPen(QPen(ink, 1));
     painter.setBrush(Qt::NoBrush);
     for (const ColourBar &bar : bars) {
-        painter.drawImage(bar.bar, ramp);
+        painter.drawImage(bar.bar, ramps[bar.scale.seismic]);
         painter.drawRect(bar.bar.adjusted(-0.5, -0.5, 0.5, 0.5));
         const double right = bar.bar.right();
         for (const AxisTick &tick : bar.ticks) {
@@ -190,12 +190,12 @@ void draw_legend(QPainter &painter, const QRect &area, const std::vector<LegendE
         widest = std::max(widest, metrics.horizontalAdvance(entry.name));
     const QRectF box(area.left() + 6, area.top() + 6, kSwatch + 6 + widest + 12, line * double(entries.size()) + 8);
     painter.fillRect(box, veil_of(background));
-    const QImage ramp = colour_ramp();
+    const QImage ramps[2] = {colour_ramp(false), colour_ramp(true)};
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const double middle = box.top() + 4 + line * (double(i) + 0.5);
         const QRectF swatch(box.left() + 6, middle - kSwatch / 2.0, kSwatch, kSwatch);
         if (entries[i].graded)
-            painter.drawImage(swatch, ramp);
+            painter.drawImage(swatch, ramps[entries[i].seismic]);
         else
             painter.fillRect(swatch, QColor::fromRgba(entries[i].colour));
         painter.setPen(ink);

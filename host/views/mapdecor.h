@@ -27,6 +27,7 @@ struct ColourScale
     QString property;
     double low;
     double high;
+    bool seismic = false; // the red-white-blue map of cubes, rather than viridis
 };
 
 // A colour bar where it is drawn, with its ticks (positions: pixel rows).
@@ -42,6 +43,7 @@ struct LegendEntry
     QString name;
     QRgb colour;
     bool graded; // coloured by a property: the swatch shows the colour map
+    bool seismic = false; // ... the seismic one
 };
 
 // The room around the map: the northing labels and title at the left, the

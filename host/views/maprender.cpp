@@ -2,6 +2,7 @@
 
 #include "host/views/colourmap.h"
 #include "host/views/mapstrokes.h"
+#include "host/views/surfacelayer.h"
 #include "host/parallel.h"
 #include "host/valuesummary.h"
 
@@ -75,6 +76,8 @@ bool land_part(const RenderedMap &map, int part, int parts, const Target &target
 {
     for (std::size_t l = 0; l < map.layers.size(); ++l) {
         const RenderLayer &layer = map.layers[l];
+        if (layer.levels || layer.triangles.size())
+            continue; // filled after this pass
         const std::int64_t count = layer.x.size();
         const std::int64_t begin = count * part / parts;
         const std::int64_t end = count * (part + 1) / parts;
@@ -222,8 +225,10 @@ void MapRenderer::render(RenderedMap &map, const QColor &background, const std::
         auto *colours = reinterpret_cast<QRgb *>(map.image.bits());
 
         std::int64_t vertices = 0;
-        for (const RenderLayer &layer : map.layers)
-            vertices += layer.x.size();
+        for (const RenderLayer &layer : map.layers) {
+            if (!layer.levels && !layer.triangles.size())
+                vertices += layer.x.size();
+        }
         const int parts = parts_for(vertices);
         m_scratch.resize(std::size_t(parts - 1));
         for (Scratch &scratch : m_scratch) {
@@ -262,6 +267,8 @@ void MapRenderer::render(RenderedMap &map, const QColor &background, const std::
                 total[l] += part[l];
         }
         widen_sparse_dots(map, total);
+        if (!fill_surfaces(map, [&stop] { return stop.stale(); }))
+            return;
         if (!draw_lines(map, [&stop] { return stop.stale(); }))
             return;
         stamp_markers(map);

@@ -27,6 +27,7 @@
 namespace kelvra {
 
 struct WellPath;
+class GridLevels;
 
 // Map coordinates to the pixels of an image: column = x * sx + ox,
 // row = y * sy + oy (sy is negative: north up). A vertex lands in pixel
@@ -79,6 +80,13 @@ struct RenderLayer
     QString name;             // of the object, and of its property: for the cursor readout
     QString property;
     std::shared_ptr<const WellPath> well; // a Well's path and wellhead
+    // A surface drawn as a continuous picture rather than as dots: the
+    // levels of a grid (a Gsurface, or the slice of a Cube) whose cells are
+    // filled, or the triangles (int32 or int64, shape (n, 3)) of a
+    // Tsurface. Without values it is filled in its colour.
+    std::shared_ptr<const GridLevels> levels;
+    NdArray triangles;
+    bool seismic = false; // values coloured red through white to blue rather than by viridis
 };
 
 // The key of a pixel's vertex: layer (its index in RenderedMap::layers) and

@@ -5,9 +5,13 @@
 #include "host/errors.h"
 #include "host/functions.h"
 #include "host/translation.h"
+#include "host/views/contourlayer.h"
+#include "host/views/cubeslice.h"
 #include "host/views/mapdecor.h"
 #include "host/views/maprender.h"
 #include "host/views/maptexts.h"
+#include "host/views/surfacefill.h"
+#include "host/views/surfacelayer.h"
 #include "host/views/numberformat.h"
 #include "host/views/welllayer.h"
 #include "widgets/dialogs/aspectratiodialog.h"
@@ -135,9 +139,31 @@ MapViewer::MapViewer(QWidget *parent)
     act_show_names->setCheckable(true);
     act_show_names->setChecked(true);
     connect_guarded(act_show_names, &QAction::toggled, this, [this] { update(); });
+    act_show_contours = new QAction(_("Show contours"), this);
+    act_show_contours->setCheckable(true);
+    connect_guarded(act_show_contours, &QAction::toggled, this, [this] {
+        if (act_show_contours->isChecked())
+            follow_contours();
+        else
+            m_contours->clear();
+        update();
+    });
     act_hide_all = new QAction(_("Hide all objects"), this);
     connect_guarded(act_hide_all, &QAction::triggered, this, [this] { hide_all(); });
-    addActions({act_zoom_to_fit, act_show_names, act_hide_all});
+    addActions({act_zoom_to_fit, act_show_names, act_show_contours, act_hide_all});
+
+    m_contours = new ContourLayer(this);
+    connect(m_contours, &ContourLayer::sig_traced, this, [this] {
+        update();
+        emit sig_contours_ready();
+    });
+    connect(m_contours, &ContourLayer::sig_failed, this, [](const QString &reason) {
+        report_error(std::runtime_error(_("Cannot trace the contours: %1").arg(reason).toStdString()));
+    });
+    slice_chooser = new CubeSliceChooser(this);
+    slice_chooser->hide();
+    connect(slice_chooser, &CubeSliceChooser::sig_sample_chosen, this,
+            [this](qint64 sample) { guarded([&] { choose_sample(sample); }); });
 
     // A new viewer starts with the defaults of the "viewer" settings section.
     const QColor background(
@@ -233,6 +259,17 @@ void MapViewer::show_object(const QString &name, const MapObject &object)
         layer.measured = false;
         measure_aside(layer);
     }
+
+    if (layer.look == MapLook::Dots) {
+        layer.grid = surface_grid(object);
+        layer.triangles = !layer.grid && surface_triangles(object);
+    }
+    if (layer.is_cube()) {
+        // A cube shown anew (another property, say) stays at its slice.
+        const bool same_cube = found != m_layers.end() && found->grid == layer.grid;
+        layer.sample = same_cube ? found->sample : layer.grid->layers / 2;
+    }
+    prepare_levels(layer);
 
     if (object.colour)
         layer.colour = *object.colour;
@@ -532,13 +569,24 @@ std::vector<ColourScale> MapViewer::colour_scales() const
         if (!layer.range)
             continue;
         const QString &property = layer.object.property;
-        auto found = std::find_if(scales.begin(), scales.end(),
-                                  [&property](const ColourScale &scale) { return scale.property == property; });
+        // Cubes have a scale of their own, symmetric about zero.
+        const bool seismic = layer.is_cube();
+        auto found = std::find_if(scales.begin(), scales.end(), [&property, seismic](const ColourScale &scale) {
+            return scale.property == property && scale.seismic == seismic;
+        });
         if (found == scales.end()) {
-            scales.push_back({property, layer.range->first, layer.range->second});
+            scales.push_back({property, layer.range->first, layer.range->second, seismic});
         } else {
             found->low = std::min(found->low, layer.range->first);
             found->high = std::max(found->high, layer.range->second);
+        }
+    }
+    for (ColourScale &scale : scales) {
+        if (scale.seismic) {
+            // A cube of zeros still shows zero as white, in the middle of a scale.
+            const double largest = std::max(std::abs(scale.low), std::abs(scale.high));
+            scale.low = largest > 0 ? -largest : -1.0;
+            scale.high = largest > 0 ? largest : 1.0;
         }
     }
     return scales;
@@ -610,6 +658,119 @@ void MapViewer::relayout()
     invalidate();
 }
 
+const NdArray &MapViewer::level_values(const Layer &layer)
+{
+    return layer.object.values.size() ? layer.object.values : layer.object.x;
+}
+
+void MapViewer::prepare_levels(Layer &layer)
+{
+    layer.levels.reset();
+    if (!layer.grid)
+        return;
+    const GridGeometry &grid = *layer.grid;
+    const NdArray &values = level_values(layer);
+    layer.levels = cached_grid_levels(grid, values, layer.sample);
+    if (layer.levels)
+        return;
+    if (grid.columns * grid.rows < kMeasureAsideFrom) {
+        layer.levels = grid_levels(grid, values, layer.sample);
+        return;
+    }
+    // The levels, or why they could not be built.
+    using Built = std::pair<std::shared_ptr<const GridLevels>, QString>;
+    auto *watcher = new QFutureWatcher<Built>(this);
+    m_measuring.erase(std::remove(m_measuring.begin(), m_measuring.end(), nullptr), m_measuring.end());
+    m_measuring.emplace_back(watcher);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, layer] {
+        watcher->deleteLater();
+        if (watcher->isCanceled())
+            return;
+        guarded([&] {
+            const Built built = watcher->result();
+            take_levels(layer, built.first);
+            if (!built.first)
+                throw std::runtime_error(_("Cannot draw %1 as a surface: %2").arg(layer.name, built.second).toStdString());
+        });
+    });
+    watcher->setFuture(QtConcurrent::run([grid, values, sample = layer.sample]() -> Built {
+        try {
+            return {grid_levels(grid, values, sample), QString()};
+        } catch (const std::exception &error) {
+            return {nullptr, QString::fromLocal8Bit(error.what())};
+        }
+    }));
+}
+
+void MapViewer::take_levels(const Layer &built, std::shared_ptr<const GridLevels> levels)
+{
+    // As with measures: only for the same arrays and slice of the same object.
+    const auto found = std::find_if(m_layers.begin(), m_layers.end(), [&built](const Layer &layer) {
+        const bool same_object = built.object.id ? layer.object.id == built.object.id : layer.name == built.name;
+        return same_object && !layer.levels && layer.grid && layer.grid == built.grid && layer.sample == built.sample
+            && same_array(level_values(layer), level_values(built));
+    });
+    if (found == m_layers.end())
+        return;
+    found->levels = std::move(levels);
+    if (!found->levels)
+        found->grid.reset(); // drawn as dots
+    invalidate();
+}
+
+MapViewer::Layer *MapViewer::last_cube()
+{
+    const auto cube = std::find_if(m_layers.rbegin(), m_layers.rend(), [](const Layer &layer) { return layer.is_cube(); });
+    return cube == m_layers.rend() ? nullptr : &*cube;
+}
+
+void MapViewer::follow_cubes()
+{
+    const Layer *cube = last_cube();
+    if (!cube) {
+        slice_chooser->hide();
+        return;
+    }
+    slice_chooser->show_cube(cube->name, *cube->grid, cube->sample);
+    const QRect area = map_area();
+    slice_chooser->move(area.right() - slice_chooser->width() - 6, area.top() + 6);
+    slice_chooser->show();
+}
+
+void MapViewer::choose_sample(std::int64_t sample)
+{
+    Layer *cube = last_cube();
+    if (!cube || cube->sample == sample || sample < 0 || sample >= cube->grid->layers)
+        return;
+    cube->sample = sample;
+    prepare_levels(*cube);
+    invalidate();
+}
+
+bool MapViewer::contours_are_current() const
+{
+    return !act_show_contours->isChecked() || (picture_is_current() && m_contours->current());
+}
+
+void MapViewer::follow_contours()
+{
+    if (!act_show_contours->isChecked() || !picture_is_current())
+        return;
+    const std::vector<ColourScale> scales = colour_scales();
+    std::vector<ContourSource> sources;
+    for (const Layer &layer : m_layers) {
+        if (!(layer.levels || layer.triangles) || !layer.range || !layer.object.values.size())
+            continue;
+        for (const ColourScale &scale : scales) {
+            if (scale.property != layer.object.property || scale.seismic != layer.is_cube())
+                continue;
+            sources.push_back({layer.levels, layer.triangles ? layer.object.triangles : NdArray(), layer.object.x,
+                               layer.object.y, layer.object.values, contour_values(scale.low, scale.high)});
+        }
+    }
+    m_contours->follow(sources, m_picture->view);
+}
+
 void MapViewer::measure_aside(const Layer &layer)
 {
     auto *watcher = new QFutureWatcher<Measures>(this);
@@ -649,7 +810,8 @@ void MapViewer::take_measures(const Layer &measured, const Measures &measures)
 
 bool MapViewer::measuring() const
 {
-    return std::any_of(m_layers.begin(), m_layers.end(), [](const Layer &layer) { return !layer.measured; });
+    return std::any_of(m_layers.begin(), m_layers.end(),
+                       [](const Layer &layer) { return !layer.measured || (layer.grid && !layer.levels); });
 }
 
 bool MapViewer::picture_is_current() const
@@ -663,6 +825,7 @@ void MapViewer::invalidate()
     m_layout.valid = false;
     if (m_layers.empty())
         m_picture.reset();
+    follow_cubes();
     if (!m_rendering)
         start_render();
     update();
@@ -705,8 +868,12 @@ void MapViewer::fill_render(RenderedMap &map, const MapView &view) const
             drawn.name = layer.name;
             drawn.property = layer.object.property;
             drawn.well = layer.well;
+            drawn.levels = layer.levels;
+            if (layer.triangles)
+                drawn.triangles = layer.object.triangles;
+            drawn.seismic = layer.is_cube();
             for (const ColourScale &scale : scales) {
-                if (layer.range && scale.property == layer.object.property) {
+                if (layer.range && scale.property == layer.object.property && scale.seismic == drawn.seismic) {
                     drawn.low = scale.low;
                     drawn.high = scale.high;
                 }
@@ -740,6 +907,8 @@ void MapViewer::keep(std::shared_ptr<RenderedMap> map)
         if (m_cursor)
             report_cursor(*m_cursor);
         emit sig_picture_ready();
+        follow_contours(); // the view settled: the lines it needs
+
     } else {
         m_spare = std::move(map);
     }
@@ -747,23 +916,29 @@ void MapViewer::keep(std::shared_ptr<RenderedMap> map)
 
 void MapViewer::render_now()
 {
-    for (const QPointer<QFutureWatcher<Measures>> &watcher : std::exchange(m_measuring, {})) {
-        if (!watcher)
-            continue;
-        watcher->waitForFinished();
-        QCoreApplication::sendPostedEvents(watcher); // its finished signal, now
+    while (!m_measuring.empty()) {
+        for (const QPointer<QFutureWatcherBase> &watcher : std::exchange(m_measuring, {})) {
+            if (!watcher)
+                continue;
+            watcher->waitForFinished();
+            QCoreApplication::sendPostedEvents(watcher); // its finished signal, now
+        }
     }
     if (m_rendering) {
         m_watcher->waitForFinished();
         m_rendering = false;
         keep(m_watcher->result());
     }
-    if (m_layers.empty() || map_area().isEmpty() || picture_is_current() || m_failed == m_generation.load())
-        return;
-    std::shared_ptr<RenderedMap> map = m_spare ? std::move(m_spare) : std::make_shared<RenderedMap>();
-    fill_render(*map, current_view());
-    m_renderer->render(*map, m_background, m_generation);
-    keep(std::move(map));
+    if (!m_layers.empty() && !map_area().isEmpty() && !picture_is_current() && m_failed != m_generation.load()) {
+        std::shared_ptr<RenderedMap> map = m_spare ? std::move(m_spare) : std::make_shared<RenderedMap>();
+        fill_render(*map, current_view());
+        m_renderer->render(*map, m_background, m_generation);
+        keep(std::move(map));
+    }
+    if (act_show_contours->isChecked()) {
+        follow_contours();
+        m_contours->wait();
+    }
 }
 
 void MapViewer::paint_canvas(QPainter &painter, const RenderedMap *picture) const
@@ -794,6 +969,8 @@ void MapViewer::paint_canvas(QPainter &painter, const RenderedMap *picture) cons
             painter.setTransform(QTransform());
         }
     }
+    if (act_show_contours->isChecked())
+        m_contours->draw(painter, area, now_layout.to_pixels, ink, m_background);
     std::vector<TextedObject> texted;
     for (const Layer &layer : m_layers)
         texted.push_back({layer.look, layer.name, layer.label_at, layer.object.x, layer.object.y, layer.object.texts});
@@ -803,7 +980,7 @@ void MapViewer::paint_canvas(QPainter &painter, const RenderedMap *picture) cons
     draw_colour_bars(painter, now_layout.bars, ink);
     std::vector<LegendEntry> legend;
     for (const Layer &layer : m_layers)
-        legend.push_back({layer.name, layer.colour, layer.range.has_value()});
+        legend.push_back({layer.name, layer.colour, layer.range.has_value(), layer.is_cube()});
     draw_legend(painter, area, legend, ink, m_background);
 }
 

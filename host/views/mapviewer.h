@@ -1,9 +1,12 @@
 #pragma once
 
 // A viewer that draws a 2-D base map of the objects it shows, seen from
-// above (north up): surfaces as dots coloured by their current property
-// with a colour bar, wells as markers with their names, lines and outlines
-// as lines, with easting and northing axes and a legend. The picture is
+// above (north up): surfaces filled with the colours of their current
+// property between their nodes (a cube by one horizontal slice, in
+// red-white-blue), with a colour bar and, on request, contour lines;
+// other objects of points as dots; wells as markers with their names;
+// lines and outlines as lines; with easting and northing axes and a
+// legend. The picture is
 // drawn off the GUI thread into an image that is kept while nothing
 // changes; while a new one is made, the last one is shown moved and scaled
 // to the new view.
@@ -36,11 +39,15 @@
 #include <vector>
 
 class QAction;
+class QFutureWatcherBase;
 class QRubberBand;
 template <typename T> class QFutureWatcher;
 
 namespace kelvra {
 
+class ContourLayer;
+class CubeSliceChooser;
+class GridLevels;
 class MapRenderer;
 struct MapView;
 struct RenderedMap;
@@ -129,6 +136,16 @@ public:
     QAction *act_hide_all = nullptr;
     QAction *act_zoom_to_fit = nullptr;
     QAction *act_show_names = nullptr; // the names of wells beside their markers; checked at first
+    // Contour lines of the surfaces' current property at round values,
+    // with the values written along them; not checked at first.
+    QAction *act_show_contours = nullptr;
+    // Which horizontal slice of a cube is shown: over the map while a cube
+    // is shown, for the cube shown last; its middle sample at first.
+    CubeSliceChooser *slice_chooser = nullptr;
+
+    // Whether the contour lines drawn are those of what is shown now at
+    // the resolution of the view now (true while they are switched off).
+    bool contours_are_current() const;
 
 Q_SIGNALS:
     // The mouse is over the map: the map coordinates under it and, where a
@@ -137,6 +154,8 @@ Q_SIGNALS:
     void sig_cursor_text(const QString &text);
     // A new picture of the current view is on screen.
     void sig_picture_ready();
+    // New contour lines are on screen.
+    void sig_contours_ready();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -163,6 +182,14 @@ private:
         bool measured = true; // false while bounds and range are measured beside the GUI thread
         std::optional<QPointF> label_at;                // where the name of a well or point set goes
         std::shared_ptr<const WellPath> well = nullptr; // a well's path and wellhead
+        // Filled rather than dotted: by the cells of this grid (for a cube,
+        // of its slice at sample), from levels (none while they are built
+        // beside the GUI thread); or by the object's triangles.
+        std::optional<GridGeometry> grid = std::nullopt;
+        std::int64_t sample = 0;
+        std::shared_ptr<const GridLevels> levels = nullptr;
+        bool triangles = false;
+        bool is_cube() const { return grid && grid->layers > 1; }
     };
     struct Measures
     {
@@ -211,7 +238,22 @@ private:
     // layer is drawn once they are in.
     void measure_aside(const Layer &layer);
     void take_measures(const Layer &measured, const Measures &measures);
+    // Gives a grid layer the levels of its values (or, without values, of
+    // its X, which place its holes): from the cache, built here when small,
+    // else built beside the GUI thread.
+    void prepare_levels(Layer &layer);
+    void take_levels(const Layer &built, std::shared_ptr<const GridLevels> levels);
+    // Whether a layer waits for its measures or its levels.
     bool measuring() const;
+    // The values a grid layer is filled by.
+    static const NdArray &level_values(const Layer &layer);
+    // The cube shown last; null when none is shown.
+    Layer *last_cube();
+    // Shows the slice chooser for the cube shown last, or hides it.
+    void follow_cubes();
+    void choose_sample(std::int64_t sample);
+    // Has the contours traced for the picture on screen, when they are on.
+    void follow_contours();
 
     // Something drawn changed: the picture is stale; a new one is asked for.
     void invalidate();
@@ -260,7 +302,8 @@ private:
     QFutureWatcher<std::shared_ptr<RenderedMap>> *m_watcher = nullptr;
     bool m_rendering = false;
     quint64 m_failed = 0; // the generation whose render failed; not tried again
-    std::vector<QPointer<QFutureWatcher<Measures>>> m_measuring;
+    std::vector<QPointer<QFutureWatcherBase>> m_measuring; // measures and levels under way
+    ContourLayer *m_contours = nullptr;
 
     Drag m_drag = Drag::None;
     QPoint m_press;

@@ -11,20 +11,24 @@
 #include "valuecases.h"
 
 #include "host/views/colourmap.h"
+#include "host/views/cubeslice.h"
 #include "host/views/labelplacement.h"
 #include "host/views/mapaxes.h"
 #include "host/views/mapviewer.h"
 
 #include <QAction>
 #include <QImageReader>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QWheelEvent>
 #include <QtTest>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 using namespace kelvra;
@@ -163,6 +167,16 @@ private Q_SLOTS:
     void colours_of_known_values();
     void sparse_surface_dots_are_wider();
     void large_object_is_measured_beside_the_gui_thread();
+    void grid_surface_leaves_no_gaps_data();
+    void grid_surface_leaves_no_gaps();
+    void grid_hole_is_left_unpainted();
+    void large_grid_is_prepared_beside_the_gui_thread();
+    void rotated_grid_lands_where_its_geometry_says();
+    void readout_names_the_nearest_node();
+    void triangle_interior_has_interpolated_colours();
+    void zoomed_out_triangles_show_means_not_moire();
+    void contours_are_drawn_per_viewer_at_round_values();
+    void cube_shows_the_chosen_slice_in_seismic_colours();
     void axis_ticks_data();
     void axis_ticks();
     void axes_follow_zoom();
@@ -339,6 +353,347 @@ void TestMapViewer::large_object_is_measured_beside_the_gui_thread()
     QVERIFY(viewer.picture_is_current());
     QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 3000, 1000)), QColor(0xfd, 0xe7, 0x25)));
     QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 5, 5)), kSecond));
+}
+
+// Continuous surfaces, contours and cube slices.
+namespace {
+
+// A Gsurface of columns x rows nodes, spacing apart, its i axis turned
+// rotation degrees counter-clockwise from east about the first node at
+// (x0, y0), each node valued value(i, j). Node positions worked out here.
+MapObject grid_surface(int columns, int rows, double spacing, const std::function<double(int, int)> &value,
+                       double rotation = 0, double x0 = 0, double y0 = 0)
+{
+    const double radians = rotation * M_PI / 180;
+    std::vector<double> x, y, values;
+    for (int j = 0; j < rows; ++j) {
+        for (int i = 0; i < columns; ++i) {
+            x.push_back(x0 + i * spacing * std::cos(radians) - j * spacing * std::sin(radians));
+            y.push_back(y0 + i * spacing * std::sin(radians) + j * spacing * std::cos(radians));
+            values.push_back(value(i, j));
+        }
+    }
+    GridGeometry geometry;
+    geometry.columns = columns;
+    geometry.rows = rows;
+    geometry.x_origin = x0;
+    geometry.y_origin = y0;
+    geometry.x_increment = geometry.y_increment = spacing;
+    geometry.rotation = rotation;
+    MapObject surface{QStringLiteral("Gsurface"), NdArray::from_values(x), NdArray::from_values(y),
+                      QStringLiteral("depth"), NdArray::from_values(values)};
+    surface.grid = geometry;
+    return surface;
+}
+
+// The pixels of the picture whose centres lie inside the map rectangle
+// shrunk by inset pixels on each side, outside the legend's corner: which
+// of them show the background.
+int background_pixels(const MapViewer &viewer, const QImage &picture, const QRectF &rectangle, double inset)
+{
+    const QRectF pixels = viewer.map_to_pixels().mapRect(rectangle).adjusted(inset, inset, -inset, -inset);
+    const QRect area = viewer.map_area();
+    int empty = 0;
+    for (int row = int(std::ceil(pixels.top())); row + 0.5 <= pixels.bottom(); ++row) {
+        for (int column = int(std::ceil(pixels.left())); column + 0.5 <= pixels.right(); ++column) {
+            if (row < area.top() + 40 && column < area.left() + 120)
+                continue;
+            if (picture.pixelColor(column, row) == QColor(Qt::white))
+                ++empty;
+        }
+    }
+    return empty;
+}
+
+// A cube of 5 x 4 nodes and 3 samples, Z 1000, 1004, 1008: sample k of
+// node (i, j) holds (k - 1) * (i - 2), so that sample 1 is zero, sample 0
+// falls from 2 to -2 eastward and sample 2 rises from -2 to 2.
+MapObject cube()
+{
+    GridGeometry geometry;
+    geometry.columns = 5;
+    geometry.rows = 4;
+    geometry.layers = 3;
+    geometry.x_increment = geometry.y_increment = 100;
+    geometry.z_origin = 1000;
+    geometry.z_increment = 4;
+    std::vector<double> x, y, values;
+    for (int j = 0; j < 4; ++j) {
+        for (int i = 0; i < 5; ++i) {
+            for (int k = 0; k < 3; ++k) {
+                x.push_back(100.0 * i);
+                y.push_back(100.0 * j);
+                values.push_back(double((k - 1) * (i - 2)));
+            }
+        }
+    }
+    MapObject shown{QStringLiteral("Cube"), NdArray::from_values(x), NdArray::from_values(y),
+                    QStringLiteral("amplitude"), NdArray::from_values(values)};
+    shown.grid = geometry;
+    return shown;
+}
+
+} // namespace
+
+void TestMapViewer::grid_surface_leaves_no_gaps_data()
+{
+    QTest::addColumn<int>("side");
+    QTest::addColumn<int>("notches");     // of the wheel at the centre, out
+    QTest::addColumn<double>("at_least"); // pixels between neighbouring nodes
+    QTest::addColumn<double>("at_most");
+    QTest::newRow("nodes about 20 pixels apart") << 16 << 0 << 15.0 << 30.0;
+    QTest::newRow("100 nodes in a pixel") << 600 << 9 << 0.0 << 0.1;
+}
+
+void TestMapViewer::grid_surface_leaves_no_gaps()
+{
+    QFETCH(int, side);
+    QFETCH(int, notches);
+    QFETCH(double, at_least);
+    QFETCH(double, at_most);
+    MapViewer &viewer = *m_viewer;
+    // Alternating values: dots or a moiré would leave pixels of the background.
+    viewer.show_object(QStringLiteral("g"), grid_surface(side, side, 1, [](int i, int j) { return (i + j) % 2; }));
+    viewer.render_now();
+    wheel(viewer, viewer.map_area().center(), -notches);
+    const double apart = viewer.map_to_pixels().m11();
+    QVERIFY2(apart >= at_least && apart <= at_most, qPrintable(QString::number(apart)));
+    viewer.render_now();
+    const QImage picture = viewer.grab().toImage();
+    const QRectF extent(0, 0, side - 1, side - 1);
+    QCOMPARE(background_pixels(viewer, picture, extent, 1), 0);
+    // Nothing beyond the outermost nodes.
+    const QPoint beyond = pixel_of(viewer, side - 1, (side - 1) / 2.0) + QPoint(2, 0);
+    QCOMPARE(picture.pixelColor(beyond), QColor(Qt::white));
+}
+
+void TestMapViewer::grid_hole_is_left_unpainted()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show_object(QStringLiteral("g"), grid_surface(9, 9, 100, [](int i, int j) {
+                           return i == 5 && j == 4 ? kNaN : double(i);
+                       }));
+    QCOMPARE(colour_at(viewer, pixel_of(viewer, 500, 400)), QColor(Qt::white));
+    // Next to the hole, the surface; its nearest node is finite.
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 300, 400)), viridis(3, 0, 8)));
+    QVERIFY(colour_at(viewer, pixel_of(viewer, 500, 300)) != QColor(Qt::white));
+}
+
+void TestMapViewer::large_grid_is_prepared_beside_the_gui_thread()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    // Over a million nodes, valued by their column: shown at once, drawn a
+    // moment later, filled edge to edge.
+    QSignalSpy pictures(&viewer, &MapViewer::sig_picture_ready);
+    viewer.show_object(QStringLiteral("g"), grid_surface(1100, 1000, 1, [](int i, int) { return double(i); }));
+    QVERIFY(!viewer.picture_is_current());
+    QVERIFY(pictures.wait(10000));
+    const QImage picture = viewer.grab().toImage();
+    QCOMPARE(background_pixels(viewer, picture, QRectF(0, 0, 1099, 999), 1), 0);
+    QVERIFY(alike(picture.pixelColor(pixel_of(viewer, 549.5, 500)), viridis(549.5, 0, 1099)));
+}
+
+void TestMapViewer::rotated_grid_lands_where_its_geometry_says()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    // Three nodes east-north-east by two north-north-west, 30 degrees round.
+    viewer.show_object(QStringLiteral("turned"),
+                       grid_surface(3, 2, 100, [](int i, int j) { return 10.0 * i + j; }, 30, 1000, 2000));
+    // Node (2, 1): 2 steps of 100 at 30 degrees, then 1 at 120 degrees.
+    const double x = 1000 + 200 * std::sqrt(3.0) / 2 - 100 * 0.5;
+    const double y = 2000 + 200 * 0.5 + 100 * std::sqrt(3.0) / 2;
+    viewer.render_now();
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, x, y)), viridis(21, 0, 21)));
+    // Where node (2, 0) would be without the rotation: outside the grid.
+    QCOMPARE(colour_at(viewer, pixel_of(viewer, 1200, 2000)), QColor(Qt::white));
+    QSignalSpy texts(&viewer, &MapViewer::sig_cursor_text);
+    QTest::mouseMove(&viewer, pixel_of(viewer, x, y));
+    QVERIFY2(last_text(texts).endsWith(QStringLiteral("turned, vertex 5: depth = 21")), qPrintable(last_text(texts)));
+}
+
+void TestMapViewer::readout_names_the_nearest_node()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    viewer.show_object(QStringLiteral("g"), grid_surface(4, 3, 100, [](int i, int j) { return 100.0 * j + i; }));
+    viewer.render_now();
+    QSignalSpy texts(&viewer, &MapViewer::sig_cursor_text);
+    // 30 m north-east of node (2, 1), vertex 1 * 4 + 2; then 30 m south-west of node (1, 2), vertex 9.
+    QTest::mouseMove(&viewer, pixel_of(viewer, 230, 130));
+    QVERIFY2(last_text(texts).endsWith(QStringLiteral("g, vertex 6: depth = 102")), qPrintable(last_text(texts)));
+    QTest::mouseMove(&viewer, pixel_of(viewer, 70, 170));
+    QVERIFY2(last_text(texts).endsWith(QStringLiteral("g, vertex 9: depth = 201")), qPrintable(last_text(texts)));
+}
+
+void TestMapViewer::triangle_interior_has_interpolated_colours()
+{
+    MapViewer &viewer = *m_viewer;
+    MapObject surface = object(QStringLiteral("Tsurface"), {0, 1000, 0}, {0, 0, 1000}, QStringLiteral("depth"),
+                               {0, 30, 60});
+    surface.triangles = NdArray::from_values(std::vector<std::int32_t>{0, 1, 2}, {1, 3});
+    viewer.show_object(QStringLiteral("t"), surface);
+    viewer.render_now();
+    const QImage picture = viewer.grab().toImage();
+    for (const QPointF &point : {QPointF(250, 250), QPointF(600, 150), QPointF(100, 700)}) {
+        const QPoint pixel = pixel_of(viewer, point.x(), point.y());
+        // The value at the pixel's centre: linear, 0.03 per metre east and 0.06 north.
+        const QPointF centre = map_point(viewer, QPointF(pixel) + QPointF(0.5, 0.5));
+        QVERIFY(alike(picture.pixelColor(pixel), viridis(0.03L * centre.x() + 0.06L * centre.y(), 0, 60)));
+    }
+    // Beyond the long edge, nothing.
+    QCOMPARE(picture.pixelColor(pixel_of(viewer, 700, 700)), QColor(Qt::white));
+}
+
+void TestMapViewer::zoomed_out_triangles_show_means_not_moire()
+{
+    MapViewer &viewer = *m_viewer;
+    // A triangulated square of 200 x 200 vertices a metre apart, valued 0
+    // and 1 like a chessboard: the mean over any pixel of many vertices is
+    // about a half.
+    constexpr int side = 200;
+    std::vector<double> x, y, values;
+    std::vector<std::int32_t> corners;
+    for (int j = 0; j < side; ++j) {
+        for (int i = 0; i < side; ++i) {
+            x.push_back(i);
+            y.push_back(j);
+            values.push_back((i + j) % 2);
+            if (i + 1 < side && j + 1 < side) {
+                const int a = j * side + i;
+                corners.insert(corners.end(), {a, a + 1, a + side + 1, a, a + side + 1, a + side});
+            }
+        }
+    }
+    MapObject surface{QStringLiteral("Tsurface"), NdArray::from_values(x), NdArray::from_values(y),
+                      QStringLiteral("value"), NdArray::from_values(values)};
+    surface.triangles = NdArray::from_values(corners, {std::int64_t(corners.size() / 3), 3});
+    viewer.show_object(QStringLiteral("t"), surface);
+    viewer.render_now();
+    wheel(viewer, viewer.map_area().center(), -10);
+    QVERIFY(viewer.map_to_pixels().m11() < 0.2); // over 25 vertices a pixel
+    viewer.render_now();
+    const QImage picture = viewer.grab().toImage();
+    const QRectF inner = viewer.map_to_pixels().mapRect(QRectF(0, 0, side - 1, side - 1)).adjusted(2, 2, -2, -2);
+    int checked = 0;
+    for (int row = int(std::ceil(inner.top())); row < inner.bottom(); ++row) {
+        for (int column = int(std::ceil(inner.left())); column < inner.right(); ++column) {
+            // Between 0.35 and 0.65.
+            const QColor shown = picture.pixelColor(column, row);
+            bool middle = false;
+            for (int k = 90; k <= 166 && !middle; ++k)
+                middle = alike(shown, QColor::fromRgb(viridis_table()[std::size_t(k)]));
+            QVERIFY2(middle, qPrintable(QStringLiteral("%1, %2").arg(column).arg(row)));
+            ++checked;
+        }
+    }
+    QVERIFY(checked > 100);
+}
+
+void TestMapViewer::contours_are_drawn_per_viewer_at_round_values()
+{
+    MapViewer &viewer = *m_viewer;
+    MapViewer other;
+    other.resize(viewer.size());
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    // Values rising eastward from 0 to 1000: lines every 100 run north-south
+    // through the nodes at X = 100 ... 900.
+    const MapObject surface = grid_surface(11, 11, 100, [](int i, int) { return 100.0 * i; });
+    viewer.show_object(QStringLiteral("g"), surface);
+    other.show_object(QStringLiteral("g"), surface);
+    viewer.render_now();
+    QVERIFY(!viewer.act_show_contours->isChecked());
+    QVERIFY(viewer.contextMenuPolicy() == Qt::ActionsContextMenu && viewer.actions().contains(viewer.act_show_contours));
+
+    // Whether the pixels about (X, Y) are darker than the surface's own
+    // colour there; Y clear of the values written half way along the lines.
+    const auto lined = [](MapViewer &shown, double x, double y = 250) {
+        const QImage picture = shown.grab().toImage();
+        const QPoint pixel = pixel_of(shown, x, y);
+        int darkest = 255;
+        for (int dx = -1; dx <= 1; ++dx)
+            darkest = std::min(darkest, qGray(picture.pixel(pixel + QPoint(dx, 0))));
+        return darkest < 0.8 * qGray(viridis(x, 0, 1000).rgb());
+    };
+    QVERIFY(!lined(viewer, 500));
+
+    QSignalSpy ready(&viewer, &MapViewer::sig_contours_ready);
+    viewer.act_show_contours->trigger();
+    QVERIFY(ready.wait(10000)); // traced beside the GUI thread
+    QVERIFY(viewer.contours_are_current());
+    for (double x : {100, 300, 500, 700, 900})
+        QVERIFY2(lined(viewer, x), qPrintable(QString::number(x)));
+    for (double x : {150, 450, 850})
+        QVERIFY2(!lined(viewer, x), qPrintable(QString::number(x)));
+    // Only in the viewer they were switched on in.
+    other.render_now();
+    QVERIFY(!lined(other, 500));
+    // Zoomed in, a line that runs on past the view's edges is still drawn.
+    wheel(viewer, pixel_of(viewer, 500, 500), 6);
+    viewer.render_now();
+    QVERIFY(lined(viewer, 500, 430));
+    QVERIFY(!lined(viewer, 550, 430));
+
+    viewer.act_show_contours->trigger();
+    viewer.render_now();
+    QVERIFY(!lined(viewer, 500, 430));
+}
+
+void TestMapViewer::cube_shows_the_chosen_slice_in_seismic_colours()
+{
+    MapViewer &viewer = *m_viewer;
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    QVERIFY(viewer.slice_chooser->isHidden());
+    viewer.show_object(QStringLiteral("cube"), cube());
+    viewer.render_now();
+    // The middle sample first: zero everywhere, white.
+    QVERIFY(viewer.slice_chooser->isVisible());
+    QCOMPARE(viewer.slice_chooser->sample->value(), 1);
+    QCOMPARE(viewer.slice_chooser->z_text->text(), QStringLiteral("Z 1004"));
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 400, 200)), Qt::white));
+
+    viewer.slice_chooser->sample->setValue(2);
+    QCOMPARE(viewer.slice_chooser->z_text->text(), QStringLiteral("Z 1008"));
+    viewer.render_now();
+    const QImage rising = viewer.grab().toImage();
+    // The scale runs from -2 to 2: zero white, +1 and -1 mirror images, blue high.
+    const QColor zero = rising.pixelColor(pixel_of(viewer, 200, 200));
+    const QColor plus = rising.pixelColor(pixel_of(viewer, 300, 200));
+    const QColor minus = rising.pixelColor(pixel_of(viewer, 100, 200));
+    const QColor top = rising.pixelColor(pixel_of(viewer, 400, 200));
+    QVERIFY(alike(zero, Qt::white));
+    QVERIFY(alike(plus, QColor(minus.blue(), minus.green(), minus.red())));
+    QVERIFY(plus != zero && top.blue() > top.red() + 100);
+
+    // Sample 0 mirrors sample 2: what was blue is red.
+    viewer.slice_chooser->sample->setValue(0);
+    viewer.render_now();
+    const QColor falling = colour_at(viewer, pixel_of(viewer, 400, 200));
+    QVERIFY(alike(falling, QColor(top.blue(), top.green(), top.red())));
+    QSignalSpy texts(&viewer, &MapViewer::sig_cursor_text);
+    QTest::mouseMove(&viewer, pixel_of(viewer, 400, 100));
+    // Node (4, 1), sample 0: vertex (1 * 5 + 4) * 3 + 0.
+    QVERIFY2(last_text(texts).endsWith(QStringLiteral("cube, vertex 27: amplitude = -2")), qPrintable(last_text(texts)));
+
+    // The colour bar runs symmetric about zero.
+    const std::vector<AxisTick> ticks = viewer.colour_bar_ticks(QStringLiteral("amplitude"));
+    QVERIFY(!ticks.empty());
+    QCOMPARE(ticks.front().value, -2.0);
+    QCOMPARE(ticks.back().value, 2.0);
+    viewer.hide_object(QStringLiteral("cube"));
+    QVERIFY(viewer.slice_chooser->isHidden());
+
+    // A cube of zeros is white, not the colour of the scale's low end.
+    MapObject zeros = cube();
+    std::fill_n(zeros.values.data<double>(), zeros.values.size(), 0.0);
+    viewer.show_object(QStringLiteral("zeros"), zeros);
+    QVERIFY(alike(colour_at(viewer, pixel_of(viewer, 300, 200)), Qt::white));
 }
 
 void TestMapViewer::axis_ticks_data()
