@@ -6,6 +6,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <optional>
@@ -30,4 +31,16 @@ inline std::optional<int> parse_bench_options(QCommandLineParser &parser, const 
         return 0;
     }
     return std::nullopt;
+}
+
+// Whether the bench's scratch folder was made; says why not otherwise. An
+// invalid QTemporaryDir has an empty path, and files named into it would
+// land in the current folder or in "/".
+inline bool scratch_folder_made(const QTemporaryDir &folder, const QString &where)
+{
+    if (folder.isValid())
+        return true;
+    std::fprintf(stderr, "%s: cannot make a folder in %s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                 qPrintable(where), qPrintable(folder.errorString()));
+    return false;
 }

@@ -182,6 +182,8 @@ int main(int argc, char **argv)
     const int rounds = parser.value("rounds").toInt();
     const std::int64_t cut = parser.value("cut-gib").toLongLong() << 30;
     QTemporaryDir temporary(parser.value("dir") + QStringLiteral("/chunk_store-XXXXXX"));
+    if (!scratch_folder_made(temporary, parser.value("dir")))
+        return 2;
     const QString ours = temporary.filePath(QStringLiteral("component.db"));
     const QString bare = temporary.filePath(QStringLiteral("floor.db"));
 

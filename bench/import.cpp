@@ -229,6 +229,8 @@ int main(int argc, char **argv)
         return 2;
     }
     QTemporaryDir temporary(folder + QStringLiteral("/importbench-XXXXXX"));
+    if (!scratch_folder_made(temporary, folder))
+        return 2;
     temporary.setAutoRemove(!keep);
     const QDir dir(temporary.path());
 
