@@ -185,6 +185,11 @@
         <source></source>
         <translation>Tiefe (-Z)</translation>
     </message>
+    <message id="a log needs real values and as many real depths">
+        <location line="+28"/>
+        <source></source>
+        <translation>ein Log braucht reelle Werte und ebenso viele reelle Tiefen</translation>
+    </message>
     <message id="Sample">
         <location filename="../host/views/cubeslice.cpp" line="+27"/>
         <source></source>
@@ -199,6 +204,82 @@
         <location line="+21"/>
         <source></source>
         <translation>Z %1</translation>
+    </message>
+    <message id="the grid has no level %1">
+        <location filename="../host/views/contours.cpp" line="+172"/>
+        <source></source>
+        <translation>das Gitter hat keine Stufe %1</translation>
+    </message>
+    <message id="contours need float64 coordinates and real values, one per vertex">
+        <location line="+69"/>
+        <source></source>
+        <translation>Konturlinien brauchen float64-Koordinaten und reelle Werte, einen je Knoten</translation>
+    </message>
+    <message id="triangles must be rows of three vertex numbers">
+        <location line="+3"/>
+        <location filename="../host/views/surfacefill.cpp" line="+338"/>
+        <source></source>
+        <translation>Dreiecke müssen Zeilen aus drei Knotennummern sein</translation>
+    </message>
+    <message id="map coordinates must be float64 arrays of the same length">
+        <location filename="../host/views/maprender.cpp" line="+111"/>
+        <source></source>
+        <translation>Kartenkoordinaten müssen float64-Arrays gleicher Länge sein</translation>
+    </message>
+    <message id="an object of %1 vertices is too large to draw">
+        <location line="+2"/>
+        <source></source>
+        <translation>ein Objekt mit %1 Knoten ist zu groß zum Zeichnen</translation>
+    </message>
+    <message id="map values must be real numbers other than float16, one per vertex">
+        <location line="+5"/>
+        <source></source>
+        <translation>Kartenwerte müssen reelle Zahlen außer float16 sein, eine je Knoten</translation>
+    </message>
+    <message id="%1 X and %2 Y coordinates">
+        <location line="+19"/>
+        <source></source>
+        <translation>%1 X- und %2 Y-Koordinaten</translation>
+    </message>
+    <message id="%1 values cannot be plotted">
+        <location filename="../host/views/propertycurve.cpp" line="+205"/>
+        <source></source>
+        <translation>Werte vom Typ %1 können nicht dargestellt werden</translation>
+    </message>
+    <message id="a grid of %1 nodes cannot be drawn with %2 values">
+        <location filename="../host/views/surfacefill.cpp" line="-133"/>
+        <source></source>
+        <translation>ein Gitter mit %1 Knoten kann nicht mit %2 Werten gezeichnet werden</translation>
+    </message>
+    <message id="%1 values cannot be drawn">
+        <location line="+4"/>
+        <source></source>
+        <translation>Werte vom Typ %1 können nicht gezeichnet werden</translation>
+    </message>
+    <message id="the grid has no layer %1">
+        <location line="+2"/>
+        <source></source>
+        <translation>das Gitter hat keine Schicht %1</translation>
+    </message>
+    <message id="triangles need float64 coordinates and real values, one per vertex">
+        <location line="+125"/>
+        <source></source>
+        <translation>Dreiecke brauchen float64-Koordinaten und reelle Werte, einen je Knoten</translation>
+    </message>
+    <message id="triangle corners must be int32 or int64 vertex numbers">
+        <location line="+10"/>
+        <source></source>
+        <translation>Dreiecksecken müssen Knotennummern vom Typ int32 oder int64 sein</translation>
+    </message>
+    <message id="triangles must be rows of three int32 or int64 vertex numbers">
+        <location filename="../host/views/surfacelayer.cpp" line="+169"/>
+        <source></source>
+        <translation>Dreiecke müssen Zeilen aus drei Knotennummern vom Typ int32 oder int64 sein</translation>
+    </message>
+    <message id="a well's MD must be real numbers, one per vertex">
+        <location filename="../host/views/welllayer.cpp" line="+31"/>
+        <source></source>
+        <translation>die MD einer Bohrung muss aus reellen Zahlen bestehen, eine je Knoten</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "host/views/contours.h"
 
 #include "host/errors.h"
+#include "host/translation.h"
 #include "host/views/surfacefill.h"
 
 #include <algorithm>
@@ -168,7 +169,7 @@ std::vector<ContourLine> trace_grid_contours(const GridLevels &levels, int level
                                              const std::function<bool()> &stale, const GridWindow &window)
 {
     if (level < 0 || level >= levels.level_count())
-        throw ValueError(QStringLiteral("the grid has no level %1").arg(level));
+        throw ValueError(_("the grid has no level %1").arg(level));
     std::vector<double> sorted(values);
     std::sort(sorted.begin(), sorted.end());
     const std::int64_t columns = levels.columns(level), rows = levels.rows(level);
@@ -237,10 +238,10 @@ std::vector<ContourLine> trace_triangle_contours(const NdArray &triangles, const
 {
     if (x.dtype() != DType::Float64 || y.dtype() != DType::Float64 || y.size() != x.size()
         || values.size() != x.size() || !is_real(values.dtype()) || values.dtype() == DType::Float16)
-        throw ValueError(QStringLiteral("contours need float64 coordinates and real values, one per vertex"));
+        throw ValueError(_("contours need float64 coordinates and real values, one per vertex"));
     if (triangles.ndim() != 2 || triangles.shape()[1] != 3
         || (triangles.dtype() != DType::Int32 && triangles.dtype() != DType::Int64))
-        throw ValueError(QStringLiteral("triangles must be rows of three vertex numbers"));
+        throw ValueError(_("triangles must be rows of three vertex numbers"));
     std::vector<double> sorted(contours);
     std::sort(sorted.begin(), sorted.end());
     std::vector<Segments> segments(sorted.size());

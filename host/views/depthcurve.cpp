@@ -91,7 +91,7 @@ DepthSeries::DepthSeries(const NdArray &values, const NdArray &depths, bool nega
     , m_negate(negate)
 {
     if (!is_real(m_values.dtype()) || m_depths.dtype() != DType::Float64 || m_depths.size() != m_values.size())
-        throw ValueError(QStringLiteral("a log needs real values and as many real depths"));
+        throw ValueError(_("a log needs real values and as many real depths"));
     if (values_range && depths_range) {
         const auto [left, right] = dividable(*values_range);
         auto [top, bottom] = dividable(*depths_range);

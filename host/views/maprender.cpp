@@ -4,6 +4,7 @@
 #include "host/views/mapstrokes.h"
 #include "host/views/surfacelayer.h"
 #include "host/parallel.h"
+#include "host/translation.h"
 #include "host/valuesummary.h"
 
 #include <algorithm>
@@ -107,14 +108,14 @@ void check_layers(const std::vector<RenderLayer> &layers)
     for (const RenderLayer &layer : layers) {
         if (layer.x.dtype() != DType::Float64 || layer.y.dtype() != DType::Float64
             || layer.y.size() != layer.x.size())
-            throw ValueError(QStringLiteral("map coordinates must be float64 arrays of the same length"));
+            throw ValueError(_("map coordinates must be float64 arrays of the same length"));
         if (layer.x.size() >= (std::int64_t(1) << kVertexBits))
-            throw ValueError(QStringLiteral("an object of %1 vertices is too large to draw").arg(layer.x.size()));
+            throw ValueError(_("an object of %1 vertices is too large to draw").arg(layer.x.size()));
         if (!layer.values.size())
             continue;
         if (layer.values.size() != layer.x.size() || !is_real(layer.values.dtype())
             || layer.values.dtype() == DType::Float16)
-            throw ValueError(QStringLiteral("map values must be real numbers other than float16, one per vertex"));
+            throw ValueError(_("map values must be real numbers other than float16, one per vertex"));
     }
 }
 
@@ -133,7 +134,7 @@ std::optional<QRectF> vertex_bounds(const NdArray &x, const NdArray &y)
         double left = kInf, right = -kInf, bottom = kInf, top = -kInf;
     };
     if (y.size() != x.size())
-        throw ValueError(QStringLiteral("%1 X and %2 Y coordinates").arg(x.size()).arg(y.size()));
+        throw ValueError(_("%1 X and %2 Y coordinates").arg(x.size()).arg(y.size()));
     const double *xs = x.data<double>();
     const double *ys = y.data<double>();
     const std::vector<Part> parts = in_parts<Part>(x.size(), [&](Part &part, std::int64_t begin, std::int64_t end) {

@@ -1,6 +1,7 @@
 #include "host/views/propertycurve.h"
 
 #include "host/parallel.h"
+#include "host/translation.h"
 #include "host/quickscan.h"
 #include "host/valuesummary.h"
 
@@ -201,7 +202,7 @@ ValueSeries::ValueSeries(const NdArray &values, std::optional<std::pair<double, 
     : m_values(values.dtype() == DType::Float16 ? values.astype(DType::Float32) : values)
 {
     if (!is_real(m_values.dtype()))
-        throw ValueError(QStringLiteral("%1 values cannot be plotted").arg(m_values.dtype_name()));
+        throw ValueError(_("%1 values cannot be plotted").arg(m_values.dtype_name()));
     m_bounds = bounds_of(m_values, range);
 }
 

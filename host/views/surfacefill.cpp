@@ -1,6 +1,7 @@
 #include "host/views/surfacefill.h"
 
 #include "host/errors.h"
+#include "host/translation.h"
 #include "host/parallel.h"
 
 #include <algorithm>
@@ -201,13 +202,13 @@ GridLevels::GridLevels(const GridGeometry &grid, const NdArray &values, std::int
     , m_layer(layer)
 {
     if (grid.vertex_count() != values.size())
-        throw ValueError(QStringLiteral("a grid of %1 nodes cannot be drawn with %2 values")
+        throw ValueError(_("a grid of %1 nodes cannot be drawn with %2 values")
                              .arg(grid.vertex_count())
                              .arg(values.size()));
     if (!is_real(values.dtype()) || values.dtype() == DType::Float16)
-        throw ValueError(QStringLiteral("%1 values cannot be drawn").arg(values.dtype_name()));
+        throw ValueError(_("%1 values cannot be drawn").arg(values.dtype_name()));
     if (layer < 0 || layer >= grid.layers)
-        throw ValueError(QStringLiteral("the grid has no layer %1").arg(layer));
+        throw ValueError(_("the grid has no layer %1").arg(layer));
 
     std::int64_t columns = grid.columns, rows = grid.rows;
     if (columns > 1 || rows > 1) {
@@ -332,9 +333,9 @@ bool fill_triangles(const NdArray &triangles, std::int64_t begin, std::int64_t e
 {
     if (x.dtype() != DType::Float64 || y.dtype() != DType::Float64 || y.size() != x.size()
         || values.size() != x.size() || !is_real(values.dtype()) || values.dtype() == DType::Float16)
-        throw ValueError(QStringLiteral("triangles need float64 coordinates and real values, one per vertex"));
+        throw ValueError(_("triangles need float64 coordinates and real values, one per vertex"));
     if (triangles.ndim() != 2 || triangles.shape()[1] != 3)
-        throw ValueError(QStringLiteral("triangles must be rows of three vertex numbers"));
+        throw ValueError(_("triangles must be rows of three vertex numbers"));
     end = std::min(end, triangles.shape()[0]);
     if (triangles.dtype() == DType::Int32)
         return fill_triangle_range(triangles.data<std::int32_t>(), begin, end, x.data<double>(), y.data<double>(),
@@ -342,7 +343,7 @@ bool fill_triangles(const NdArray &triangles, std::int64_t begin, std::int64_t e
     if (triangles.dtype() == DType::Int64)
         return fill_triangle_range(triangles.data<std::int64_t>(), begin, end, x.data<double>(), y.data<double>(),
                                    values, x.size(), view, colours, key_base, target, stale);
-    throw ValueError(QStringLiteral("triangle corners must be int32 or int64 vertex numbers"));
+    throw ValueError(_("triangle corners must be int32 or int64 vertex numbers"));
 }
 
 } // namespace kelvra

@@ -1,6 +1,7 @@
 #include "host/views/surfacelayer.h"
 
 #include "host/errors.h"
+#include "host/translation.h"
 #include "host/parallel.h"
 #include "host/views/colourmap.h"
 #include "host/views/maprender.h"
@@ -165,7 +166,7 @@ bool fill_surfaces(RenderedMap &map, const std::function<bool()> &stale)
         if (!layer.levels
             && (layer.triangles.ndim() != 2 || layer.triangles.shape()[1] != 3
                 || (layer.triangles.dtype() != DType::Int32 && layer.triangles.dtype() != DType::Int64)))
-            throw ValueError(QStringLiteral("triangles must be rows of three int32 or int64 vertex numbers"));
+            throw ValueError(_("triangles must be rows of three int32 or int64 vertex numbers"));
         surfaces.push_back(l);
     }
     if (surfaces.empty())

@@ -2,6 +2,7 @@
 
 #include "host/dataobject.h"
 #include "host/errors.h"
+#include "host/translation.h"
 #include "host/propertymap.h"
 #include "host/views/mapstrokes.h"
 
@@ -27,7 +28,7 @@ WellPath well_path(const NdArray &x, const NdArray &y, const NdArray &md)
 {
     const std::int64_t count = x.size();
     if (md.size() != count || y.size() != count || !is_real(md.dtype()))
-        throw ValueError(QStringLiteral("a well's MD must be real numbers, one per vertex"));
+        throw ValueError(_("a well's MD must be real numbers, one per vertex"));
     const NdArray depths = md.dtype() == DType::Float16 ? md.astype(DType::Float32) : md;
     const std::vector<double> depth = visit_real(depths, [count](const auto *v) {
         return std::vector<double>(v, v + count);
