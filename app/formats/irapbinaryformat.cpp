@@ -137,19 +137,7 @@ public:
         if (file.size() <= kDescribeInFull)
             return summarise(*this, read(path, options, nullptr));
         const BinaryHeader header = read_header(file);
-        Description description;
-        description.format = title();
-        description.geometry_type = QStringLiteral("Gsurface");
-        description.vertices = header.grid.vertex_count();
-        const GridGeometry &g = header.grid;
-        QRectF extent;
-        for (const QPointF corner : {g.node_position(0, 0), g.node_position(g.columns - 1, 0),
-                                     g.node_position(0, g.rows - 1), g.node_position(g.columns - 1, g.rows - 1)})
-            extent = extent.isNull() ? QRectF(corner, corner) : extent.united(QRectF(corner, corner));
-        description.extent = extent;
-        description.grid = header.grid;
-        description.memory_bytes = description.vertices * 24;
-        return description;
+        return describe_irap_grid(title(), header.grid);
     }
 
     std::vector<ObjectRecord> read(const QString &path, const ImportOptions &options,

@@ -1,6 +1,6 @@
 #include "app/formats/irapgrid.h"
 
-#include "app/formats/format.h"
+#include <QRectF>
 
 #include <cmath>
 
@@ -52,6 +52,23 @@ IrapHeader irap_header(const GridGeometry &grid)
     header.ymax = grid.y_origin + grid.y_increment * double(grid.rows - 1);
     header.rotation = grid.rotation;
     return header;
+}
+
+Description describe_irap_grid(const QString &format_title, const GridGeometry &grid)
+{
+    Description description;
+    description.format = format_title;
+    description.geometry_type = QStringLiteral("Gsurface");
+    description.vertices = grid.vertex_count();
+    QRectF extent;
+    for (const QPointF corner : {grid.node_position(0, 0), grid.node_position(grid.columns - 1, 0),
+                                 grid.node_position(0, grid.rows - 1),
+                                 grid.node_position(grid.columns - 1, grid.rows - 1)})
+        extent = extent.isNull() ? QRectF(corner, corner) : extent.united(QRectF(corner, corner));
+    description.extent = extent;
+    description.grid = grid;
+    description.memory_bytes = description.vertices * 24;
+    return description;
 }
 
 } // namespace kelvra::app::formats

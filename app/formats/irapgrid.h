@@ -6,6 +6,7 @@
 // header names (the origin, as a rule); XMAX and YMAX are the unrotated
 // extents.
 
+#include "app/formats/format.h"
 #include "host/gridgeometry.h"
 
 #include <QString>
@@ -26,6 +27,10 @@ struct IrapHeader
 GridGeometry irap_grid(const QString &path, const IrapHeader &header);
 // The header that describes grid (which must have one layer).
 IrapHeader irap_header(const GridGeometry &grid);
+// What an import of a grid will make, told from its header alone: a
+// Gsurface of its nodes, its extent (the rectangle around its four corner
+// nodes, rotation included) and the X, Y and Z it will hold.
+Description describe_irap_grid(const QString &format_title, const GridGeometry &grid);
 
 constexpr double kIrapAsciiNull = 9999900.0;
 // Binary files mark undefined nodes with values from this one up.
