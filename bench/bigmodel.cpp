@@ -34,6 +34,7 @@
 // Reads come from the system's page cache (the files were just written).
 
 #include "benchoptions.h"
+#include "foldedsurface.h"
 #include "mapmeasure.h"
 
 #include "app/core/objectfile.h"
@@ -77,7 +78,6 @@ constexpr double kMiB = 1024.0 * 1024.0;
 const QString kTable = QStringLiteral("kelvra_chunks");
 const QString kSurface = QStringLiteral("surface");
 const QString kGrid = QStringLiteral("grid");
-const QStringList kProperties{"X", "Y", "Z", "amplitude", "porosity"};
 
 using Figures = std::map<QString, double>;
 
@@ -107,27 +107,9 @@ void reset_peak_rss()
         clear.write("5");
 }
 
-// A gently folded surface on a square grid, 25 m apart.
 void write_project(const QString &path, std::int64_t vertices)
 {
-    const auto side = std::int64_t(std::ceil(std::sqrt(double(vertices))));
-    NdArray x(DType::Float64, {vertices}), y(DType::Float64, {vertices}), z(DType::Float64, {vertices});
-    NdArray amplitude(DType::Float64, {vertices}), porosity(DType::Float32, {vertices});
-    double *xs = x.data<double>(), *ys = y.data<double>(), *zs = z.data<double>();
-    double *as = amplitude.data<double>();
-    float *ps = porosity.data<float>();
-    for (std::int64_t i = 0; i < vertices; ++i) {
-        xs[i] = 400000.0 + 25.0 * double(i % side);
-        ys[i] = 6500000.0 + 25.0 * double(i / side);
-        zs[i] = 2000.0 + 40.0 * std::sin(xs[i] / 700.0) + 25.0 * std::cos(ys[i] / 500.0);
-        as[i] = std::sin(xs[i] / 300.0) * std::cos(ys[i] / 400.0);
-        ps[i] = float(0.2 + 0.05 * std::sin(double(i) / 1000.0));
-    }
-    PropertyMap prop;
-    const NdArray arrays[] = {x, y, z, amplitude, porosity};
-    for (int i = 0; i < kProperties.size(); ++i)
-        prop.insert(kProperties[i], arrays[i]);
-    save_objects(path, {ObjectRecord{kSurface, QStringLiteral("Tsurface"), prop, QStringLiteral("amplitude")}});
+    save_objects(path, {folded_surface(kSurface, vertices)});
 }
 
 // A gently folded Gsurface on a square grid of at least `vertices` nodes, 25 m apart.
@@ -307,7 +289,7 @@ Figures measure_floor(const QString &project, const QString &copy, bool store)
     clock.start();
     {
         sqlite::Connection db(project, sqlite::Conversion::None);
-        for (const QString &property : kProperties)
+        for (const QString &property : kFoldedProperties)
             arrays.push_back(load_chunks(db, kTable, kSurface, property));
     }
     const double loaded = clock.nsecsElapsed() / 1e9;
@@ -318,8 +300,8 @@ Figures measure_floor(const QString &project, const QString &copy, bool store)
     {
         sqlite::Connection db(copy, sqlite::Conversion::None);
         create_chunk_table(db, kTable);
-        for (int i = 0; i < kProperties.size(); ++i)
-            store_chunks(db, kTable, kSurface, kProperties[i], arrays[std::size_t(i)]);
+        for (int i = 0; i < kFoldedProperties.size(); ++i)
+            store_chunks(db, kTable, kSurface, kFoldedProperties[i], arrays[std::size_t(i)]);
         db.commit();
     }
     const double stored = clock.nsecsElapsed() / 1e9;

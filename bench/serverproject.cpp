@@ -25,6 +25,7 @@
 #include "utils/chunkcut.h"
 
 #include "benchoptions.h"
+#include "foldedsurface.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -48,7 +49,6 @@ using namespace kelvra::app;
 namespace {
 
 constexpr double kMiB = 1024.0 * 1024.0;
-const QStringList kProperties{"X", "Y", "Z", "amplitude", "porosity"};
 using Figures = std::map<QString, double>;
 
 double median(std::vector<double> values)
@@ -69,27 +69,9 @@ double peak_rss_mib()
     return 0;
 }
 
-// A gently folded surface on a square grid, 25 m apart.
 std::vector<ObjectRecord> make_objects(std::int64_t vertices)
 {
-    const auto side = std::int64_t(std::ceil(std::sqrt(double(vertices))));
-    NdArray x(DType::Float64, {vertices}), y(DType::Float64, {vertices}), z(DType::Float64, {vertices});
-    NdArray amplitude(DType::Float64, {vertices}), porosity(DType::Float32, {vertices});
-    double *xs = x.data<double>(), *ys = y.data<double>(), *zs = z.data<double>();
-    double *as = amplitude.data<double>();
-    float *ps = porosity.data<float>();
-    for (std::int64_t i = 0; i < vertices; ++i) {
-        xs[i] = 400000.0 + 25.0 * double(i % side);
-        ys[i] = 6500000.0 + 25.0 * double(i / side);
-        zs[i] = 2000.0 + 40.0 * std::sin(xs[i] / 700.0) + 25.0 * std::cos(ys[i] / 500.0);
-        as[i] = std::sin(xs[i] / 300.0) * std::cos(ys[i] / 400.0);
-        ps[i] = float(0.2 + 0.05 * std::sin(double(i) / 1000.0));
-    }
-    PropertyMap prop;
-    const NdArray arrays[] = {x, y, z, amplitude, porosity};
-    for (int i = 0; i < kProperties.size(); ++i)
-        prop.insert(kProperties[i], arrays[i]);
-    return {ObjectRecord{"surface", "Tsurface", prop, QStringLiteral("amplitude")}};
+    return {folded_surface(QStringLiteral("surface"), vertices)};
 }
 
 ServerAddress bench_address(const QString &cluster, const QString &project)
