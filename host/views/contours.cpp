@@ -55,9 +55,11 @@ Crossing cross(std::int64_t p, QPointF pp, double vp, std::int64_t q, QPointF pq
     return {Edge{p, q}, pp + (pq - pp) * t};
 }
 
-// Joins the segments of one value into polylines.
-std::vector<ContourLine> join(double value, const Segments &segments)
+// Joins the segments of one value into polylines; nothing once stale()
+// says so (an empty stale never does).
+std::vector<ContourLine> join(double value, const Segments &segments, const std::function<bool()> &stale)
 {
+    const auto given_up = [&stale](std::size_t s) { return stale && s % 4096 == 0 && stale(); };
     const std::size_t count = segments.list.size();
     std::unordered_map<Edge, std::vector<std::size_t>, EdgeHash> at_edge;
     at_edge.reserve(count * 2);
@@ -95,6 +97,8 @@ std::vector<ContourLine> join(double value, const Segments &segments)
     };
     // Open lines start at a crossing that only one segment has.
     for (std::size_t s = 0; s < count; ++s) {
+        if (given_up(s))
+            return {};
         if (used[s])
             continue;
         if (at_edge[segments.list[s].first.edge].size() == 1)
@@ -104,6 +108,8 @@ std::vector<ContourLine> join(double value, const Segments &segments)
     }
     // What is left are closed loops.
     for (std::size_t s = 0; s < count; ++s) {
+        if (given_up(s))
+            return {};
         if (!used[s])
             walk(s, true);
     }
@@ -126,13 +132,19 @@ std::pair<std::size_t, std::size_t> values_within(const std::vector<double> &val
     return {std::size_t(first - values.begin()), std::size_t(last - values.begin())};
 }
 
-std::vector<ContourLine> join_all(const std::vector<double> &values, const std::vector<Segments> &segments)
+std::vector<ContourLine> join_all(const std::vector<double> &values, const std::vector<Segments> &segments,
+                                  const std::function<bool()> &stale)
 {
     std::vector<ContourLine> lines;
     for (std::size_t v = 0; v < values.size(); ++v) {
-        std::vector<ContourLine> joined = join(values[v], segments[v]);
+        if (stale && stale())
+            return {};
+        std::vector<ContourLine> joined = join(values[v], segments[v], stale);
         std::move(joined.begin(), joined.end(), std::back_inserter(lines));
     }
+    // A join given up half way leaves lines missing: none rather than some.
+    if (stale && stale())
+        return {};
     return lines;
 }
 
@@ -229,7 +241,7 @@ std::vector<ContourLine> trace_grid_contours(const GridLevels &levels, int level
             }
         }
     }
-    return join_all(sorted, segments);
+    return join_all(sorted, segments, stale);
 }
 
 std::vector<ContourLine> trace_triangle_contours(const NdArray &triangles, const NdArray &x, const NdArray &y,
@@ -279,7 +291,7 @@ std::vector<ContourLine> trace_triangle_contours(const NdArray &triangles, const
     });
     if (!complete)
         return {};
-    return join_all(sorted, segments);
+    return join_all(sorted, segments, stale);
 }
 
 } // namespace kelvra

@@ -29,6 +29,9 @@ CubeSliceChooser::CubeSliceChooser(QWidget *parent)
     row->addWidget(caption);
     row->addWidget(sample);
     row->addWidget(z_text);
+    // A slice of a large cube takes a moment to prepare: typed numbers
+    // count once they are complete, not digit by digit.
+    sample->setKeyboardTracking(false);
     sample->setToolTip(_("The horizontal slice of the cube shown on the map"));
     connect(sample, QOverload<int>::of(&QSpinBox::valueChanged), this, [this](int chosen) {
         show_z(chosen);

@@ -313,6 +313,9 @@ void MapViewer::hide_object(const QString &name)
     const auto found = find_layer(name);
     if (found == m_layers.end())
         return;
+    // Its contour lines go with it (and what they hold of its arrays).
+    if (found->grid || found->triangles)
+        m_contours->clear();
     m_layers.erase(found);
     m_index.stale = true;
     dpState.removeAll(name);
@@ -329,6 +332,7 @@ quint64 MapViewer::shown_id(const QString &name) const
 
 void MapViewer::hide_all()
 {
+    m_contours->clear();
     m_layers.clear();
     m_index = {};
     dpState.clear();
@@ -677,8 +681,16 @@ void MapViewer::prepare_levels(Layer &layer)
         layer.levels = grid_levels(grid, values, layer.sample);
         return;
     }
-    // The levels, or why they could not be built.
-    using Built = std::pair<std::shared_ptr<const GridLevels>, QString>;
+    // The levels, or why they could not be built, or that they were not
+    // built because nobody wanted them any more.
+    struct Built
+    {
+        std::shared_ptr<const GridLevels> levels;
+        QString error;
+        bool skipped = false;
+    };
+    const auto unwanted = std::make_shared<std::atomic<bool>>(false);
+    layer.unwanted = unwanted;
     auto *watcher = new QFutureWatcher<Built>(this);
     m_measuring.erase(std::remove(m_measuring.begin(), m_measuring.end(), nullptr), m_measuring.end());
     m_measuring.emplace_back(watcher);
@@ -688,12 +700,16 @@ void MapViewer::prepare_levels(Layer &layer)
             return;
         guarded([&] {
             const Built built = watcher->result();
-            take_levels(layer, built.first);
-            if (!built.first)
-                throw std::runtime_error(_("Cannot draw %1 as a surface: %2").arg(layer.name, built.second).toStdString());
+            if (built.skipped)
+                return;
+            take_levels(layer, built.levels);
+            if (!built.levels)
+                throw std::runtime_error(_("Cannot draw %1 as a surface: %2").arg(layer.name, built.error).toStdString());
         });
     });
-    watcher->setFuture(QtConcurrent::run([grid, values, sample = layer.sample]() -> Built {
+    watcher->setFuture(QtConcurrent::run([grid, values, sample = layer.sample, unwanted]() -> Built {
+        if (*unwanted)
+            return {nullptr, QString(), true};
         try {
             return {grid_levels(grid, values, sample), QString()};
         } catch (const std::exception &error) {
@@ -742,6 +758,8 @@ void MapViewer::choose_sample(std::int64_t sample)
     Layer *cube = last_cube();
     if (!cube || cube->sample == sample || sample < 0 || sample >= cube->grid->layers)
         return;
+    if (cube->unwanted)
+        *cube->unwanted = true; // the slice chosen before, if still waiting to be built
     cube->sample = sample;
     prepare_levels(*cube);
     invalidate();

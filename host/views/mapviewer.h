@@ -188,6 +188,10 @@ private:
         std::optional<GridGeometry> grid = std::nullopt;
         std::int64_t sample = 0;
         std::shared_ptr<const GridLevels> levels = nullptr;
+        // Set once the levels being built beside the GUI thread are no longer
+        // wanted (another slice was chosen), so that a build still waiting
+        // for a thread is skipped.
+        std::shared_ptr<std::atomic<bool>> unwanted = nullptr;
         bool triangles = false;
         bool is_cube() const { return grid && grid->layers > 1; }
     };

@@ -125,7 +125,7 @@ std::optional<GridGeometry> surface_grid(const MapObject &object)
     const GridGeometry &grid = *object.grid;
     const bool spaced = std::isfinite(grid.x_increment) && grid.x_increment != 0 && std::isfinite(grid.y_increment)
         && grid.y_increment != 0 && std::isfinite(grid.rotation) && std::isfinite(grid.x_origin)
-        && std::isfinite(grid.y_origin);
+        && std::isfinite(grid.y_origin) && std::isfinite(grid.z_origin) && std::isfinite(grid.z_increment);
     if (!spaced || grid.vertex_count() != object.x.size() || grid.vertex_count() <= 0)
         return std::nullopt;
     return grid;

@@ -493,6 +493,15 @@ void TestMapViewer::large_grid_is_prepared_beside_the_gui_thread()
     const QImage picture = viewer.grab().toImage();
     QCOMPARE(background_pixels(viewer, picture, QRectF(0, 0, 1099, 999), 1), 0);
     QVERIFY(alike(picture.pixelColor(pixel_of(viewer, 549.5, 500)), viridis(549.5, 0, 1099)));
+
+    // A grid whose geometry holds a number that is not finite is no grid:
+    // drawn at once as its vertices, never left waiting for levels that
+    // cannot be matched to it.
+    MapObject odd = grid_surface(1100, 1000, 1, [](int i, int) { return double(i); });
+    odd.grid->z_origin = std::nan("");
+    viewer.show_object(QStringLiteral("g"), odd);
+    viewer.render_now();
+    QVERIFY(viewer.picture_is_current());
 }
 
 void TestMapViewer::rotated_grid_lands_where_its_geometry_says()
