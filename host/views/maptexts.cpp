@@ -50,16 +50,23 @@ void draw_box(QPainter &painter, const QRectF &box, const QString &text, const T
 }
 
 // The box of a corner's text: beyond the corner, away from the middle of
-// the outline, its nearest point kGap past the corner in that direction.
-// A corner is the outline's farthest point in its own direction from the
-// middle of a quadrilateral, so the text lies outside.
+// the outline, kGap past it. The box's centre lies on the ray from the
+// middle through the corner, where the box's edge meets the corner: a
+// corner up and to the left gets its text above and to the left, its
+// lower right corner at the outline's corner; a corner straight above gets
+// its text centred above it. A corner is the outline's farthest point in
+// its own direction from the middle of a quadrilateral, so the text lies
+// outside.
 QRectF corner_box(const QPointF &corner, const QPointF &middle, const QSizeF &size)
 {
     QPointF away = corner - middle;
     const double length = std::hypot(away.x(), away.y());
     away = length > 0 ? away / length : QPointF(0.7071, -0.7071);
-    const double reach = kGap + (std::abs(away.x()) * size.width() + std::abs(away.y()) * size.height()) / 2;
-    const QPointF centre = corner + away * reach;
+    // Scaled so that its larger component is 1: half the box along it
+    // reaches the box's edge.
+    const double larger = std::max(std::abs(away.x()), std::abs(away.y()));
+    const QPointF to_edge(away.x() / larger * size.width() / 2, away.y() / larger * size.height() / 2);
+    const QPointF centre = corner + to_edge + away * kGap;
     return {centre.x() - size.width() / 2, centre.y() - size.height() / 2, size.width(), size.height()};
 }
 
