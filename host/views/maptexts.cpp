@@ -130,14 +130,18 @@ void draw_map_texts(QPainter &painter, const QRect &area, const QTransform &to_p
         }
     }
     const QFontMetricsF metrics(painter.fontMetrics());
+    // Placed first, drawn afterwards: every lead line under every text, so
+    // that the line to a text moved farther out never strikes through
+    // another text on its way.
+    struct Written
+    {
+        QPointF point;
+        QString text;
+        LabelPlacement::Place place;
+    };
+    std::vector<Written> written;
     auto write = [&](const QPointF &point, const QString &text, const LabelPlacement::Place &place) {
-        if (place.lead) {
-            painter.setPen(QPen(colours.ink, 0.8));
-            const QPointF nearest(std::clamp(point.x(), place.box.left(), place.box.right()),
-                                  std::clamp(point.y(), place.box.top(), place.box.bottom()));
-            painter.drawLine(point, nearest);
-        }
-        draw_box(painter, place.box, text, colours);
+        written.push_back({point, text, place});
     };
     if (names) {
         for (const TextedObject &object : objects) {
@@ -163,6 +167,17 @@ void draw_map_texts(QPainter &painter, const QRect &area, const QTransform &to_p
                 write(point, text, *place);
         });
     }
+    painter.setPen(QPen(colours.ink, 0.8));
+    for (const Written &text : written) {
+        if (!text.place.lead)
+            continue;
+        const QRectF &box = text.place.box;
+        const QPointF nearest(std::clamp(text.point.x(), box.left(), box.right()),
+                              std::clamp(text.point.y(), box.top(), box.bottom()));
+        painter.drawLine(text.point, nearest);
+    }
+    for (const Written &text : written)
+        draw_box(painter, text.place.box, text.text, colours);
 }
 
 } // namespace kelvra
