@@ -2116,7 +2116,7 @@
     </message>
     <message id="there are more values than the %1 x %2 nodes of the header">
         <location line="+43"/>
-        <location filename="../app/formats/irapbinaryformat.cpp" line="+176"/>
+        <location filename="../app/formats/irapbinaryformat.cpp" line="+164"/>
         <source></source>
         <translation>es gibt mehr Werte als die %1 x %2 Gitterpunkte des Kopfs</translation>
     </message>
@@ -2132,14 +2132,14 @@
         <translation>IRAP-Classic-Gitter (ASCII)</translation>
     </message>
     <message id="the header">
-        <location line="+44"/>
+        <location line="+32"/>
         <location filename="../app/formats/irapbinaryformat.cpp" line="-22"/>
         <location filename="../app/formats/zmapformat.cpp" line="+86"/>
         <source></source>
         <translation>der Kopf</translation>
     </message>
     <message id="the file ends where %1 should start">
-        <location filename="../app/formats/irapbinaryformat.cpp" line="-96"/>
+        <location filename="../app/formats/irapbinaryformat.cpp" line="-84"/>
         <source></source>
         <translation>die Datei endet, wo %1 beginnen sollte</translation>
     </message>
@@ -2189,7 +2189,7 @@
         <translation>IRAP-Classic-Gitter (binär)</translation>
     </message>
     <message id="a record of values">
-        <location line="+44"/>
+        <location line="+32"/>
         <source></source>
         <translation>ein Datensatz mit Werten</translation>
     </message>
@@ -2246,12 +2246,17 @@
     </message>
     <message id="a LAS file starts with the ~Version section">
         <location line="+58"/>
-        <location line="+19"/>
+        <location line="+24"/>
         <source></source>
         <translation>eine LAS-Datei beginnt mit dem Abschnitt ~Version</translation>
     </message>
+    <message id="a section that describes the data follows the data section">
+        <location line="-19"/>
+        <source></source>
+        <translation>auf den Datenabschnitt folgt ein Abschnitt, der die Daten beschreibt</translation>
+    </message>
     <message id="a second data section: Kelvra reads LAS files of one">
-        <location line="-13"/>
+        <location line="+6"/>
         <source></source>
         <translation>ein zweiter Datenabschnitt: Kelvra liest LAS-Dateien mit einem</translation>
     </message>

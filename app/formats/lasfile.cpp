@@ -246,6 +246,11 @@ LasFile read_las(QIODevice &device, const QString &file, const std::vector<doubl
             if (!seen_version && next != Section::Version)
                 throw FormatError(file, FormatError::Place::Line, number,
                                   _("a LAS file starts with the ~Version section"));
+            // Curves, version and well facts found after the data began
+            // would no longer match the columns being read.
+            if (data && (next == Section::Curves || next == Section::Version || next == Section::Well))
+                throw FormatError(file, FormatError::Place::Line, number,
+                                  _("a section that describes the data follows the data section"));
             if (next == Section::Version)
                 seen_version = true;
             if (next == Section::Data) {

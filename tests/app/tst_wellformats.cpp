@@ -238,6 +238,9 @@ private slots:
         const QByteArray two = "~Version\n VERS. 3.0 : v\n~Log_Definition\n DEPT.M : d\n~Log_Data\n1\n"
                                "~Core_Definition\n CDEP.M : d\n~Core_Data\n2\n";
         QVERIFY(refusal(write("two.las", two)).contains(QStringLiteral("line 9: a second data section")));
+        // Curves named after the data began: more curves than columns read.
+        QVERIFY(refusal(write("late.las", head + "1 2\n~Curve\n NPHI.V/V : n\n2 3\n"))
+                    .contains(QStringLiteral("line 9: a section that describes the data follows the data section")));
     }
 
     void a_minimum_curvature_arc_is_a_circle()
