@@ -648,6 +648,19 @@ void TestMapViewer::contours_are_drawn_per_viewer_at_round_values()
     QVERIFY(lined(viewer, 500, 430));
     QVERIFY(!lined(viewer, 550, 430));
 
+    // The surface hidden while another object is still being measured: the
+    // last picture stays on screen until the new one is ready, its contour
+    // lines do not.
+    std::vector<double> far_x(std::size_t(1) << 20, 5000.0), far_y(far_x.size(), 5000.0);
+    viewer.show_object(QStringLiteral("far"), MapObject{QStringLiteral("Tsurface"), NdArray::from_values(far_x),
+                                                        NdArray::from_values(far_y), QString(), NdArray()});
+    viewer.hide_object(QStringLiteral("g"));
+    QVERIFY(!viewer.picture_is_current());
+    QVERIFY(!lined(viewer, 500, 430));
+    viewer.hide_object(QStringLiteral("far"));
+    viewer.show_object(QStringLiteral("g"), surface);
+    viewer.render_now();
+
     viewer.act_show_contours->trigger();
     viewer.render_now();
     QVERIFY(!lined(viewer, 500, 430));
